@@ -1,0 +1,25 @@
+// The settings store over QSettings in the native format: the registry on Windows,
+// an INI file under ~/.config on Linux.
+#pragma once
+
+#include "platform/settings_store.h"
+
+#include <QSettings>
+
+#include <map>
+#include <memory>
+
+class QSettingsStore : public SettingsStore {
+public:
+    QString read(const QString& application, const QString& section,
+                 const QString& key) const override;
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& text) override;
+    void sync() override;
+
+private:
+    QSettings& settingsFor(const QString& application) const;
+
+    // One QSettings per application name, kept open so writes are batched until sync().
+    mutable std::map<QString, std::unique_ptr<QSettings>> m_byApplication;
+};

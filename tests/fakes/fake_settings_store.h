@@ -1,0 +1,39 @@
+// An in-memory settings store that remembers every write in order.
+#pragma once
+
+#include "platform/settings_store.h"
+
+#include <QMap>
+#include <QStringList>
+
+class FakeSettingsStore : public SettingsStore {
+public:
+    QString read(const QString& application, const QString& section,
+                 const QString& key) const override {
+        return values.value(path(application, section, key));
+    }
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& text) override {
+        values[path(application, section, key)] = text;
+        writes << key + QLatin1Char('=') + text;
+        unsynced = true;
+    }
+    void sync() override { unsynced = false; }
+
+    // Seeds a value of the program's own section without recording a write.
+    void seed(const QString& key, const QString& text) {
+        values[path(QStringLiteral("Vesk"), QStringLiteral("French"), key)] = text;
+    }
+    QString stored(const QString& key) const {
+        return read(QStringLiteral("Vesk"), QStringLiteral("French"), key);
+    }
+
+    QMap<QString, QString> values;
+    QStringList writes; // "key=text", in the order written
+    bool unsynced = false;
+
+private:
+    static QString path(const QString& application, const QString& section, const QString& key) {
+        return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
+    }
+};

@@ -1,0 +1,37 @@
+// Shared main() of every test program: a throw-away HOME and settings folder, so no test ever
+// touches a user's real settings, and the offscreen platform for widget tests.
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#ifdef DORVANE_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+using TestApplication = QCoreApplication;
+#endif
+
+int main(int argc, char** argv) {
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 2;
+    const QByteArray root = home.path().toLocal8Bit();
+    qputenv("HOME", root);
+    qputenv("XDG_CONFIG_HOME", root + "/.config");
+    qputenv("XDG_DATA_HOME", root + "/.local/share");
+    qputenv("XDG_CACHE_HOME", root + "/.cache");
+    qputenv("XDG_RUNTIME_DIR", root + "/run");
+    QDir().mkpath(home.path() + QStringLiteral("/run"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    TestApplication app(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       home.path() + QStringLiteral("/.config"));
+
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
