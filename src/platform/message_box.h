@@ -1,0 +1,10 @@
+// A modal message box with only an OK button; returns when the user has closed it.
+#pragma once
+
+#include <QString>
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual void inform(const QString& caption, const QString& message) = 0;
+};

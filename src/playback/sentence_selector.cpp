@@ -1,0 +1,89 @@
+#include "playback/sentence_selector.h"
+
+#include "app/module1.h"
+#include "app/product.h"
+#include "content/dialogue_table.h"
+#include "content/sentence_id.h"
+#include "platform/message_box.h"
+#include "playback/random_source.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace SentenceId;
+
+int topicOf(int id) {
+    return static_cast<int>(std::floor((id - kFrenchBase) / 100.0));
+}
+
+int sentenceOf(int id) {
+    return id - kFrenchBase - 100 * topicOf(id);
+}
+
+// The next position within one topic: the stored one when it lies in the topic, else sentence 1.
+int positionInTopic(int position, int topic) {
+    if (topicOf(position) != topic || sentenceOf(position) > kSentencesPerTopic)
+        return french(topic, 1);
+    // A sentence part of 0 (the first-run position 11000) means the topic's first sentence.
+    return sentenceOf(position) == 0 ? position + 1 : position;
+}
+
+// The next position of the walk through every topic, 22 to 29 included.
+int positionInWalk(int position) {
+    if (sentenceOf(position) > kSentencesPerTopic)
+        position = french(topicOf(position) + 1, 1);
+    const int topic = topicOf(position);
+    // Past the last topic, or a stored position from outside the table: start again.
+    if (topic < 1 || topic > kTopics)
+        return kFirst;
+    return sentenceOf(position) == 0 ? position + 1 : position;
+}
+
+} // namespace
+
+SentenceSelector::SentenceSelector(const DialogueTable& table, RandomSource& random,
+                                   MessageBox& messageBox)
+    : m_table(table), m_random(random), m_messageBox(messageBox) {}
+
+bool SentenceSelector::SelectNextSentence(QString& mstrFrench, QString& mstrEnglish) {
+    if (Settings.rd == 0) {
+        mintRandomId = drawRandomId();
+        fetch(mintRandomId, mstrFrench, mstrEnglish);
+        return false;
+    }
+    const int16_t position = sequencePosition();
+    fetch(position, mstrFrench, mstrEnglish);
+    Settings.guagen = static_cast<int16_t>(position + 1);
+    return true;
+}
+
+int16_t SentenceSelector::drawRandomId() {
+    m_random.reseed();
+    const float r = m_random.draw();
+    if (Settings.guage != 0) {
+        const int sentence = static_cast<int>(std::floor(r * kSentencesPerTopic)) + 1;
+        return static_cast<int16_t>(french(Settings.guage, sentence));
+    }
+    // Every sentence of the learner's topics, each as likely as any other.
+    const int index = static_cast<int>(std::floor(r * kNamedTopics * kSentencesPerTopic));
+    return static_cast<int16_t>(
+        french(index / kSentencesPerTopic + 1, index % kSentencesPerTopic + 1));
+}
+
+int16_t SentenceSelector::sequencePosition() {
+    const int position = Settings.guage != 0 ? positionInTopic(Settings.guagen, Settings.guage)
+                                             : positionInWalk(Settings.guagen);
+    return static_cast<int16_t>(position);
+}
+
+void SentenceSelector::fetch(int16_t id, QString& mstrFrench, QString& mstrEnglish) {
+    const auto french = m_table.lookup(id);
+    const auto english = m_table.lookup(englishFor(id));
+    if (french)
+        mstrFrench = *french;
+    if (english)
+        mstrEnglish = *english;
+    if (!french || !english)
+        m_messageBox.inform(QString::fromLatin1(Product::kTitle), QString::number(id));
+}

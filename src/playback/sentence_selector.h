@@ -1,0 +1,33 @@
+// Chooses the next sentence in the learner's mode (one topic or every topic, in sequence or
+// at random) and fetches its French and English texts.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+class DialogueTable;
+class MessageBox;
+class RandomSource;
+
+class SentenceSelector {
+public:
+    SentenceSelector(const DialogueTable& table, RandomSource& random, MessageBox& messageBox);
+
+    // Replaces the two texts with those of the next sentence; a text whose lookup fails keeps
+    // its old value and the French id is reported. Returns true in sequence mode, where the
+    // lines' tooltips follow the texts.
+    bool SelectNextSentence(QString& mstrFrench, QString& mstrEnglish);
+
+    int16_t randomId() const { return mintRandomId; }
+
+private:
+    int16_t drawRandomId();
+    static int16_t sequencePosition();
+    void fetch(int16_t id, QString& mstrFrench, QString& mstrEnglish);
+
+    const DialogueTable& m_table;
+    RandomSource& m_random;
+    MessageBox& m_messageBox;
+    int16_t mintRandomId = 0;
+};
