@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 // One field per stored key, named like the key. Integers are 16-bit, as the stored values are.

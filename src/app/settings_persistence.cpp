@@ -80,8 +80,7 @@ float LoadSettings(SettingsStore& store, float screenWidthTwips) {
     for (const IntegerKey& key : kIntegerKeys)
         loadInteger(store, key);
     Settings.xxx = read(store, "xxx");
-    const float left =
-        singleFromText(read(store, "left")).value_or(firstRunLeft(screenWidthTwips));
+    const float left = singleFromText(read(store, "left")).value_or(firstRunLeft(screenWidthTwips));
     loadInteger(store, kSspeed);
     return left;
 }

@@ -26,7 +26,9 @@ DialogueTable DialogueTable::fromFolder(const QString& folder) {
 
 void DialogueTable::addFile(const QString& path) {
     const QString fileName = QFileInfo(path).fileName();
-    const auto fail = [&](const QString& why) { m_problems << fileName + QStringLiteral(": ") + why; };
+    const auto fail = [&](const QString& why) {
+        m_problems << fileName + QStringLiteral(": ") + why;
+    };
 
     static const QRegularExpression pattern(QStringLiteral("^(\\d\\d)-[a-z-]+\\.json$"));
     const auto match = pattern.match(fileName);
@@ -73,8 +75,9 @@ std::optional<QString> DialogueTable::lookup(int32_t id) const {
     const int32_t frenchId = english ? id - SentenceId::kEnglishOffset : id;
     const int32_t topicNumber = (frenchId - SentenceId::kFrenchBase) / 100;
     const int32_t sentence = (frenchId - SentenceId::kFrenchBase) % 100;
-    if (frenchId < SentenceId::kFrenchBase || topicNumber < 1 || topicNumber > SentenceId::kTopics ||
-        sentence < 1 || sentence > SentenceId::kSentencesPerTopic)
+    if (frenchId < SentenceId::kFrenchBase || topicNumber < 1 ||
+        topicNumber > SentenceId::kTopics || sentence < 1 ||
+        sentence > SentenceId::kSentencesPerTopic)
         return std::nullopt;
 
     const DialogueTopic& stored = topic(SentenceId::storedTopic(topicNumber));

@@ -8,10 +8,10 @@ namespace SentenceId {
 inline constexpr int kFrenchBase = 10000;
 inline constexpr int kEnglishOffset = 10000;
 inline constexpr int kSentencesPerTopic = 35;
-inline constexpr int kNamedTopics = 21;    // the topics a learner can choose
-inline constexpr int kRepeatedTopics = 8;  // topics 22 to 29 replay topics 1 to 8
+inline constexpr int kNamedTopics = 21;   // the topics a learner can choose
+inline constexpr int kRepeatedTopics = 8; // topics 22 to 29 replay topics 1 to 8
 inline constexpr int kTopics = kNamedTopics + kRepeatedTopics;
-inline constexpr int kFirst = 10101;       // sentence 1 of topic 1
+inline constexpr int kFirst = 10101; // sentence 1 of topic 1
 
 constexpr int french(int topic, int sentence) {
     return kFrenchBase + 100 * topic + sentence;

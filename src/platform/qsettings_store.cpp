@@ -5,8 +5,8 @@ QSettings& QSettingsStore::settingsFor(const QString& application) const {
     if (!slot) {
         // The application name is the top-level folder (Windows: HKCU\Software\<application>,
         // Linux: ~/.config/<application>.conf); sections are groups inside it.
-        slot = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           application);
+        slot =
+            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
     }
     return *slot;
 }
@@ -16,8 +16,8 @@ QString QSettingsStore::read(const QString& application, const QString& section,
     return settingsFor(application).value(section + QLatin1Char('/') + key).toString();
 }
 
-void QSettingsStore::write(const QString& application, const QString& section,
-                           const QString& key, const QString& text) {
+void QSettingsStore::write(const QString& application, const QString& section, const QString& key,
+                           const QString& text) {
     settingsFor(application).setValue(section + QLatin1Char('/') + key, text);
 }
 

@@ -5,7 +5,6 @@
 #include "platform/settings_store.h"
 
 #include <QSettings>
-
 #include <map>
 #include <memory>
 

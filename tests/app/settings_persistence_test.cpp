@@ -137,9 +137,9 @@ TEST_F(SettingsPersistence, dialogSaveWritesThirteenKeysInOrderAndSyncs) {
 
     SaveDialogSettings(store);
 
-    EXPECT_EQ(store.writes, QStringList({"ce=0", "n=4", "ctime=6", "etime=9", "rd=1", "psave=0",
-                                         "ssave=1", "visi=1", "guage=0", "red=3", "mark=1",
-                                         "xxx=1", "sspeed=120"}));
+    EXPECT_EQ(store.writes,
+              QStringList({"ce=0", "n=4", "ctime=6", "etime=9", "rd=1", "psave=0", "ssave=1",
+                           "visi=1", "guage=0", "red=3", "mark=1", "xxx=1", "sspeed=120"}));
     EXPECT_FALSE(store.unsynced);
 }
 

@@ -6,20 +6,33 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kSourceFolder = QStringLiteral(DORVANE_SOURCE_DIR "/resources/dialogues");
 
-const QStringList kTopicNames = {
-    "Greetings",        "The home",          "The family",          "Shopping one ",
-    "Shopping two",     "Town and country",  "At the hotel one",    "At the hotel two",
-    "Directions",       "Eating out",        "Enjoy your meal one", "Enjoy your meal two",
-    "Getting around",   "Health and fitness", "Jobs one",           "Jobs two",
-    "Looking Good",     "On your travels",   "Origins",             "Sport and leisure",
-    "The Arts"};
+const QStringList kTopicNames = {"Greetings",
+                                 "The home",
+                                 "The family",
+                                 "Shopping one ",
+                                 "Shopping two",
+                                 "Town and country",
+                                 "At the hotel one",
+                                 "At the hotel two",
+                                 "Directions",
+                                 "Eating out",
+                                 "Enjoy your meal one",
+                                 "Enjoy your meal two",
+                                 "Getting around",
+                                 "Health and fitness",
+                                 "Jobs one",
+                                 "Jobs two",
+                                 "Looking Good",
+                                 "On your travels",
+                                 "Origins",
+                                 "Sport and leisure",
+                                 "The Arts"};
 
 std::vector<DialogueTopic> topicFilesPresent() {
     const DialogueTable folder = DialogueTable::fromFolder(kSourceFolder);
@@ -40,8 +53,8 @@ bool inWindows1252(QChar c) {
 // The words hunspell does not know, with the project's own word list added.
 QStringList unknownWords(const QString& dictionary, const QStringList& texts) {
     QProcess hunspell;
-    hunspell.start("hunspell", {"-d", dictionary, "-l", "-i", "utf-8", "-p",
-                                kSourceFolder + "/words.txt"});
+    hunspell.start("hunspell",
+                   {"-d", dictionary, "-l", "-i", "utf-8", "-p", kSourceFolder + "/words.txt"});
     if (!hunspell.waitForStarted(10000))
         return {"<hunspell could not be started>"};
     hunspell.write(texts.join('\n').toUtf8());
@@ -63,7 +76,8 @@ TEST(ContentRules, everyTopicFileIsCompiledIntoTheProgram) {
     EXPECT_EQ(static_cast<int>(present.size()), files) << "a file the table cannot read";
     for (const DialogueTopic& topic : present) {
         const DialogueTopic& compiled = DialogueTable::builtIn().topic(topic.number);
-        EXPECT_EQ(compiled.number, topic.number) << qPrintable(topic.fileName) << " is not built in";
+        EXPECT_EQ(compiled.number, topic.number)
+            << qPrintable(topic.fileName) << " is not built in";
         EXPECT_EQ(compiled.sentences.size(), topic.sentences.size());
     }
 }

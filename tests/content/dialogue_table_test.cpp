@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,8 +36,8 @@ TEST(DialogueTable, topicsTwentyTwoToTwentyNineReplayTopicsOneToEight) {
 }
 
 TEST(DialogueTable, idsOutsideTheNumberingHaveNoEntry) {
-    for (int id : {10100, 10136, 13001, 20100, 30101, 0, -10101, 10000, 12936, 20000, 22936,
-                   10199, 11000, 32767, -32768})
+    for (int id : {10100, 10136, 13001, 20100, 30101, 0, -10101, 10000, 12936, 20000, 22936, 10199,
+                   11000, 32767, -32768})
         EXPECT_FALSE(table().lookup(id)) << id;
 }
 

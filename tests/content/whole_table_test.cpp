@@ -3,7 +3,6 @@
 #include "content/sentence_id.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace {

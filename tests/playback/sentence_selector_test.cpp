@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,8 +93,8 @@ TEST_F(Selector, walkWrapsToTheFirstSentenceAfterTheLastOfTheTable) {
 }
 
 TEST_F(Selector, corruptedPositionRestartsTheWalkInsteadOfFailingForever) {
-    for (int16_t stored : {int16_t(5), int16_t(32000), int16_t(-1), int16_t(32767),
-                           int16_t(-32768), int16_t(13001), int16_t(9999)}) {
+    for (int16_t stored : {int16_t(5), int16_t(32000), int16_t(-1), int16_t(32767), int16_t(-32768),
+                           int16_t(13001), int16_t(9999)}) {
         Settings.guage = 0;
         Settings.guagen = stored;
         EXPECT_EQ(select(), 10101) << stored;

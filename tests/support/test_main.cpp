@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #ifdef DORVANE_TEST_WIDGETS
