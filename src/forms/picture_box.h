@@ -1,0 +1,25 @@
+// An image control: a picture drawn to fill the control (inside an optional one-pixel flat
+// border), reporting pointer movement and clicks. A disabled picture receives neither.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(const QString& resource, bool flatBorder, QWidget* parent = nullptr);
+
+signals:
+    void MouseMove();
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_picture;
+    bool m_flatBorder;
+};

@@ -1,0 +1,16 @@
+// The window system's colours that the windows use, by their GetSysColor index.
+#pragma once
+
+#include <QColor>
+
+enum class SystemColor {
+    Background = 1,      // COLOR_BACKGROUND, the desktop
+    InactiveCaption = 3, // COLOR_INACTIVECAPTION
+    Window = 5,          // COLOR_WINDOW
+    WindowText = 8,      // COLOR_WINDOWTEXT
+    ButtonFace = 15,     // COLOR_BTNFACE
+    ButtonText = 18,     // COLOR_BTNTEXT
+};
+
+// Windows: the user's colour scheme. Elsewhere: a fixed scheme (see system_colors_unix.cpp).
+QColor systemColor(SystemColor which);

@@ -1,0 +1,59 @@
+// The bar's five timers and what each tick does: the welcome countdown and auto-hide (Timer1),
+// the blinking line on a collapsed bar (Timer2), the English slide-up (Timer3), the French
+// slide-in (Timer4), and the play cycle (Timer5).
+#pragma once
+
+#include "platform/pointer.h"
+#include "playback/caption_bar.h"
+#include "playback/timer.h"
+
+#include <QObject>
+#include <cstdint>
+
+class PlaybackTimers : public QObject {
+    Q_OBJECT
+public:
+    PlaybackTimers(CaptionBar& bar, const PointerSource& pointer, QObject* parent = nullptr);
+
+    // The start states the bar is created with; start-up re-arms them.
+    Timer Timer1{60, true};
+    Timer Timer2{1500, true};
+    Timer Timer3{50, true};
+    Timer Timer4{80, true};
+    Timer Timer5{100, false};
+
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+
+    // Start-up's arming of the timers and its initial playback state.
+    void armForStartUp();
+
+    const POINT& cursor() const { return mptCursor; }
+
+    static RgbColour QBColor(int colour);
+    static QString welcomeText();
+
+    static constexpr int kCollapsedHeight = 20;
+    static constexpr int kLabel2Rest = 400;
+    static constexpr int kLabel2Raised = 60;
+    static constexpr int kSlideSteps = 36;
+
+    int16_t mintSlide = 0;
+    int16_t mintColor1 = 10;
+    int16_t mintColor2 = 12;
+    int16_t mintColor3 = 10;
+
+private:
+    void applyAutoHide();
+    void countdownStep();
+    void speechStep();
+    void frenchFirst();
+    void englishFirst();
+
+    CaptionBar& m_bar;
+    const PointerSource& m_pointer;
+    POINT mptCursor;
+};

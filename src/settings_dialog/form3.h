@@ -1,0 +1,59 @@
+// Form3: the settings dialog ("Setting..."): the topic, play mode, language order, repeat count,
+// the two display times and four switches.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class ValueScrollBar;
+
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form3(QWidget* parent = nullptr);
+
+    QGroupBox* Frame1; // "Play Content"
+    QGroupBox* Frame2; // "Play mode"
+    QGroupBox* Frame3; // "English and French Order"
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label5;
+    QLabel* Label6;
+    std::array<QLineEdit*, 3> Text1;
+    ValueScrollBar* VScroll1;              // plays per sentence
+    ValueScrollBar* VScroll2;              // French display time
+    ValueScrollBar* VScroll3;              // English display time
+    QCheckBox* Check1;                     // "Save setting while exit"
+    QCheckBox* Check3;                     // "Save schedule while exit"
+    QCheckBox* Check4;                     // "Auto Hide"
+    QCheckBox* Check5;                     // "Start with windows start"
+    std::array<QRadioButton*, 22> Option1; // 0 "Entire", then the topics
+    std::array<QRadioButton*, 2> Option2;  // "at random", "Sequence"
+    std::array<QRadioButton*, 2> Option3;  // French first, English first
+
+    // The focus order, front to back.
+    QList<QWidget*> tabOrder() const { return m_tabOrder; }
+
+signals:
+    void closing(); // whatever closes the window
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildTopicButtons();
+    void buildValueLines();
+    void setTabOrderByIndex(const QList<QPair<int, QWidget*>>& indexed);
+
+    QButtonGroup* m_topics;
+    QButtonGroup* m_modes;
+    QButtonGroup* m_orders;
+    QList<QWidget*> m_tabOrder;
+};
