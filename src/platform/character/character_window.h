@@ -1,0 +1,51 @@
+// The character's own window: a translucent, frameless, always-on-top window that never takes
+// the focus, standing near the bottom-right corner of the screen, with a speech balloon.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QWidget>
+#include <memory>
+
+class CharacterWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Reads the frames "<folder>/<name>.svg"; problems() lists those that could not be read.
+    CharacterWindow(const QString& folder, const QStringList& frameNames);
+
+    const QStringList& problems() const { return m_problems; }
+
+    void setFrame(const QString& name);
+    // 0: not there at all, 1: fully there; in between the character pops up from its perch.
+    void setPresence(double presence);
+    void showBalloon(const QString& text);
+    void hideBalloon();
+
+    QString frame() const { return m_frame; }
+    QString balloonText() const { return m_balloon; }
+    bool balloonShown() const { return !m_balloon.isNull(); }
+
+    // Where the character stands: the bottom-right corner of the primary screen's work area.
+    void placeOnScreen();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    const QImage& frameImage(const QString& name);
+    QRect characterRect() const;
+    QRect balloonRect() const;
+    QPainterPath balloonPath() const;
+    void updateShape();
+
+    QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers;
+    QHash<QString, QImage> m_images; // rendered at the current scale
+    QStringList m_problems;
+    QString m_frame;
+    QString m_balloon; // null while no balloon is shown
+    double m_presence = 1.0;
+    QPoint m_grab;
+};

@@ -1,0 +1,39 @@
+#include "platform/character/desktop_agent.h"
+
+#include "platform/character/character_window.h"
+#include "platform/character/peedy_character.h"
+#include "platform/character/speech_engine.h"
+
+namespace {
+const QString kPeedy = QStringLiteral("Peedy");
+}
+
+DesktopAgent::DesktopAgent(QString artFolder, EngineFactory makeEngine)
+    : m_artFolder(std::move(artFolder)), m_makeEngine(std::move(makeEngine)) {}
+
+DesktopAgent::~DesktopAgent() = default;
+
+AgentResult DesktopAgent::Load(const QString& characterId, const QVariant&) {
+    if (characterId.compare(kPeedy, Qt::CaseInsensitive) != 0)
+        return {QStringLiteral("there is no character called \"%1\"").arg(characterId)};
+    if (m_loaded.count(kPeedy))
+        return {};
+    auto window = std::make_unique<CharacterWindow>(m_artFolder, PeedyCharacter::frameNames());
+    const QStringList problems = window->problems();
+    m_loaded[kPeedy] = std::make_unique<PeedyCharacter>(std::move(window), m_makeEngine());
+    if (!problems.isEmpty())
+        return {QStringLiteral("Peedy's pictures could not be read: ") +
+                problems.join(QStringLiteral(", "))};
+    return {};
+}
+
+AgentCharacter* DesktopAgent::operator()(const QString& characterId) {
+    const auto found =
+        m_loaded.find(characterId.compare(kPeedy, Qt::CaseInsensitive) == 0 ? kPeedy : characterId);
+    return found == m_loaded.end() ? nullptr : found->second.get();
+}
+
+PeedyCharacter* DesktopAgent::peedy() const {
+    const auto found = m_loaded.find(kPeedy);
+    return found == m_loaded.end() ? nullptr : found->second.get();
+}

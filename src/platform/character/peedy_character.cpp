@@ -1,0 +1,223 @@
+#include "platform/character/peedy_character.h"
+
+#include "platform/character/character_window.h"
+#include "platform/character/speech_engine.h"
+
+#include <QLocale>
+#include <QRandomGenerator>
+#include <cstdio>
+
+namespace {
+
+constexpr int kFrameMs = 110;
+constexpr int kPresenceSteps = 5;
+constexpr size_t kMaxPending = 16; // a backlog this long means nobody is watching anyway
+
+const QStringList kWave = {"wave-1", "wave-2", "wave-3", "wave-4", "wave-3",
+                           "wave-2", "wave-3", "wave-4", "wave-2", "wave-1"};
+const QStringList kTalk = {"talk-1", "talk-2", "talk-1", "idle"};
+
+std::optional<QLocale> localeOf(int languageId) {
+    switch (languageId) {
+    case 1036:
+        return QLocale(QLocale::French, QLocale::France);
+    case 3084:
+        return QLocale(QLocale::French, QLocale::Canada);
+    case 1033:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    case 2057:
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+const QStringList& PeedyCharacter::frameNames() {
+    static const QStringList names = {"idle",   "blink",  "talk-1", "talk-2",
+                                      "wave-1", "wave-2", "wave-3", "wave-4"};
+    return names;
+}
+
+int PeedyCharacter::speakingLimitMs(const QString& text) {
+    // About twelve characters a second, plus time for the engine to start talking.
+    return 1500 + 85 * static_cast<int>(text.trimmed().size());
+}
+
+PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
+                               std::unique_ptr<SpeechEngine> engine)
+    : m_window(std::move(window)), m_engine(std::move(engine)) {
+    m_frameTimer.setInterval(kFrameMs);
+    connect(&m_frameTimer, &QTimer::timeout, this, &PeedyCharacter::step);
+    m_limitTimer.setSingleShot(true);
+    connect(&m_limitTimer, &QTimer::timeout, this, &PeedyCharacter::speakingTimedOut);
+    m_blinkTimer.setSingleShot(true);
+    connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
+        if (!m_current && m_visible) {
+            m_window->setFrame(QStringLiteral("blink"));
+            QTimer::singleShot(140, this, [this] {
+                if (!m_current)
+                    m_window->setFrame(QStringLiteral("idle"));
+            });
+            scheduleBlink();
+        }
+    });
+    connect(m_engine.get(), &SpeechEngine::availabilityKnown, this,
+            &PeedyCharacter::speechAvailability);
+    connect(m_engine.get(), &SpeechEngine::finished, this, [this] {
+        if (m_current && m_current->kind == Request::Speak)
+            finishCurrent();
+    });
+    m_engine->start();
+}
+
+PeedyCharacter::~PeedyCharacter() = default;
+
+void PeedyCharacter::speakingTimedOut() {
+    if (m_current && m_current->kind == Request::Speak)
+        finishCurrent();
+}
+
+void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
+    m_voiceKnown = true;
+    m_voiceOk = ok;
+    if (!ok && problem != m_voiceProblem)
+        std::fprintf(stderr, "dorvane: Peedy cannot read aloud: %s\n", qPrintable(problem));
+    m_voiceProblem = ok ? QString() : problem;
+}
+
+AgentResult PeedyCharacter::Show() {
+    if (!m_window->problems().isEmpty())
+        return {QStringLiteral("the character's pictures could not be read: ") +
+                m_window->problems().join(QStringLiteral(", "))};
+    return enqueue({Request::Show, {}});
+}
+
+AgentResult PeedyCharacter::Hide() {
+    return enqueue({Request::Hide, {}});
+}
+
+AgentResult PeedyCharacter::Speak(const QString& text) {
+    AgentResult result = enqueue({Request::Speak, text});
+    // The balloon still shows the words, but the caller learns that nobody will hear them.
+    if (result.ok() && m_voiceKnown && !m_voiceOk)
+        result.error = m_voiceProblem;
+    return result;
+}
+
+AgentResult PeedyCharacter::Play(const QString& animation) {
+    if (animation.compare(QStringLiteral("Wave"), Qt::CaseInsensitive) != 0)
+        return {QStringLiteral("Peedy has no animation called \"%1\"").arg(animation)};
+    return enqueue({Request::Play, animation});
+}
+
+AgentResult PeedyCharacter::setLanguageID(int languageId) {
+    const auto locale = localeOf(languageId);
+    if (!locale)
+        return {QStringLiteral("language %1 is not supported").arg(languageId)};
+    m_languageId = languageId;
+    m_engine->setLocale(*locale);
+    return {};
+}
+
+AgentResult PeedyCharacter::enqueue(Request request) {
+    if (m_queue.size() >= kMaxPending)
+        return {QStringLiteral("Peedy is still busy with earlier requests")};
+    m_queue.push_back(std::move(request));
+    if (!m_current)
+        QMetaObject::invokeMethod(this, &PeedyCharacter::runNext, Qt::QueuedConnection);
+    return {};
+}
+
+void PeedyCharacter::runNext() {
+    while (!m_current && !m_queue.empty()) {
+        Request request = std::move(m_queue.front());
+        m_queue.pop_front();
+        // A hidden character neither speaks nor moves: such requests end at once.
+        const bool dropped =
+            !m_visible && (request.kind == Request::Speak || request.kind == Request::Play);
+        const bool nothingToDo = (request.kind == Request::Show && m_visible) ||
+                                 (request.kind == Request::Hide && !m_visible);
+        if (dropped || nothingToDo)
+            continue;
+        m_current = std::move(request);
+        begin(*m_current);
+    }
+}
+
+void PeedyCharacter::begin(const Request& request) {
+    m_blinkTimer.stop();
+    m_step = 0;
+    switch (request.kind) {
+    case Request::Show:
+        m_visible = true;
+        m_window->setFrame(QStringLiteral("idle"));
+        m_window->setPresence(0.0);
+        m_window->show();
+        break;
+    case Request::Hide:
+        m_visible = false;
+        m_window->hideBalloon();
+        break;
+    case Request::Speak:
+        m_window->showBalloon(request.text);
+        if (m_voiceOk)
+            m_engine->say(request.text); // trailing blanks and all
+        m_limitTimer.start(speakingLimitMs(request.text));
+        break;
+    case Request::Play:
+        break;
+    }
+    m_frameTimer.start();
+    step();
+}
+
+void PeedyCharacter::step() {
+    if (!m_current)
+        return;
+    const int at = m_step++;
+    switch (m_current->kind) {
+    case Request::Show:
+        m_window->setPresence(double(at) / kPresenceSteps);
+        if (at >= kPresenceSteps)
+            finishCurrent();
+        break;
+    case Request::Hide:
+        m_window->setPresence(1.0 - double(at) / kPresenceSteps);
+        if (at >= kPresenceSteps) {
+            m_window->hide();
+            finishCurrent();
+        }
+        break;
+    case Request::Speak:
+        // The beak moves only while there is a voice to go with it.
+        m_window->setFrame(m_voiceOk ? kTalk[at % kTalk.size()] : QStringLiteral("idle"));
+        break;
+    case Request::Play:
+        if (at < kWave.size())
+            m_window->setFrame(kWave[at]);
+        else
+            finishCurrent();
+        break;
+    }
+}
+
+void PeedyCharacter::finishCurrent() {
+    m_frameTimer.stop();
+    m_limitTimer.stop();
+    if (m_current->kind == Request::Speak)
+        m_window->hideBalloon();
+    if (m_visible)
+        m_window->setFrame(QStringLiteral("idle"));
+    m_current.reset();
+    if (!m_queue.empty())
+        QMetaObject::invokeMethod(this, &PeedyCharacter::runNext, Qt::QueuedConnection);
+    else
+        scheduleBlink();
+}
+
+void PeedyCharacter::scheduleBlink() {
+    if (m_visible)
+        m_blinkTimer.start(QRandomGenerator::global()->bounded(2500, 6000));
+}

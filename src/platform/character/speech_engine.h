@@ -1,0 +1,23 @@
+// A text-to-speech engine that may take seconds to come up, or never come up, and whose
+// utterances may never finish (no audio device). Every call returns at once.
+#pragma once
+
+#include <QLocale>
+#include <QObject>
+
+class SpeechEngine : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Begins bringing the engine up; availabilityKnown() follows when that is settled.
+    virtual void start() = 0;
+    virtual void setLocale(const QLocale& locale) = 0;
+    virtual void say(const QString& text) = 0;
+
+signals:
+    // ok: speech is possible in the chosen locale; problem: what is missing otherwise.
+    void availabilityKnown(bool ok, const QString& problem);
+    // The utterance begun by the last say() has ended.
+    void finished();
+};
