@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 
 #ifdef DORVANE_TEST_WIDGETS
@@ -14,6 +15,10 @@ using TestApplication = QCoreApplication;
 #endif
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // As in the program: a speech daemon that goes away must not take the process with it.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QTemporaryDir home;
     if (!home.isValid())
         return 2;

@@ -1,0 +1,21 @@
+// A speech engine under the test's control: it records what it is asked and answers when told.
+#pragma once
+
+#include "platform/character/speech_engine.h"
+
+#include <QStringList>
+
+class FakeSpeechEngine : public SpeechEngine {
+public:
+    void start() override { ++starts; }
+    void setLocale(const QLocale& locale) override { locales << locale; }
+    void say(const QString& text) override { said << text; }
+
+    void becomeAvailable() { emit availabilityKnown(true, QString()); }
+    void fail(const QString& problem) { emit availabilityKnown(false, problem); }
+    void finishUtterance() { emit finished(); }
+
+    int starts = 0;
+    QList<QLocale> locales;
+    QStringList said;
+};
