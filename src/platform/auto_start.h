@@ -1,0 +1,22 @@
+// The entry that starts the program when the user logs in: Windows keeps it under the per-user
+// Run key, Linux desktops as an XDG autostart desktop entry.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class AutoStart {
+public:
+    virtual ~AutoStart() = default;
+    // Adds the entry, or points it at this program's current path.
+    virtual void add(const QString& programPath) = 0;
+    // Removes the entry; no entry is no error.
+    virtual void remove() = 0;
+};
+
+// The entry for this operating system.
+std::unique_ptr<AutoStart> makeAutoStart();
+
+// The program's path as the Windows entry holds it: the folder, one backslash unless the folder
+// already ends in one (a drive's root), the base name and ".exe".
+QString windowsProgramPath(const QString& folder, const QString& baseName);

@@ -1,0 +1,22 @@
+// Linux: a desktop entry in the XDG autostart folder (~/.config/autostart) starts the program
+// at login.
+#pragma once
+
+#include "platform/auto_start.h"
+
+class XdgAutoStart : public AutoStart {
+public:
+    // folder: where the entry goes; by default the user's autostart folder.
+    explicit XdgAutoStart(QString folder = defaultFolder());
+
+    void add(const QString& programPath) override;
+    void remove() override;
+
+    QString entryPath() const;
+    static QString defaultFolder();
+    // The Exec= value that runs the program at that path, quoted as desktop entries require.
+    static QString execValue(const QString& programPath);
+
+private:
+    QString m_folder;
+};
