@@ -143,7 +143,7 @@ void Form1::setHeight(double twips) {
     const int pixels = std::max(1, Twips::toPixels(twips));
     if (pixels != height())
         resize(width(), pixels);
-    if (m_line->isVisible())
+    if (!m_line->isHidden())
         m_line->setGeometry(Twips::rect(0, m_height - 20, kWidth, 20));
 }
 
@@ -194,7 +194,7 @@ void Form1::Cls() {
 }
 
 QColor Form1::lineColour() const {
-    return m_line->isVisible() ? m_line->palette().color(QPalette::Window) : QColor();
+    return m_line->isHidden() ? QColor() : m_line->palette().color(QPalette::Window);
 }
 
 void Form1::closeSplash() {

@@ -1,0 +1,61 @@
+// Dorvane: learning everyday spoken French from a caption bar on the top edge of the screen.
+#include "app/product.h"
+#include "app/program.h"
+#include "platform/auto_start.h"
+#include "platform/character/desktop_agent.h"
+#include "platform/character/qt_speech_engine.h"
+#include "platform/platform.h"
+#include "platform/qsettings_store.h"
+#include "platform/qt_message_box.h"
+#include "platform/shell.h"
+#include "platform/single_instance.h"
+#include "platform/window_system.h"
+#include "playback/random_source.h"
+
+#include <QApplication>
+#include <csignal>
+
+namespace {
+
+// The bar must stay on top and sit at exact coordinates, which Wayland lets no client do;
+// XWayland does. A platform the user chose is left alone.
+void preferX11OnWayland() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+#ifdef SIGPIPE
+    // A speech daemon that goes away must not take the program with it.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    preferX11OnWayland();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(Product::kTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(Product::kVersion));
+    QApplication::setQuitOnLastWindowClosed(false); // only Exit ends the program
+
+    SingleInstance instance(QString::fromLatin1(Product::kTitle).toLower());
+    if (!instance.acquire())
+        return 0;
+
+    QSettingsStore store;
+    QtWindowSystem windows;
+    QtMessageBox messageBox;
+    DesktopAgent agent(QStringLiteral(":/art/peedy"),
+                       [] { return std::make_unique<QtSpeechEngine>(); });
+    DesktopShell shell;
+    std::unique_ptr<AutoStart> autoStart = makeAutoStart();
+    Platform platform{store, windows, messageBox, agent, shell, *autoStart};
+    ClockSeededRandom random;
+
+    Program program(platform, random);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
+    program.Form_Load();
+    return app.exec();
+}

@@ -1,0 +1,73 @@
+#include "app/program.h"
+
+#include "about/form4.h"
+#include "app/settings_persistence.h"
+#include "bar/form1.h"
+#include "content/dialogue_table.h"
+#include "forms/form2.h"
+#include "forms/twips.h"
+#include "platform/platform.h"
+#include "playback/agent.h"
+
+#include <cstdio>
+
+namespace {
+void report(const AgentResult& result, const char* what) {
+    if (!result.ok())
+        std::fprintf(stderr, "dorvane: %s: %s\n", what, qPrintable(result.error));
+}
+} // namespace
+
+Program::Program(Platform& platform, RandomSource& random)
+    : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messageBox),
+      m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
+      m_form2(std::make_unique<Form2>()) {
+    m_form1->setMenu(m_form2.get());
+    m_form1->selectSentence = [this](QString& french, QString& english) {
+        return m_selector.SelectNextSentence(french, english);
+    };
+    m_form1->splashCloser = [this] {
+        if (m_form4)
+            m_form4->close();
+    };
+}
+
+Program::~Program() {
+    delete m_form4;
+}
+
+void Program::Form_Load() {
+    Form1& bar = *m_form1;
+    loadCharacter();
+
+    bar.setLeft(LoadSettings(m_platform.store, static_cast<float>(bar.screenWidthTwips())));
+    // A position saved on a wider screen would leave the bar, and its menu, out of reach.
+    bar.clampLeft();
+    bar.setTop(0);
+    bar.setVisible(false);
+
+    m_form4 = new Form4(bar);
+    m_form4->move(Twips::toPixels(bar.screenWidthTwips() / 2 - 1000),
+                  Twips::toPixels(bar.screenHeightTwips() / 2 - 1800));
+    m_form4->show();
+
+    bar.timers.armForStartUp();
+    bar.SelectNextSentence();
+    bar.makeTopmost();
+    bar.Get_Windows_Rect();
+}
+
+void Program::loadCharacter() {
+    Form1& bar = *m_form1;
+    report(bar.Agent1.Characters().Load(QStringLiteral("Peedy"), QVariant()),
+           "the speaking character could not be loaded");
+    bar.mobjAgent = bar.Agent1.Characters()(QStringLiteral("Peedy"));
+    if (!bar.mobjAgent)
+        return;
+    report(bar.mobjAgent->Show(), "the speaking character cannot be shown");
+    report(bar.mobjAgent->setLanguageID(kLanguageFrench), "the speaking character has no French");
+}
+
+void Program::activate() {
+    m_form1->raise();
+}

@@ -1,0 +1,18 @@
+// Every service of the operating system the program uses, handed to it at start.
+#pragma once
+
+class AgentControl;
+class AutoStart;
+class MessageBox;
+class SettingsStore;
+class Shell;
+class WindowSystem;
+
+struct Platform {
+    SettingsStore& store;
+    WindowSystem& windows;
+    MessageBox& messageBox;
+    AgentControl& agent; // the control that loads the speaking character
+    Shell& shell;
+    AutoStart& autoStart;
+};

@@ -1,0 +1,9 @@
+#include "platform/qt_message_box.h"
+
+#include <QMessageBox>
+
+void QtMessageBox::inform(const QString& caption, const QString& message) {
+    QMessageBox box(QMessageBox::Information, caption, message, QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint); // the bar above it must not hide it
+    box.exec();
+}
