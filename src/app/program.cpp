@@ -3,6 +3,7 @@
 #include "about/form4.h"
 #include "app/settings_persistence.h"
 #include "bar/form1.h"
+#include "commands/menu_commands.h"
 #include "content/dialogue_table.h"
 #include "forms/form2.h"
 #include "forms/twips.h"
@@ -21,7 +22,8 @@ void report(const AgentResult& result, const char* what) {
 Program::Program(Platform& platform, RandomSource& random)
     : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messageBox),
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
-      m_form2(std::make_unique<Form2>()) {
+      m_form2(std::make_unique<Form2>()),
+      m_commands(new MenuCommands(*m_form1, *m_form2, platform)) {
     m_form1->setMenu(m_form2.get());
     m_form1->selectSentence = [this](QString& french, QString& english) {
         return m_selector.SelectNextSentence(french, english);

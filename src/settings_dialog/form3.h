@@ -5,7 +5,10 @@
 #include <QWidget>
 #include <array>
 
+class AutoStart;
+class Form1;
 class QButtonGroup;
+class SettingsStore;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -16,7 +19,14 @@ class ValueScrollBar;
 class Form3 : public QWidget {
     Q_OBJECT
 public:
+    // The layout alone.
     explicit Form3(QWidget* parent = nullptr);
+    // The working dialog: it pauses the bar's playback and blocks its menu while open, and
+    // applies and stores the choices when it closes. It deletes itself when closed.
+    Form3(Form1& bar, SettingsStore& store, AutoStart& autoStart);
+
+    void Form_Load();
+    void Form_Unload();
 
     QGroupBox* Frame1; // "Play Content"
     QGroupBox* Frame2; // "Play mode"
@@ -41,13 +51,13 @@ public:
     // The focus order, front to back.
     QList<QWidget*> tabOrder() const { return m_tabOrder; }
 
-signals:
-    void closing(); // whatever closes the window
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void connectHandlers();
+    void Option2_Click();
+    int selectedTopic() const;
     void buildTopicButtons();
     void buildValueLines();
     void setTabOrderByIndex(const QList<QPair<int, QWidget*>>& indexed);
@@ -56,4 +66,7 @@ private:
     QButtonGroup* m_modes;
     QButtonGroup* m_orders;
     QList<QWidget*> m_tabOrder;
+    Form1* m_bar = nullptr;
+    SettingsStore* m_store = nullptr;
+    AutoStart* m_autoStart = nullptr;
 };

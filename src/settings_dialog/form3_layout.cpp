@@ -6,7 +6,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -149,9 +148,4 @@ void Form3::setTabOrderByIndex(const QList<QPair<int, QWidget*>>& indexed) {
         m_tabOrder.append(entry.second);
     for (int i = 1; i < m_tabOrder.size(); ++i)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
-}
-
-void Form3::closeEvent(QCloseEvent* event) {
-    emit closing();
-    event->accept();
 }

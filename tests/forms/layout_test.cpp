@@ -72,7 +72,7 @@ TEST_F(Windows, barTimersStartAsCreated) {
     }
 }
 
-TEST(Menu, holdsItsEightItemsInOrderWithTheirCaptions) {
+TEST(MenuTree, holdsItsEightItemsInOrderWithTheirCaptions) {
     Form2 form2;
     QStringList names, captions;
     for (QAction* action : form2.mnu_file->actions()) {
@@ -86,7 +86,7 @@ TEST(Menu, holdsItsEightItemsInOrderWithTheirCaptions) {
     EXPECT_EQ(form2.mnu_file->title(), "file");
 }
 
-TEST(SettingsDialog, isAFixedDialogWithOnlyACloseBox) {
+TEST(SettingsDialogLayout, isAFixedDialogWithOnlyACloseBox) {
     Form3 dialog;
     EXPECT_EQ(dialog.windowTitle(), "Setting...");
     EXPECT_EQ(dialog.size(), QSize(358, 405));
@@ -97,7 +97,7 @@ TEST(SettingsDialog, isAFixedDialogWithOnlyACloseBox) {
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-TEST(SettingsDialog, framesButtonsAndValueLinesArePlacedExactly) {
+TEST(SettingsDialogLayout, framesButtonsAndValueLinesArePlacedExactly) {
     Form3 dialog;
     EXPECT_EQ(dialog.Frame1->geometry(), QRect(8, 8, 335, 225));
     EXPECT_EQ(dialog.Frame2->geometry(), QRect(16, 240, 109, 57));
@@ -130,7 +130,7 @@ TEST(SettingsDialog, framesButtonsAndValueLinesArePlacedExactly) {
     EXPECT_GT(children.indexOf(dialog.VScroll1), children.indexOf(dialog.Label1));
 }
 
-TEST(SettingsDialog, scrollBarsKeepTheirRangesAndUpRaisesTheNumber) {
+TEST(SettingsDialogLayout, scrollBarsKeepTheirRangesAndUpRaisesTheNumber) {
     Form3 dialog;
     EXPECT_EQ(dialog.VScroll1->Min(), 1);
     EXPECT_EQ(dialog.VScroll1->Max(), 12);
@@ -148,7 +148,7 @@ TEST(SettingsDialog, scrollBarsKeepTheirRangesAndUpRaisesTheNumber) {
     EXPECT_EQ(dialog.VScroll2->Value(), 15);
 }
 
-TEST(SettingsDialog, tabOrderFollowsTheDesignedIndexes) {
+TEST(SettingsDialogLayout, tabOrderFollowsTheDesignedIndexes) {
     Form3 dialog;
     const QList<QWidget*> order = dialog.tabOrder();
     ASSERT_EQ(order.size(), 15 + 22 - 1);
