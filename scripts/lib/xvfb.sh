@@ -22,11 +22,12 @@ start_private_display() {
   export DISPLAY=":$number"
   openbox >/dev/null 2>&1 &
   OPENBOX_PID=$!
-  # openbox is ready once it owns the window manager selection.
+  # openbox manages new windows once it has published its client list; a window mapped
+  # before that may never be shown.
   local i
-  for i in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-    sleep 0.1
+  for i in $(seq 100); do
+    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'WINDOW' && break
+    sleep 0.05
   done
 }
 

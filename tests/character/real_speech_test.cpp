@@ -1,6 +1,5 @@
-// Real French speech through Qt TextToSpeech and speech-dispatcher with espeak-ng, with the
-// audio written to a file instead of a sound card: a user-level speech-dispatcher set-up in the
-// test's own HOME, and an ALSA default device that writes to a file.
+// Real French speech through Qt TextToSpeech and speech-dispatcher with espeak-ng, the audio
+// written to a file instead of a sound card (tests/support/speech-to-file).
 #include "platform/character/qt_speech_engine.h"
 
 #include <QDir>
@@ -8,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -18,31 +16,9 @@ QString home() {
     return QDir::homePath();
 }
 
-// Copies the system's speech-dispatcher set-up, sending its sound through ALSA.
 bool configureSpeechDispatcher(const QString& audioFile) {
-    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/speech-dispatcher";
-    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
-    if (QProcess::execute("cp", {"-r", "/etc/speech-dispatcher", config}) != 0)
-        return false;
-    QFile conf(config + "/speechd.conf");
-    if (!conf.open(QIODevice::ReadWrite))
-        return false;
-    QString text = QString::fromUtf8(conf.readAll());
-    text.replace(
-        QRegularExpression("^#? *AudioOutputMethod .*$", QRegularExpression::MultilineOption),
-        "AudioOutputMethod \"alsa\"");
-    conf.resize(0);
-    conf.write(text.toUtf8());
-    conf.close();
-
-    QFile asound(home() + "/.asoundrc");
-    if (!asound.open(QIODevice::WriteOnly))
-        return false;
-    asound.write(QStringLiteral("pcm.!default {\n  type file\n  slave.pcm \"null\"\n"
-                                "  file \"%1\"\n  format \"raw\"\n}\n")
-                     .arg(audioFile)
-                     .toUtf8());
-    return true;
+    return QProcess::execute("bash",
+                             {DORVANE_SOURCE_DIR "/tests/support/speech-to-file", audioFile}) == 0;
 }
 
 // The daemon started for this test's HOME outlives the test unless it is stopped.
