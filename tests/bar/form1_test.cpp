@@ -30,6 +30,12 @@ protected:
         windows.cursor = {x, y};
         bar.timers.Timer1_Timer();
     }
+    void dragTo(int x, int y) {
+        bar.Label_MouseDown();
+        pointerAt(x, y);
+        bar.Label_MouseMove();
+        bar.Label_MouseUp();
+    }
 
     FakeWindowSystem windows;
     FakeAgentControl agent;
@@ -39,132 +45,86 @@ protected:
     QPoint openedAt;
 };
 
-TEST_F(Bar, startUpPlacesTheBarTopmostAtTheRoundedPixelAndCapturesItsRectangle) {
+TEST_F(Bar, isPlacedTopmostAtTheRoundedPixelWithItsRectangleCaptured) {
     EXPECT_EQ(windows.topmost, QRect(379, 0, 477, 118)) << "5680 twips is pixel 378.67";
     EXPECT_EQ(bar.geometry(), QRect(379, 0, 477, 23));
-    EXPECT_EQ(bar.mrcBar.left, 379);
-    EXPECT_EQ(bar.mrcBar.top, 0);
-    EXPECT_EQ(bar.mrcBar.right, 856);
-    EXPECT_EQ(bar.mrcBar.bottom, 23);
-    EXPECT_EQ(bar.Height(), 340) << "the height is kept in twips, not read back as 345";
+    const RECT& rc = bar.mrcBar;
+    EXPECT_EQ(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom), QRect(379, 0, 477, 23));
+    EXPECT_EQ(bar.Height(), 340) << "kept in twips, not read back as 345";
 }
 
 TEST_F(Bar, dragFollowsTheSampledPointerAndReleaseSnapsBackToTheTopEdge) {
     pointerAt(400, 10);
     bar.Label_MouseDown();
-    EXPECT_TRUE(bar.mblnDragging);
-    EXPECT_EQ(bar.mlngGrabX, 21);
-    EXPECT_EQ(bar.mlngGrabY, 10);
-
     pointerAt(500, 200);
     bar.Label_MouseMove();
-    EXPECT_EQ(bar.geometry(), QRect(479, 190, 477, 23)) << "dragged down and across, full size";
-    EXPECT_EQ(bar.mrcBar.left, 379) << "the rectangle stays as it was until the release";
-
+    EXPECT_EQ(bar.geometry(), QRect(479, 190, 477, 23)) << "down and across, at full size";
+    EXPECT_EQ(bar.mrcBar.left, 379) << "the rectangle waits for the release";
     bar.Label_MouseUp();
     EXPECT_FALSE(bar.mblnDragging);
     EXPECT_EQ(bar.geometry(), QRect(479, 0, 477, 23));
-    EXPECT_FLOAT_EQ(bar.Left(), 479 * 15);
     EXPECT_EQ(bar.mrcBar.left, 479);
 }
 
-TEST_F(Bar, moveWithoutAPressDoesNothingAndAnyLabelDrags) {
-    const QRect before = bar.geometry();
+TEST_F(Bar, anyLabelDragsEvenACollapsedBarAndAMoveWithoutAPressDoesNothing) {
     pointerAt(600, 100);
     bar.Label_MouseMove();
-    EXPECT_EQ(bar.geometry(), before);
     EXPECT_EQ(windows.moves, 0);
-    // All four labels run the same handlers, whatever the button.
+    bar.setHeight(20);
     emit bar.Label4->MouseDown();
     emit bar.Label4->MouseMove();
-    EXPECT_EQ(windows.moves, 1);
+    EXPECT_EQ(bar.height(), 23) << "back at full height";
     emit bar.Label2->MouseUp();
+    EXPECT_EQ(windows.moves, 1);
     EXPECT_FALSE(bar.mblnDragging);
 }
 
-TEST_F(Bar, releaseKeepsTheLeftEdgeOnTheScreen) {
+TEST_F(Bar, releaseKeepsTheLeftEdgeOnTheScreenAndOnANarrowScreenTheRightRuleWins) {
     pointerAt(400, 10);
-    bar.Label_MouseDown();
-    pointerAt(0, 10);
-    bar.Label_MouseMove();
-    bar.Label_MouseUp();
-    EXPECT_FLOAT_EQ(bar.Left(), 0) << "beyond the left edge";
-
-    bar.Label_MouseDown();
-    pointerAt(1000, 10);
-    bar.Label_MouseMove();
-    bar.Label_MouseUp();
-    EXPECT_FLOAT_EQ(bar.Left(), 1024 * 15 - 7110) << "beyond the right edge";
-    EXPECT_EQ(bar.geometry().left(), 550);
-}
-
-TEST_F(Bar, onAScreenNarrowerThanTheBarTheRightEdgeRuleWins) {
+    dragTo(0, 10);
+    EXPECT_FLOAT_EQ(bar.Left(), 0);
+    dragTo(1000, 10);
+    EXPECT_FLOAT_EQ(bar.Left(), 1024 * 15 - 7110);
     windows.screen = QSize(400, 300);
-    bar.Label_MouseDown();
-    bar.Label_MouseUp();
+    dragTo(400, 10);
     EXPECT_FLOAT_EQ(bar.Left(), 400 * 15 - 7110);
-    EXPECT_LT(bar.Left(), 0);
 }
 
-TEST_F(Bar, collapsedBarDraggedComesBackAtFullHeight) {
-    bar.setHeight(20);
-    EXPECT_EQ(bar.height(), 1);
-    pointerAt(400, 0);
-    bar.Label_MouseDown();
-    bar.Label_MouseMove();
-    EXPECT_EQ(bar.height(), 23);
-    EXPECT_EQ(bar.Height(), 340);
-}
-
-TEST_F(Bar, hoveringThePictureOpensTheMenuUnderTheBarsRightEndEveryTime) {
+TEST_F(Bar, hoveringThePictureOpensTheMenuRightAlignedUnderTheBarUnlessItIsDisabled) {
     emit bar.Image1->MouseMove();
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened.front(), form2.mnu_file);
-    const int menuWidth = form2.mnu_file->sizeHint().width();
-    EXPECT_EQ(openedAt, bar.mapToGlobal(QPoint(474 - menuWidth, 23)));
     emit bar.Image1->MouseMove();
-    EXPECT_EQ(opened.size(), 2) << "again on every movement";
-}
-
-TEST_F(Bar, disabledPictureOpensNoMenu) {
+    ASSERT_EQ(opened, (QList<QMenu*>{form2.mnu_file, form2.mnu_file}));
+    EXPECT_EQ(openedAt, bar.mapToGlobal(QPoint(474 - form2.mnu_file->sizeHint().width(), 23)));
     bar.Image1->setEnabled(false);
     bar.Image1_MouseMove();
-    EXPECT_TRUE(opened.isEmpty());
-    bar.Image1->setEnabled(true);
-    bar.Image1_MouseMove();
-    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.size(), 2);
 }
 
-TEST_F(Bar, bottomLineCoversTheWholeCollapsedStripAboveEveryControl) {
+TEST_F(Bar, bottomLineCoversTheCollapsedStripAboveEveryControl) {
     bar.show();
     bar.setHeight(20);
     bar.drawBottomLine(0x00FF00);
-    EXPECT_EQ(bar.lineColour(), QColor(0, 255, 0));
     const QWidget* line = bar.findChild<QWidget*>("BottomLine");
-    ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->geometry(), QRect(0, 0, 477, 1));
-    EXPECT_TRUE(line->isVisible());
-    EXPECT_EQ(bar.children().last(), line) << "drawn above Label3, which also lies on row 0";
+    EXPECT_EQ(bar.children().last(), line) << "above Label3, which also lies on row 0";
+    EXPECT_EQ(bar.lineColour(), QColor(0, 255, 0));
     bar.Cls();
-    EXPECT_FALSE(bar.lineColour().isValid());
+    EXPECT_FALSE(line->isVisible());
 }
 
 TEST_F(Bar, sequenceModeSetsTheTooltipsFromTheSentence) {
-    bar.selectSentence = [](QString& french, QString& english) {
-        french = "Salut!";
+    bool sequence = true;
+    bar.selectSentence = [&](QString& french, QString& english) {
+        french = sequence ? "Salut!" : "Coucou!";
         english = "Hi!  ";
-        return true;
+        return sequence;
     };
     bar.SelectNextSentence();
-    EXPECT_EQ(bar.Label1->toolTip(), "Salut!");
-    EXPECT_EQ(bar.Label2->toolTip(), "Hi!  ");
-    bar.selectSentence = [](QString& french, QString&) {
-        french = "Coucou!";
-        return false;
-    };
+    sequence = false;
     bar.SelectNextSentence();
     EXPECT_EQ(bar.mstrFrench, "Coucou!");
     EXPECT_EQ(bar.Label1->toolTip(), "Salut!") << "random mode leaves the tooltips";
+    EXPECT_EQ(bar.Label2->toolTip(), "Hi!  ");
 }
 
 } // namespace

@@ -15,16 +15,14 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(agent.Characters().Load("Peedy", QVariant()).ok());
         peedy = agent.peedy();
-        ASSERT_NE(peedy, nullptr);
         ASSERT_EQ(agent.Characters()("Peedy"), peedy);
     }
 
-    // Lets queued requests start, then runs frames until the current request ends.
+    // Lets queued requests start, then runs frames until the request ends or a sentence is
+    // being read (which ends when the engine says so).
     void settle() {
         QCoreApplication::processEvents();
-        for (int i = 0; i < 50 && peedy->busy(); ++i) {
-            if (peedy->window().balloonShown())
-                return; // a Speak ends when the engine finishes, not by frames
+        for (int i = 0; i < 50 && peedy->busy() && !peedy->window().balloonShown(); ++i) {
             peedy->step();
             QCoreApplication::processEvents();
         }
@@ -39,55 +37,43 @@ protected:
     PeedyCharacter* peedy = nullptr;
 };
 
-TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMade) {
+TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMadeWithoutTheCallerWaiting) {
     engine->becomeAvailable();
-    EXPECT_TRUE(peedy->Show().ok());
-    EXPECT_TRUE(peedy->Speak("Bonjour!  ").ok());
-    EXPECT_TRUE(peedy->Play("Wave").ok());
-    EXPECT_TRUE(peedy->Speak("Salut!").ok());
-    EXPECT_EQ(engine->said, QStringList()) << "nothing runs inside the caller's call";
+    for (const AgentResult& result :
+         {peedy->Show(), peedy->Speak("Bonjour!  "), peedy->Play("Wave"), peedy->Speak("Salut!")})
+        EXPECT_TRUE(result.ok());
+    EXPECT_TRUE(engine->said.isEmpty()) << "nothing runs inside the caller's call";
 
-    settle(); // the show transition, then the first sentence starts
+    settle();
     EXPECT_TRUE(peedy->window().isVisible());
     EXPECT_EQ(engine->said, QStringList({"Bonjour!  "})) << "trailing blanks passed as they are";
     EXPECT_EQ(peedy->window().balloonText(), "Bonjour!  ");
     peedy->step();
     EXPECT_TRUE(peedy->window().frame().startsWith("talk")) << "the beak moves while it speaks";
-    EXPECT_EQ(peedy->pending(), 2u);
 
     engine->finishUtterance();
     EXPECT_FALSE(peedy->window().balloonShown());
     QCoreApplication::processEvents();
     peedy->step();
-    EXPECT_TRUE(peedy->window().frame().startsWith("wave"));
-    EXPECT_EQ(engine->said.size(), 1) << "the wave comes before the next sentence";
-
+    EXPECT_TRUE(peedy->window().frame().startsWith("wave")) << "the wave before the next sentence";
+    EXPECT_EQ(engine->said.size(), 1);
     settle();
     EXPECT_EQ(engine->said, QStringList({"Bonjour!  ", "Salut!"}));
-    engine->finishUtterance();
-    settle();
-    EXPECT_FALSE(peedy->busy());
-    EXPECT_EQ(peedy->window().frame(), "idle");
 }
 
 TEST_F(Peedy, hiddenCharacterAcceptsButDropsSpeechAndGestures) {
     engine->becomeAvailable();
-    EXPECT_FALSE(peedy->Visible());
     EXPECT_TRUE(peedy->Speak("Personne ne m’entend.  ").ok());
     EXPECT_TRUE(peedy->Play("Wave").ok());
     settle();
-    EXPECT_TRUE(engine->said.isEmpty());
-    EXPECT_FALSE(peedy->window().balloonShown());
-    EXPECT_FALSE(peedy->busy());
-
     peedy->Show();
     settle();
     peedy->Hide();
     peedy->Speak("Trop tard.  ");
     settle();
     EXPECT_FALSE(peedy->window().isVisible());
-    EXPECT_FALSE(peedy->Visible());
     EXPECT_TRUE(engine->said.isEmpty());
+    EXPECT_FALSE(peedy->window().balloonShown());
     EXPECT_FALSE(peedy->busy());
 }
 
@@ -95,19 +81,17 @@ TEST_F(Peedy, withoutAVoiceTheBalloonStillShowsAndTheCallerHearsWhy) {
     engine->fail("no French voice is installed");
     peedy->Show();
     settle();
-    const AgentResult result = peedy->Speak("Bonjour!  ");
-    EXPECT_EQ(result.error, "no French voice is installed");
+    EXPECT_EQ(peedy->Speak("Bonjour!  ").error, "no French voice is installed");
     QCoreApplication::processEvents();
     EXPECT_EQ(peedy->window().balloonText(), "Bonjour!  ");
-    EXPECT_TRUE(engine->said.isEmpty());
     peedy->step();
     EXPECT_EQ(peedy->window().frame(), "idle") << "no beak moving without a voice";
-    peedy->speakingTimedOut(); // the sentence's time is up
+    peedy->speakingTimedOut();
     EXPECT_FALSE(peedy->window().balloonShown());
-    EXPECT_FALSE(peedy->busy());
+    EXPECT_TRUE(engine->said.isEmpty());
 }
 
-TEST_F(Peedy, aSentenceTheEngineNeverFinishesEndsOnTimeAndTheQueueGoesOn) {
+TEST_F(Peedy, aSentenceTheEngineNeverFinishesEndsInTimeAndTheQueueGoesOn) {
     engine->becomeAvailable();
     peedy->Show();
     settle();
@@ -117,48 +101,37 @@ TEST_F(Peedy, aSentenceTheEngineNeverFinishesEndsOnTimeAndTheQueueGoesOn) {
     peedy->speakingTimedOut();
     QCoreApplication::processEvents();
     EXPECT_EQ(engine->said, QStringList({"Bonjour!  ", "Au revoir!  "}));
-    EXPECT_GT(PeedyCharacter::speakingLimitMs(QString(119, 'a')),
-              PeedyCharacter::speakingLimitMs("Oui."));
     EXPECT_LT(PeedyCharacter::speakingLimitMs(QString(119, 'a')), 15000);
 }
 
-TEST_F(Peedy, unknownAnimationsLanguagesAndABacklogAreRefused) {
+TEST_F(Peedy, refusesUnknownAnimationsLanguagesAndAnEndlessBacklog) {
     EXPECT_FALSE(peedy->Play("Dance").ok());
     EXPECT_FALSE(peedy->setLanguageID(9999).ok());
     EXPECT_TRUE(peedy->setLanguageID(1036).ok());
-    EXPECT_EQ(peedy->LanguageID(), 1036);
-    ASSERT_FALSE(engine->locales.isEmpty());
     EXPECT_EQ(engine->locales.back(), QLocale(QLocale::French, QLocale::France));
-
     peedy->Show();
     int refused = 0;
     for (int i = 0; i < 40; ++i)
         refused += peedy->Play("Wave").ok() ? 0 : 1;
-    EXPECT_GT(refused, 0) << "the queue is bounded";
+    EXPECT_GT(refused, 0);
 }
 
 TEST(DesktopAgentLoading, unknownCharactersAndMissingArtAreErrors) {
     DesktopAgent agent(":/art/peedy", [] { return std::make_unique<FakeSpeechEngine>(); });
-    EXPECT_EQ(agent.Characters()("Peedy"), nullptr) << "nothing before it is loaded";
+    EXPECT_EQ(agent.Characters()("Peedy"), nullptr);
     EXPECT_FALSE(agent.Characters().Load("Merlin", QVariant()).ok());
-
     DesktopAgent artless("/no/such/folder", [] { return std::make_unique<FakeSpeechEngine>(); });
     EXPECT_FALSE(artless.Characters().Load("Peedy", QVariant()).ok());
-    AgentCharacter* peedy = artless.Characters()("Peedy");
-    ASSERT_NE(peedy, nullptr);
-    EXPECT_FALSE(peedy->Show().ok());
+    EXPECT_FALSE(artless.Characters()("Peedy")->Show().ok());
 }
 
 TEST(CharacterWindowPlacement, standsInTheBottomRightCornerAndNeverTakesTheFocus) {
     CharacterWindow window(":/art/peedy", PeedyCharacter::frameNames());
-    EXPECT_TRUE(window.problems().isEmpty());
     const QRect area = window.screen()->availableGeometry();
-    EXPECT_LE(window.geometry().right(), area.right());
-    EXPECT_LE(window.geometry().bottom(), area.bottom());
+    EXPECT_TRUE(area.contains(window.geometry()));
     EXPECT_LT(area.right() - window.geometry().right(), 40);
     EXPECT_LT(area.bottom() - window.geometry().bottom(), 40);
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
-    EXPECT_TRUE(window.testAttribute(Qt::WA_TranslucentBackground));
 }
 
 } // namespace

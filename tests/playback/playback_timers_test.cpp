@@ -8,52 +8,41 @@
 namespace {
 
 const QString kWelcome = " Welcome to use Dorvane V1.01.";
+using Ticks = QList<int>;
 
 class Playback : public ::testing::Test {
 protected:
     void SetUp() override {
         Settings = SettingsRecord{};
-        Settings.ce = 1;
-        Settings.n = 2;
-        Settings.etime = 5;
-        Settings.ctime = 3;
+        Settings.ce = 1, Settings.n = 2, Settings.etime = 5, Settings.ctime = 3;
         Settings.voice = 1;
         gintRepeat = 0;
         timers.armForStartUp();
         bar.agent = &peedy;
-        bar.SelectNextSentence(); // the first sentence, chosen at start-up
+        bar.SelectNextSentence(); // chosen at start-up
     }
 
-    void countdownTicks(int ticks) {
+    void countdown(int ticks) {
         for (int i = 0; i < ticks; ++i)
             timers.Timer1_Timer();
     }
 
-    // Runs the play cycle with the slide timers as the bar would, for this many ticks of 100 ms,
-    // and notes the tick on which each line appeared and went.
-    struct Moments {
-        QList<int> frenchIn, frenchOut, englishIn, englishOut, selections;
+    // Runs the play cycle for this many 100 ms ticks, letting each slide finish between ticks,
+    // and notes the ticks on which the French slid in, the English rose, and a sentence was chosen.
+    struct Seen {
+        Ticks french, english, selected;
     };
-    Moments play(int ticks) {
-        Moments seen;
-        timers.Timer5.setEnabled(true);
+    Seen play(int ticks) {
+        Seen seen;
         for (int tick = 1; tick <= ticks; ++tick) {
-            const bool slidingFrench = timers.Timer4.Enabled();
-            const bool risingEnglish = timers.Timer3.Enabled();
-            const QString french = bar.label1, english = bar.label2;
             const int selections = bar.selections;
             timers.Timer5_Timer();
-            if (!slidingFrench && timers.Timer4.Enabled())
-                seen.frenchIn << tick;
-            if (!risingEnglish && timers.Timer3.Enabled())
-                seen.englishIn << tick;
-            if (french != " " && bar.label1 == " ")
-                seen.frenchOut << tick;
-            if (english != " " && bar.label2 == " ")
-                seen.englishOut << tick;
+            if (timers.Timer4.Enabled())
+                seen.french << tick;
+            if (timers.Timer3.Enabled())
+                seen.english << tick;
             if (bar.selections != selections)
-                seen.selections << tick;
-            // The slides run faster than the cycle; let them finish between cycle ticks.
+                seen.selected << tick;
             while (timers.Timer4.Enabled())
                 timers.Timer4_Timer();
             while (timers.Timer3.Enabled())
@@ -68,198 +57,133 @@ protected:
     PlaybackTimers timers{bar, pointer};
 };
 
-TEST_F(Playback, welcomeCountdownScrollsShowsTheBarAndStartsPlayback) {
-    countdownTicks(1);
-    EXPECT_EQ(gintStartCount, 69);
+TEST_F(Playback, welcomeCountdownScrollsShowsTheBarOnTick20AndStartsPlaybackOnTick68) {
+    countdown(1);
     EXPECT_EQ(bar.label1, QString(49, ' ') + kWelcome);
+    countdown(18);
     EXPECT_FALSE(bar.visible);
-
-    countdownTicks(18);
-    EXPECT_FALSE(bar.visible) << "still hidden on the 19th tick";
-    countdownTicks(1); // the 20th tick: count 50
+    countdown(1); // count 50
     EXPECT_TRUE(bar.visible);
     EXPECT_EQ(bar.splashCloses, 1);
     EXPECT_EQ(bar.label1, QString(30, ' ') + kWelcome);
-
-    countdownTicks(30); // count 20: the text stands still from here
+    countdown(30); // count 20: the text stands still from here to 3
     EXPECT_EQ(bar.label1, kWelcome);
-    countdownTicks(17); // count 3
-    EXPECT_EQ(bar.label1, kWelcome);
+    countdown(17);
     EXPECT_FALSE(timers.Timer5.Enabled());
-
-    countdownTicks(1); // the 68th tick: count 2
+    countdown(1); // count 2
     EXPECT_EQ(bar.label1, " ");
     EXPECT_TRUE(timers.Timer5.Enabled());
-    countdownTicks(2); // count 1, then 0 which rests at 1
-    EXPECT_EQ(gintStartCount, 1);
-    countdownTicks(5);
-    EXPECT_EQ(gintStartCount, 1) << "the countdown rests, 1 to 0 and back";
-    EXPECT_EQ(bar.splashCloses, 30) << "closing an already closed splash does nothing more";
+    countdown(7);
+    EXPECT_EQ(gintStartCount, 1) << "the count rests, 1 to 0 and back";
 }
 
-TEST_F(Playback, countdownDoesNotStartPlaybackWhileADialogIsOpen) {
+TEST_F(Playback, countdownLeavesPlaybackStoppedWhileADialogIsOpen) {
     bar.image1Enabled = false;
-    countdownTicks(75);
-    EXPECT_FALSE(timers.Timer5.Enabled());
+    countdown(75);
     bar.image1Enabled = true;
-    countdownTicks(10);
-    EXPECT_FALSE(timers.Timer5.Enabled()) << "only the settings dialog's closing starts it now";
+    countdown(10);
+    EXPECT_FALSE(timers.Timer5.Enabled()) << "only closing the settings dialog starts it now";
 }
 
-TEST_F(Playback, clickOnTheSplashContinuesTheCountdownFromFifty) {
-    countdownTicks(5);
-    gintStartCount = 50;
-    countdownTicks(1);
-    EXPECT_EQ(gintStartCount, 49);
-    countdownTicks(46);
-    EXPECT_FALSE(timers.Timer5.Enabled());
-    countdownTicks(1); // 48 ticks after the click
-    EXPECT_TRUE(timers.Timer5.Enabled());
+TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
+    struct Case {
+        int16_t ce, etime, ctime, n;
+        int ticks;
+        Ticks french, english, selected;
+    };
+    const Case cases[] = {
+        // French 5.0 s, English 3.1 s, a cycle 8.2 s, two cycles per sentence.
+        {1, 5, 3, 2, 247, {1, 83, 165, 247}, {51, 133, 215}, {165}},
+        {1, 15, 15, 1, 605, {1, 303, 605}, {151, 453}, {303, 605}},
+        // English first: 4 s of English, then 6.1 s of French.
+        {0, 6, 4, 2, 205, {41, 143}, {1, 103, 205}, {205}},
+    };
+    for (const Case& c : cases) {
+        Settings.ce = c.ce, Settings.etime = c.etime, Settings.ctime = c.ctime, Settings.n = c.n;
+        gintPhase = gintTick = gintRepeat = 0;
+        bar.selections = 0;
+        const Seen seen = play(c.ticks);
+        EXPECT_EQ(seen.french, c.french) << "ce " << c.ce << " etime " << c.etime;
+        EXPECT_EQ(seen.english, c.english) << "ce " << c.ce << " etime " << c.etime;
+        EXPECT_EQ(seen.selected, c.selected) << "ce " << c.ce << " etime " << c.etime;
+    }
 }
 
-TEST_F(Playback, frenchFirstShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
-    const Moments seen = play(3 * 82 + 1);
-    EXPECT_EQ(seen.frenchIn, QList<int>({1, 83, 165, 247}));
-    EXPECT_EQ(seen.frenchOut, QList<int>({51, 133, 215})) << "French for 5.0 s";
-    EXPECT_EQ(seen.englishIn, QList<int>({51, 133, 215}));
-    EXPECT_EQ(seen.englishOut, QList<int>({82, 164, 246})) << "English for 3.1 s";
-    EXPECT_EQ(seen.selections, QList<int>({165})) << "a new sentence every second cycle";
-    EXPECT_EQ(bar.label2Top, 400);
-}
-
-TEST_F(Playback, cycleLengthsFollowTheDisplayTimes) {
-    Settings.etime = 15;
-    Settings.ctime = 15;
-    Settings.n = 1;
-    const Moments seen = play(2 * 302 + 1);
-    EXPECT_EQ(seen.frenchIn, QList<int>({1, 303, 605}));
-    EXPECT_EQ(seen.englishIn, QList<int>({151, 453}));
-    EXPECT_EQ(seen.selections, QList<int>({303, 605})) << "with n = 1 every cycle is new";
-}
-
-TEST_F(Playback, englishFirstRaisesTheEnglishThenSlidesTheFrenchIn) {
-    Settings.ce = 0;
-    Settings.etime = 6;
-    Settings.ctime = 4;
-    const Moments seen = play(2 * 102 + 1);
-    EXPECT_EQ(seen.englishIn, QList<int>({1, 103, 205}));
-    EXPECT_EQ(seen.englishOut, QList<int>({41, 143}));
-    EXPECT_EQ(seen.frenchIn, QList<int>({41, 143}));
-    EXPECT_EQ(seen.frenchOut, QList<int>({102, 204}));
-    EXPECT_EQ(peedy.calls.count("Play:Wave"), 2) << "the character speaks when the French starts";
-}
-
-TEST_F(Playback, frozenCycleResumesWhereItStoodWithTheNewSettings) {
-    play(60); // into the English of the first cycle
+TEST_F(Playback, frozenCycleResumesWhereItStoodWithSettingsChangedMeanwhile) {
+    play(60);
     ASSERT_EQ(gintPhase, 3);
-    timers.Timer5.setEnabled(false);
     const int16_t tick = gintTick;
+    timers.Timer5.setEnabled(false);
     Settings.ctime = 10;
-    countdownTicks(20);
+    countdown(20);
     EXPECT_EQ(gintTick, tick);
-    const Moments seen = play(200);
-    EXPECT_EQ(seen.englishOut, QList<int>({92})) << "the English now stays until 15 s";
+    EXPECT_EQ(play(200).french, Ticks({93})) << "the English now stays until 15 s";
 }
 
-TEST_F(Playback, slideInAndSlideUpRunTheirCourseAndStop) {
+TEST_F(Playback, slidesRunTheirCourseAndStop) {
     timers.Timer4.setEnabled(true);
     timers.Timer4_Timer();
     EXPECT_EQ(bar.label1, QString(36, ' ') + bar.frenchText);
-    for (int i = 0; i < 34; ++i)
+    int ticks = 1;
+    for (; timers.Timer4.Enabled() && ticks < 100; ++ticks)
         timers.Timer4_Timer();
-    EXPECT_TRUE(timers.Timer4.Enabled());
-    timers.Timer4_Timer();
+    EXPECT_EQ(ticks, 36);
     EXPECT_EQ(bar.label1, " " + bar.frenchText);
-    EXPECT_FALSE(timers.Timer4.Enabled());
-    EXPECT_EQ(timers.mintSlide, 0);
 
     timers.Timer3.setEnabled(true);
-    int ticks = 0;
-    while (timers.Timer3.Enabled() && ticks < 100) {
+    for (ticks = 0; timers.Timer3.Enabled() && ticks < 100; ++ticks)
         timers.Timer3_Timer();
-        ++ticks;
-    }
-    EXPECT_EQ(ticks, 35) << "34 moves of 10 twips, stopping on the 35th tick";
+    EXPECT_EQ(ticks, 35) << "34 moves of 10 twips from 400, stopping on the 35th tick";
     EXPECT_EQ(bar.label2Top, 60);
     EXPECT_EQ(bar.label2, " " + bar.englishText);
 }
 
-TEST_F(Playback, speechStepSpeaksOnlyWithTheVoiceOnAndAlwaysWaves) {
+TEST_F(Playback, speechStepSpeaksWithTheVoiceOnWavesAlwaysAndIgnoresFailures) {
     play(1);
     EXPECT_EQ(peedy.calls, QStringList({"Speak:" + bar.frenchText, "Play:Wave"}));
-
     peedy.calls.clear();
     Settings.voice = 0;
-    play(82);
-    EXPECT_EQ(peedy.calls, QStringList({"Play:Wave"}));
-}
-
-TEST_F(Playback, failingOrMissingCharacterLeavesTheCycleUnchanged) {
     peedy.failure = "no speech engine";
-    const Moments failing = play(83);
-    EXPECT_EQ(failing.frenchIn, QList<int>({1, 83}));
+    EXPECT_EQ(play(82).french, Ticks({82})) << "the cycle goes on unchanged";
+    EXPECT_EQ(peedy.calls, QStringList({"Play:Wave"}));
     bar.agent = nullptr;
-    const Moments missing = play(82);
-    EXPECT_EQ(missing.frenchIn, QList<int>({82}));
+    EXPECT_EQ(play(82).french, Ticks({82}));
 }
 
-class AutoHide : public Playback {
-protected:
-    void SetUp() override {
-        Playback::SetUp();
-        Settings.visi = 1;
-        countdownTicks(70);
-    }
-};
-
-TEST_F(AutoHide, barCollapsesWhenThePointerLeavesAndOpensOnlyFromTheTopRows) {
+TEST_F(Playback, autoHideCollapsesAwayFromTheBarAndReopensOnlyFromTheTopFourRows) {
     pointer.at = {500, 300};
-    countdownTicks(1);
-    EXPECT_EQ(bar.height, 20);
-
-    pointer.at = {500, 4};
-    countdownTicks(1);
-    EXPECT_EQ(bar.height, 20) << "y = 4 is below the top four rows";
-    pointer.at = {500, 3};
-    countdownTicks(1);
-    EXPECT_EQ(bar.height, 340);
-    pointer.at = {500, 15};
-    countdownTicks(1);
-    EXPECT_EQ(bar.height, 340) << "an open bar stays open while the pointer is on it";
-    pointer.at = {900, 3};
-    countdownTicks(1);
-    EXPECT_EQ(bar.height, 20) << "beside the bar";
-}
-
-TEST_F(AutoHide, neverCollapsesWithAutoHideOffOrDuringTheWelcome) {
-    pointer.at = {500, 300};
-    Settings.visi = 0;
-    countdownTicks(3);
-    EXPECT_EQ(bar.height, 340);
     Settings.visi = 1;
-    gintStartCount = 10;
-    countdownTicks(3);
+    countdown(3);
+    EXPECT_EQ(bar.height, 340) << "never during the welcome";
+    countdown(70);
+    EXPECT_EQ(bar.height, 20);
+    const struct {
+        POINT at;
+        double height;
+    } steps[] = {{{500, 4}, 20}, {{500, 3}, 340}, {{500, 15}, 340}, {{900, 3}, 20}};
+    for (const auto& step : steps) {
+        pointer.at = step.at;
+        countdown(1);
+        EXPECT_EQ(bar.height, step.height) << step.at.x << "," << step.at.y;
+    }
+    Settings.visi = 0;
+    countdown(1);
     EXPECT_EQ(bar.height, 340);
 }
 
-TEST_F(AutoHide, collapsedBarBlinksGreenAndRedAndClearsAtFullHeightOrWhileDragged) {
-    pointer.at = {500, 300};
-    countdownTicks(1);
+TEST_F(Playback, collapsedBarBlinksGreenAndRedAndClearsAtFullHeightOrWhileDragged) {
+    bar.height = 20;
+    std::vector<std::optional<RgbColour>> lines;
+    for (bool dragging : {false, false, false, true}) {
+        bar.isDragging = dragging;
+        timers.Timer2_Timer();
+        lines.push_back(bar.line);
+    }
+    bar.height = 340;
     timers.Timer2_Timer();
-    EXPECT_EQ(bar.line, 0x00FF00u);
-    timers.Timer2_Timer();
-    EXPECT_EQ(bar.line, 0xFF0000u);
-    timers.Timer2_Timer();
-    EXPECT_EQ(bar.line, 0x00FF00u);
-
-    bar.isDragging = true;
-    timers.Timer2_Timer();
-    EXPECT_FALSE(bar.line);
-    bar.isDragging = false;
-    pointer.at = {500, 2};
-    countdownTicks(1);
-    timers.Timer2_Timer();
-    EXPECT_FALSE(bar.line);
+    lines.push_back(bar.line);
+    EXPECT_EQ(lines, (std::vector<std::optional<RgbColour>>{0x00FF00, 0xFF0000, 0x00FF00,
+                                                            std::nullopt, std::nullopt}));
 }
 
 } // namespace

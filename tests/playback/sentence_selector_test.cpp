@@ -18,7 +18,12 @@ protected:
         Settings.rd = 1;
     }
 
-    // Selects once; returns the French id selected, after checking that its texts were fetched.
+    // Selects once from the given topic and position (sequence mode); returns the French id
+    // selected, after checking that its two texts were fetched.
+    int select(int16_t topic, int16_t position) {
+        Settings.guage = topic, Settings.guagen = position;
+        return select();
+    }
     int select() {
         tooltips = selector.SelectNextSentence(french, english);
         const int id = Settings.rd == 0 ? selector.randomId() : Settings.guagen - 1;
@@ -35,83 +40,40 @@ protected:
     bool tooltips = false;
 };
 
-TEST_F(Selector, sequenceInOneTopicWrapsToItsFirstSentenceAfterTheLast) {
-    Settings.guage = 3;
-    Settings.guagen = 10335;
-    EXPECT_EQ(select(), 10335);
+TEST_F(Selector, sequenceWalksATopicAndWrapsToItsFirstSentence) {
+    EXPECT_EQ(select(3, 10335), 10335);
     EXPECT_EQ(Settings.guagen, 10336);
     EXPECT_EQ(select(), 10301);
-    EXPECT_EQ(Settings.guagen, 10302);
+    EXPECT_EQ(select(3, 10735), 10301) << "a position in another topic";
+    EXPECT_EQ(select(1, 11000), 10101) << "the first-run position lies in topic 10";
+    EXPECT_EQ(french, "Bonjour!  ");
+    EXPECT_EQ(english, "Hello!  ");
+    EXPECT_EQ(select(2, 10200), 10201) << "sentence part 0 is the first sentence, not a failure";
     EXPECT_TRUE(tooltips);
     EXPECT_TRUE(messageBox.messages.isEmpty());
 }
 
-TEST_F(Selector, sequenceStartsANewlyChosenTopicAtItsFirstSentence) {
-    Settings.guage = 3;
-    Settings.guagen = 10735;
-    EXPECT_EQ(select(), 10301);
-
-    Settings.guage = 1;
-    Settings.guagen = 11000; // the first-run position lies in topic 10
+TEST_F(Selector, walkThroughEveryTopicGoesOnToTheNextAndWrapsAfterTheLast) {
+    EXPECT_EQ(select(0, 10136), 10201);
+    EXPECT_EQ(select(0, 12136), 12201) << "topic 22 follows topic 21";
+    EXPECT_EQ(select(0, 10500), 10501);
+    EXPECT_EQ(select(0, 12935), 12935);
     EXPECT_EQ(select(), 10101);
-    EXPECT_EQ(french, "Bonjour!  ");
-    EXPECT_EQ(english, "Hello!  ");
-}
-
-TEST_F(Selector, positionWithSentencePartZeroPlaysTheTopicsFirstSentenceWithoutAReport) {
-    Settings.guage = 2;
-    Settings.guagen = 10200;
-    EXPECT_EQ(select(), 10201);
-    EXPECT_EQ(Settings.guagen, 10202);
-
-    Settings.guage = 0;
-    Settings.guagen = 10500;
-    EXPECT_EQ(select(), 10501);
-    EXPECT_TRUE(messageBox.messages.isEmpty());
-}
-
-TEST_F(Selector, walkThroughEveryTopicMovesOnAfterSentenceThirtyFive) {
-    Settings.guage = 0;
-    Settings.guagen = 10136;
-    EXPECT_EQ(select(), 10201);
-    Settings.guagen = 12136;
-    EXPECT_EQ(select(), 12201) << "topic 22 follows topic 21";
-    EXPECT_EQ(Settings.guagen, 12202);
-    Settings.guagen = 10135;
-    EXPECT_EQ(select(), 10135);
-    EXPECT_EQ(select(), 10201);
-}
-
-TEST_F(Selector, walkWrapsToTheFirstSentenceAfterTheLastOfTheTable) {
-    Settings.guage = 0;
-    Settings.guagen = 12935;
-    EXPECT_EQ(select(), 12935);
-    EXPECT_EQ(Settings.guagen, 12936);
-    EXPECT_EQ(select(), 10101);
-    EXPECT_EQ(Settings.guagen, 10102);
     EXPECT_TRUE(messageBox.messages.isEmpty());
 }
 
 TEST_F(Selector, corruptedPositionRestartsTheWalkInsteadOfFailingForever) {
-    for (int16_t stored : {int16_t(5), int16_t(32000), int16_t(-1), int16_t(32767), int16_t(-32768),
-                           int16_t(13001), int16_t(9999)}) {
-        Settings.guage = 0;
-        Settings.guagen = stored;
-        EXPECT_EQ(select(), 10101) << stored;
-        Settings.guage = 4;
-        Settings.guagen = stored;
-        EXPECT_EQ(select(), 10401) << stored;
+    for (int16_t stored : {5, 32000, -1, 32767, -32768, 13001, 9999}) {
+        EXPECT_EQ(select(0, stored), 10101) << stored;
+        EXPECT_EQ(select(4, stored), 10401) << stored;
     }
     EXPECT_TRUE(messageBox.messages.isEmpty());
 }
 
-TEST_F(Selector, randomWithinATopicDrawsEachOfItsSentencesAndLeavesTheSequenceAlone) {
-    Settings.rd = 0;
-    Settings.guage = 5;
-    Settings.guagen = 10777;
+TEST_F(Selector, randomWithinATopicDrawsItsSentencesAndLeavesTheSequenceAlone) {
+    Settings.rd = 0, Settings.guage = 5, Settings.guagen = 10777;
     random.values = {0.5f, 0.0f, 0.99999f};
     EXPECT_EQ(select(), 10518);
-    EXPECT_EQ(selector.randomId(), 10518);
     EXPECT_EQ(select(), 10501);
     EXPECT_EQ(select(), 10535);
     EXPECT_EQ(Settings.guagen, 10777);
@@ -120,35 +82,28 @@ TEST_F(Selector, randomWithinATopicDrawsEachOfItsSentencesAndLeavesTheSequenceAl
 }
 
 TEST_F(Selector, randomOverEveryTopicDrawsUniformlyFromTopicsOneToTwentyOne) {
-    Settings.rd = 0;
-    Settings.guage = 0;
+    Settings.rd = 0, Settings.guage = 0;
     QMap<int, int> perTopic;
     for (int index = 0; index < 735; ++index) {
         random.values = {(index + 0.5f) / 735.0f};
-        const int id = select();
-        ASSERT_NE(id, 0);
-        EXPECT_EQ(selector.randomId(), id);
-        ++perTopic[(id - 10000) / 100];
+        ++perTopic[(select() - 10000) / 100];
     }
     EXPECT_EQ(perTopic.size(), 21);
-    for (int count : perTopic)
-        EXPECT_EQ(count, 35);
-    EXPECT_EQ(random.reseeds, random.draws);
+    EXPECT_EQ(perTopic.values(), QList<int>(21, 35));
 }
 
-TEST_F(Selector, clockSeededGeneratorStaysWithinItsRange) {
+TEST_F(Selector, clockSeededDrawsStayWithinZeroToOne) {
     ClockSeededRandom clock;
-    float lowest = 1.0f, highest = 0.0f;
+    float lowest = 1, highest = 0;
     for (int i = 0; i < 2000; ++i) {
         clock.reseed();
         const float r = clock.draw();
-        ASSERT_GE(r, 0.0f);
-        ASSERT_LT(r, 1.0f);
-        lowest = std::min(lowest, r);
-        highest = std::max(highest, r);
+        lowest = std::min(lowest, r), highest = std::max(highest, r);
     }
+    EXPECT_GE(lowest, 0.0f);
     EXPECT_LT(lowest, 0.05f);
     EXPECT_GT(highest, 0.95f);
+    EXPECT_LT(highest, 1.0f);
 }
 
 TEST(SelectorWithGaps, failedLookupIsReportedOnceAndKeepsThatTextWhileTheWalkGoesOn) {
@@ -163,15 +118,12 @@ TEST(SelectorWithGaps, failedLookupIsReportedOnceAndKeepsThatTextWhileTheWalkGoe
     FakeMessageBox messageBox;
     SentenceSelector selector(gappy, random, messageBox);
     Settings = SettingsRecord{};
-    Settings.rd = 1;
-    Settings.guage = 1;
-    Settings.guagen = 10102;
+    Settings.rd = 1, Settings.guage = 1, Settings.guagen = 10102;
     QString french, english;
 
-    EXPECT_TRUE(selector.SelectNextSentence(french, english));
+    selector.SelectNextSentence(french, english);
+    EXPECT_TRUE(selector.SelectNextSentence(french, english)) << "tooltips are set all the same";
     EXPECT_EQ(french, "Coucou!");
-    EXPECT_TRUE(selector.SelectNextSentence(french, english));
-    EXPECT_EQ(french, "Coucou!") << "the failed text keeps its old value";
     EXPECT_EQ(english, "Hey!");
     EXPECT_EQ(messageBox.messages, QStringList({"10103"}));
     EXPECT_EQ(messageBox.captions, QStringList({"Dorvane"}));
