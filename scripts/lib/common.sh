@@ -16,7 +16,7 @@ RUN_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
-  xdotool desktop-file-utils
+  xdotool desktop-file-utils procps
   alsa-utils libasound2-plugins sox
 )
 
