@@ -117,43 +117,48 @@ void PlaybackTimers::Timer4_Timer() {
     }
 }
 
-// The play cycle, every 100 ms.
+// The play cycle, every 100 ms: the first language, its time, the second language, its time.
 void PlaybackTimers::Timer5_Timer() {
     ++gintTick;
     if (gintRepeat >= Settings.n) {
         gintRepeat = 0;
         m_bar.SelectNextSentence();
     }
-    if (Settings.ce == 1)
-        frenchFirst();
-    else
-        englishFirst();
-}
-
-void PlaybackTimers::frenchFirst() {
-    const int16_t first = static_cast<int16_t>(Settings.etime * 10);
+    const bool frenchFirst = Settings.ce == 1;
+    const int16_t first =
+        static_cast<int16_t>((frenchFirst ? Settings.etime : Settings.ctime) * 10);
     const int16_t both = static_cast<int16_t>((Settings.etime + Settings.ctime) * 10);
+    // Each phase stores its successor before it acts.
     switch (gintPhase) {
     case 0:
         gintPhase = 1;
-        Timer4.setEnabled(true);
-        speechStep();
+        if (frenchFirst)
+            startFrench();
+        else
+            startEnglish();
         break;
     case 1:
         gintPhase = (gintTick >= 0 && gintTick < first) ? 1 : 2;
         break;
     case 2:
         gintPhase = 3;
-        m_bar.setLabel1(QStringLiteral(" "));
-        Timer3.setEnabled(true);
+        if (frenchFirst) {
+            m_bar.setLabel1(QStringLiteral(" "));
+            startEnglish();
+        } else {
+            clearEnglish();
+            startFrench();
+        }
         break;
     case 3:
         gintPhase = (gintTick >= first && gintTick <= both) ? 3 : 4;
         break;
     case 4:
         gintPhase = 0;
-        m_bar.setLabel2(QStringLiteral(" "));
-        m_bar.setLabel2Top(kLabel2Rest);
+        if (frenchFirst)
+            clearEnglish();
+        else
+            m_bar.setLabel1(QStringLiteral(" "));
         ++gintRepeat;
         gintTick = 0;
         break;
@@ -162,36 +167,18 @@ void PlaybackTimers::frenchFirst() {
     }
 }
 
-void PlaybackTimers::englishFirst() {
-    const int16_t first = static_cast<int16_t>(Settings.ctime * 10);
-    const int16_t both = static_cast<int16_t>((Settings.ctime + Settings.etime) * 10);
-    switch (gintPhase) {
-    case 0:
-        gintPhase = 1;
-        Timer3.setEnabled(true);
-        break;
-    case 1:
-        gintPhase = (gintTick >= 0 && gintTick < first) ? 1 : 2;
-        break;
-    case 2:
-        gintPhase = 3;
-        m_bar.setLabel2(QStringLiteral(" "));
-        m_bar.setLabel2Top(kLabel2Rest);
-        Timer4.setEnabled(true);
-        speechStep();
-        break;
-    case 3:
-        gintPhase = (gintTick >= first && gintTick <= both) ? 3 : 4;
-        break;
-    case 4:
-        gintPhase = 0;
-        m_bar.setLabel1(QStringLiteral(" "));
-        ++gintRepeat;
-        gintTick = 0;
-        break;
-    default:
-        break;
-    }
+void PlaybackTimers::startFrench() {
+    Timer4.setEnabled(true);
+    speechStep();
+}
+
+void PlaybackTimers::startEnglish() {
+    Timer3.setEnabled(true);
+}
+
+void PlaybackTimers::clearEnglish() {
+    m_bar.setLabel2(QStringLiteral(" "));
+    m_bar.setLabel2Top(kLabel2Rest);
 }
 
 // The character reads the French and waves; whatever goes wrong with it, playback goes on.

@@ -50,8 +50,9 @@ private:
     void applyAutoHide();
     void countdownStep();
     void speechStep();
-    void frenchFirst();
-    void englishFirst();
+    void startFrench();  // slides the French in and has it read aloud
+    void startEnglish(); // raises the English
+    void clearEnglish(); // blanks the English and sends it back below the bar
 
     CaptionBar& m_bar;
     const PointerSource& m_pointer;
