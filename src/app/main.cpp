@@ -18,13 +18,14 @@
 namespace {
 
 // The bar must stay on top and sit at exact coordinates, which Wayland lets no client do;
-// XWayland does. A platform the user chose is left alone.
+// XWayland does. Without XWayland Qt falls back to Wayland itself. A platform the user chose
+// is left alone.
 void preferX11OnWayland() {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
     if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
 } // namespace
