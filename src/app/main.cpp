@@ -6,7 +6,7 @@
 #include "platform/character/qt_speech_engine.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
-#include "platform/qt_message_box.h"
+#include "platform/qt_message_dialog.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
@@ -47,12 +47,12 @@ int main(int argc, char* argv[]) {
 
     QSettingsStore store;
     QtWindowSystem windows;
-    QtMessageBox messageBox;
+    QtMessageDialog messages;
     DesktopAgent agent(QStringLiteral(":/art/peedy"),
                        [] { return std::make_unique<QtSpeechEngine>(); });
     DesktopShell shell;
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
-    Platform platform{store, windows, messageBox, agent, shell, *autoStart};
+    Platform platform{store, windows, messages, agent, shell, *autoStart};
     ClockSeededRandom random;
 
     Program program(platform, random);

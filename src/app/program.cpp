@@ -20,7 +20,7 @@ void report(const AgentResult& result, const char* what) {
 } // namespace
 
 Program::Program(Platform& platform, RandomSource& random)
-    : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messageBox),
+    : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
       m_form2(std::make_unique<Form2>()),
       m_commands(new MenuCommands(*m_form1, *m_form2, platform)) {

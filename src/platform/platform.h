@@ -3,7 +3,7 @@
 
 class AgentControl;
 class AutoStart;
-class MessageBox;
+class MessageDialog;
 class SettingsStore;
 class Shell;
 class WindowSystem;
@@ -11,7 +11,7 @@ class WindowSystem;
 struct Platform {
     SettingsStore& store;
     WindowSystem& windows;
-    MessageBox& messageBox;
+    MessageDialog& messages;
     AgentControl& agent; // the control that loads the speaking character
     Shell& shell;
     AutoStart& autoStart;

@@ -3,10 +3,16 @@
 QSettings& QSettingsStore::settingsFor(const QString& application) const {
     auto& slot = m_byApplication[application];
     if (!slot) {
-        // The application name is the top-level folder (Windows: HKCU\Software\<application>,
-        // Linux: ~/.config/<application>.conf); sections are groups inside it.
+        // Sections are groups inside the application's own place: the registry key
+        // HKEY_CURRENT_USER\Software\<application> on Windows, ~/.config/<application>.conf
+        // elsewhere.
+#ifdef Q_OS_WIN
+        slot = std::make_unique<QSettings>(
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
+#else
         slot =
             std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
+#endif
     }
     return *slot;
 }

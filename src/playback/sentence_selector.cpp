@@ -4,7 +4,7 @@
 #include "app/product.h"
 #include "content/dialogue_table.h"
 #include "content/sentence_id.h"
-#include "platform/message_box.h"
+#include "platform/message_dialog.h"
 #include "playback/random_source.h"
 
 #include <cmath>
@@ -43,8 +43,8 @@ int positionInWalk(int position) {
 } // namespace
 
 SentenceSelector::SentenceSelector(const DialogueTable& table, RandomSource& random,
-                                   MessageBox& messageBox)
-    : m_table(table), m_random(random), m_messageBox(messageBox) {}
+                                   MessageDialog& messages)
+    : m_table(table), m_random(random), m_messages(messages) {}
 
 bool SentenceSelector::SelectNextSentence(QString& mstrFrench, QString& mstrEnglish) {
     if (Settings.rd == 0) {
@@ -85,5 +85,5 @@ void SentenceSelector::fetch(int16_t id, QString& mstrFrench, QString& mstrEngli
     if (english)
         mstrEnglish = *english;
     if (!french || !english)
-        m_messageBox.inform(QString::fromLatin1(Product::kTitle), QString::number(id));
+        m_messages.inform(QString::fromLatin1(Product::kTitle), QString::number(id));
 }

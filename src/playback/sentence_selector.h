@@ -6,12 +6,12 @@
 #include <cstdint>
 
 class DialogueTable;
-class MessageBox;
+class MessageDialog;
 class RandomSource;
 
 class SentenceSelector {
 public:
-    SentenceSelector(const DialogueTable& table, RandomSource& random, MessageBox& messageBox);
+    SentenceSelector(const DialogueTable& table, RandomSource& random, MessageDialog& messages);
 
     // Replaces the two texts with those of the next sentence; a text whose lookup fails keeps
     // its old value and the French id is reported. Returns true in sequence mode, where the
@@ -27,6 +27,6 @@ private:
 
     const DialogueTable& m_table;
     RandomSource& m_random;
-    MessageBox& m_messageBox;
+    MessageDialog& m_messages;
     int16_t mintRandomId = 0;
 };

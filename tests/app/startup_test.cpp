@@ -4,7 +4,7 @@
 #include "bar/form1.h"
 #include "fakes/fake_agent.h"
 #include "fakes/fake_auto_start.h"
-#include "fakes/fake_message_box.h"
+#include "fakes/fake_message_dialog.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/scripted_random.h"
@@ -24,11 +24,11 @@ class StartUp : public ::testing::Test {
 protected:
     FakeSettingsStore store;
     FakeWindowSystem windows;
-    FakeMessageBox messageBox;
+    FakeMessageDialog messages;
     FakeAgentControl agent;
     NoShell shell;
     FakeAutoStart autoStart;
-    Platform platform{store, windows, messageBox, agent, shell, autoStart};
+    Platform platform{store, windows, messages, agent, shell, autoStart};
     ScriptedRandom random;
     Program program{platform, random};
 };
@@ -69,7 +69,7 @@ TEST_F(StartUp, aCharacterThatCannotLoadDoesNotStopStartUp) {
     struct Broken : FakeAgentControl {
         AgentResult Load(const QString&, const QVariant&) override { return {"no pictures"}; }
     } broken;
-    Platform withoutPeedy{store, windows, messageBox, broken, shell, autoStart};
+    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
     Program other(withoutPeedy, random);
     other.Form_Load();
     EXPECT_EQ(other.bar().mobjAgent, nullptr);

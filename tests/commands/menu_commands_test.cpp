@@ -5,7 +5,7 @@
 #include "commands/menu_commands.h"
 #include "fakes/fake_agent.h"
 #include "fakes/fake_auto_start.h"
-#include "fakes/fake_message_box.h"
+#include "fakes/fake_message_dialog.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window_system.h"
 #include "forms/form2.h"
@@ -38,10 +38,10 @@ protected:
     FakeWindowSystem windows;
     FakeAgentControl agent;
     FakeSettingsStore store;
-    FakeMessageBox messageBox;
+    FakeMessageDialog messages;
     RecordingShell shell;
     FakeAutoStart autoStart;
-    Platform platform{store, windows, messageBox, agent, shell, autoStart};
+    Platform platform{store, windows, messages, agent, shell, autoStart};
     Form1 bar{agent, windows};
     Form2 form2;
     MenuCommands commands{bar, form2, platform};

@@ -1,6 +1,6 @@
 #include "app/module1.h"
 #include "content/dialogue_table.h"
-#include "fakes/fake_message_box.h"
+#include "fakes/fake_message_dialog.h"
 #include "fakes/scripted_random.h"
 #include "playback/sentence_selector.h"
 
@@ -34,8 +34,8 @@ protected:
 
     const DialogueTable& table = DialogueTable::builtIn();
     ScriptedRandom random;
-    FakeMessageBox messageBox;
-    SentenceSelector selector{table, random, messageBox};
+    FakeMessageDialog dialog;
+    SentenceSelector selector{table, random, dialog};
     QString french, english;
     bool tooltips = false;
 };
@@ -50,7 +50,7 @@ TEST_F(Selector, sequenceWalksATopicAndWrapsToItsFirstSentence) {
     EXPECT_EQ(english, "Hello!  ");
     EXPECT_EQ(select(2, 10200), 10201) << "sentence part 0 is the first sentence, not a failure";
     EXPECT_TRUE(tooltips);
-    EXPECT_TRUE(messageBox.messages.isEmpty());
+    EXPECT_TRUE(dialog.shown.isEmpty());
 }
 
 TEST_F(Selector, walkThroughEveryTopicGoesOnToTheNextAndWrapsAfterTheLast) {
@@ -59,7 +59,7 @@ TEST_F(Selector, walkThroughEveryTopicGoesOnToTheNextAndWrapsAfterTheLast) {
     EXPECT_EQ(select(0, 10500), 10501);
     EXPECT_EQ(select(0, 12935), 12935);
     EXPECT_EQ(select(), 10101);
-    EXPECT_TRUE(messageBox.messages.isEmpty());
+    EXPECT_TRUE(dialog.shown.isEmpty());
 }
 
 TEST_F(Selector, corruptedPositionRestartsTheWalkInsteadOfFailingForever) {
@@ -67,7 +67,7 @@ TEST_F(Selector, corruptedPositionRestartsTheWalkInsteadOfFailingForever) {
         EXPECT_EQ(select(0, stored), 10101) << stored;
         EXPECT_EQ(select(4, stored), 10401) << stored;
     }
-    EXPECT_TRUE(messageBox.messages.isEmpty());
+    EXPECT_TRUE(dialog.shown.isEmpty());
 }
 
 TEST_F(Selector, randomWithinATopicDrawsItsSentencesAndLeavesTheSequenceAlone) {
@@ -115,8 +115,8 @@ TEST(SelectorWithGaps, failedLookupIsReportedOnceAndKeepsThatTextWhileTheWalkGoe
     file.close();
     const DialogueTable gappy = DialogueTable::fromFolder(dir.path());
     ScriptedRandom random;
-    FakeMessageBox messageBox;
-    SentenceSelector selector(gappy, random, messageBox);
+    FakeMessageDialog dialog;
+    SentenceSelector selector(gappy, random, dialog);
     Settings = SettingsRecord{};
     Settings.rd = 1, Settings.guage = 1, Settings.guagen = 10102;
     QString french, english;
@@ -125,8 +125,8 @@ TEST(SelectorWithGaps, failedLookupIsReportedOnceAndKeepsThatTextWhileTheWalkGoe
     EXPECT_TRUE(selector.SelectNextSentence(french, english)) << "tooltips are set all the same";
     EXPECT_EQ(french, "Coucou!");
     EXPECT_EQ(english, "Hey!");
-    EXPECT_EQ(messageBox.messages, QStringList({"10103"}));
-    EXPECT_EQ(messageBox.captions, QStringList({"Dorvane"}));
+    EXPECT_EQ(dialog.shown, QStringList({"10103"}));
+    EXPECT_EQ(dialog.captions, QStringList({"Dorvane"}));
     EXPECT_EQ(Settings.guagen, 10104);
 }
 

@@ -1,16 +1,16 @@
 // Records the message boxes the program would show.
 #pragma once
 
-#include "platform/message_box.h"
+#include "platform/message_dialog.h"
 
 #include <QStringList>
 
-class FakeMessageBox : public MessageBox {
+class FakeMessageDialog : public MessageDialog {
 public:
     void inform(const QString& caption, const QString& message) override {
         captions << caption;
-        messages << message;
+        shown << message;
     }
     QStringList captions;
-    QStringList messages;
+    QStringList shown;
 };

@@ -3,8 +3,8 @@
 
 #include <QString>
 
-class MessageBox {
+class MessageDialog {
 public:
-    virtual ~MessageBox() = default;
+    virtual ~MessageDialog() = default;
     virtual void inform(const QString& caption, const QString& message) = 0;
 };

@@ -1,9 +1,9 @@
 // The modal message box, as a Qt dialog.
 #pragma once
 
-#include "platform/message_box.h"
+#include "platform/message_dialog.h"
 
-class QtMessageBox : public MessageBox {
+class QtMessageDialog : public MessageDialog {
 public:
     void inform(const QString& caption, const QString& message) override;
 };
