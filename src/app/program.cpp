@@ -22,8 +22,8 @@ void report(const AgentResult& result, const char* what) {
 Program::Program(Platform& platform, RandomSource& random)
     : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
-      m_form2(std::make_unique<Form2>()),
-      m_commands(new MenuCommands(*m_form1, *m_form2, platform)) {
+      m_form2(std::make_unique<Form2>()) {
+    new MenuCommands(*m_form1, *m_form2, platform); // owned by the menu it serves
     m_form1->setMenu(m_form2.get());
     m_form1->selectSentence = [this](QString& french, QString& english) {
         return m_selector.SelectNextSentence(french, english);

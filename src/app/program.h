@@ -10,7 +10,6 @@
 #include <memory>
 
 class Form1;
-class MenuCommands;
 class Form2;
 class RandomSource;
 struct Platform;
@@ -29,9 +28,7 @@ public:
     void activate();
 
     Form1& bar() { return *m_form1; }
-    Form2& menu() { return *m_form2; }
     Form4* splash() const { return m_form4; }
-    MenuCommands& commands() { return *m_commands; }
 
 private:
     void loadCharacter();
@@ -40,6 +37,5 @@ private:
     SentenceSelector m_selector;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
-    MenuCommands* m_commands; // owned by the menu form
     QPointer<Form4> m_form4;
 };

@@ -84,7 +84,6 @@ public:
     void setLabel2Top(int twips) override;
     double Height() const override { return m_height; }
     void setHeight(double twips) override;
-    double Width() const override { return kWidth; }
     void setVisible(bool visible) override;
     bool Image1Enabled() const override;
     bool dragging() const override { return mblnDragging; }

@@ -22,7 +22,6 @@ public:
 
     virtual double Height() const = 0;
     virtual void setHeight(double twips) = 0;
-    virtual double Width() const = 0;
     virtual void setVisible(bool visible) = 0;
 
     // False while the settings dialog or the About window is open.

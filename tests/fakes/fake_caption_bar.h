@@ -13,7 +13,6 @@ public:
     void setLabel2Top(int twips) override { label2Top = twips; }
     double Height() const override { return height; }
     void setHeight(double twips) override { height = twips; }
-    double Width() const override { return 7155; }
     void setVisible(bool shown) override { visible = shown; }
     bool Image1Enabled() const override { return image1Enabled; }
     bool dragging() const override { return isDragging; }

@@ -32,7 +32,6 @@ public:
     void step();
     void speakingTimedOut();
     bool busy() const { return m_current.has_value(); }
-    size_t pending() const { return m_queue.size(); }
 
     // The longest a sentence is given to be spoken before the next request runs.
     static int speakingLimitMs(const QString& text);
