@@ -144,7 +144,7 @@ void Form1::setHeight(double twips) {
     if (pixels != height())
         resize(width(), pixels);
     if (!m_line->isHidden())
-        m_line->setGeometry(Twips::rect(0, m_height - 20, kWidth, 20));
+        placeBottomLine();
 }
 
 double Form1::screenWidthTwips() const {
@@ -184,9 +184,15 @@ bool Form1::Image1Enabled() const {
 
 void Form1::drawBottomLine(RgbColour colour) {
     paintBackground(m_line, QColor::fromRgb(colour));
-    m_line->setGeometry(Twips::rect(0, m_height - 20, kWidth, 20));
+    placeBottomLine();
     m_line->show();
     m_line->raise();
+}
+
+// The 20-twip strip along the bar's bottom edge.
+void Form1::placeBottomLine() {
+    m_line->setGeometry(Twips::rect(0, m_height - PlaybackTimers::kCollapsedHeight, kWidth,
+                                    PlaybackTimers::kCollapsedHeight));
 }
 
 void Form1::Cls() {

@@ -103,6 +103,7 @@ public:
 private:
     void layoutControls();
     void placeWindow();
+    void placeBottomLine();
 
     WindowSystem& m_windows;
     Form2* m_form2 = nullptr;

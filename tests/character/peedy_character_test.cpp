@@ -86,7 +86,7 @@ TEST_F(Peedy, withoutAVoiceTheBalloonStillShowsAndTheCallerHearsWhy) {
     EXPECT_EQ(peedy->window().balloonText(), "Bonjour!  ");
     peedy->step();
     EXPECT_EQ(peedy->window().frame(), "idle") << "no beak moving without a voice";
-    peedy->speakingTimedOut();
+    peedy->sentenceEnded();
     EXPECT_FALSE(peedy->window().balloonShown());
     EXPECT_TRUE(engine->said.isEmpty());
 }
@@ -98,7 +98,7 @@ TEST_F(Peedy, aSentenceTheEngineNeverFinishesEndsInTimeAndTheQueueGoesOn) {
     peedy->Speak("Bonjour!  ");
     peedy->Speak("Au revoir!  ");
     QCoreApplication::processEvents();
-    peedy->speakingTimedOut();
+    peedy->sentenceEnded();
     QCoreApplication::processEvents();
     EXPECT_EQ(engine->said, QStringList({"Bonjour!  ", "Au revoir!  "}));
     EXPECT_LT(PeedyCharacter::speakingLimitMs(QString(119, 'a')), 15000);

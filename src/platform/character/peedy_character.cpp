@@ -51,7 +51,7 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
     m_frameTimer.setInterval(kFrameMs);
     connect(&m_frameTimer, &QTimer::timeout, this, &PeedyCharacter::step);
     m_limitTimer.setSingleShot(true);
-    connect(&m_limitTimer, &QTimer::timeout, this, &PeedyCharacter::speakingTimedOut);
+    connect(&m_limitTimer, &QTimer::timeout, this, &PeedyCharacter::sentenceEnded);
     m_blinkTimer.setSingleShot(true);
     connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
         if (!m_current && m_visible) {
@@ -65,22 +65,18 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
     });
     connect(m_engine.get(), &SpeechEngine::availabilityKnown, this,
             &PeedyCharacter::speechAvailability);
-    connect(m_engine.get(), &SpeechEngine::finished, this, [this] {
-        if (m_current && m_current->kind == Request::Speak)
-            finishCurrent();
-    });
+    connect(m_engine.get(), &SpeechEngine::finished, this, &PeedyCharacter::sentenceEnded);
     m_engine->start();
 }
 
 PeedyCharacter::~PeedyCharacter() = default;
 
-void PeedyCharacter::speakingTimedOut() {
+void PeedyCharacter::sentenceEnded() {
     if (m_current && m_current->kind == Request::Speak)
         finishCurrent();
 }
 
 void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
-    m_voiceKnown = true;
     m_voiceOk = ok;
     if (!ok && problem != m_voiceProblem)
         std::fprintf(stderr, "dorvane: Peedy cannot read aloud: %s\n", qPrintable(problem));
@@ -101,7 +97,7 @@ AgentResult PeedyCharacter::Hide() {
 AgentResult PeedyCharacter::Speak(const QString& text) {
     AgentResult result = enqueue({Request::Speak, text});
     // The balloon still shows the words, but the caller learns that nobody will hear them.
-    if (result.ok() && m_voiceKnown && !m_voiceOk)
+    if (result.ok() && !m_voiceProblem.isEmpty())
         result.error = m_voiceProblem;
     return result;
 }

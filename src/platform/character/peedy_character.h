@@ -28,9 +28,10 @@ public:
     bool Visible() const override { return m_visible; }
 
     CharacterWindow& window() { return *m_window; }
-    // The frame tick, and the end of a Speak the engine never finished: both run on timers.
+    // The frame tick; and the end of the sentence being read, when the engine finishes it or
+    // its time is up.
     void step();
-    void speakingTimedOut();
+    void sentenceEnded();
     bool busy() const { return m_current.has_value(); }
 
     // The longest a sentence is given to be spoken before the next request runs.
@@ -60,8 +61,7 @@ private:
     QTimer m_blinkTimer;
     int m_step = 0;
     bool m_visible = false; // as the requests run so far have left it
-    bool m_voiceKnown = false;
     bool m_voiceOk = false;
-    QString m_voiceProblem;
+    QString m_voiceProblem; // empty while the voice works or is not yet known
     int m_languageId = 0;
 };
