@@ -1,4 +1,5 @@
-# A private X display with a small window manager, for machines without a screen.
+# A private X display with a small window manager, for machines without a screen, and a
+# private home for a program run on it.
 # shellcheck shell=bash
 
 XVFB_PID=""
@@ -35,4 +36,19 @@ stop_private_display() {
   [ -n "$OPENBOX_PID" ] && kill "$OPENBOX_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   wait 2>/dev/null || true
+}
+
+# Points HOME and the XDG folders into FOLDER, so nothing touches the user's own settings.
+use_private_home() {
+  local folder="$1"
+  mkdir -p "$folder/home/.config" "$folder/run"
+  chmod 700 "$folder/run"
+  export HOME="$folder/home" XDG_CONFIG_HOME="$folder/home/.config" XDG_RUNTIME_DIR="$folder/run"
+  export XDG_DATA_HOME="$folder/home/.local/share" XDG_CACHE_HOME="$folder/home/.cache"
+}
+
+# The speech daemon a program started for this runtime folder outlives the program.
+stop_speech_dispatcher() {
+  kill "$(cat "${XDG_RUNTIME_DIR:-/nonexistent}/speech-dispatcher/pid/speech-dispatcher.pid" \
+    2>/dev/null)" 2>/dev/null || true
 }

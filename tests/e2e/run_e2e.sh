@@ -11,10 +11,8 @@ source "$here/../../scripts/lib/xvfb.sh"
 
 work="$(mktemp -d)"
 shots="${2:-$work/shots}"
-mkdir -p "$shots" "$work/home/.config" "$work/run"
-chmod 700 "$work/run"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache"
+mkdir -p "$shots"
+use_private_home "$work"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 settings="$XDG_CONFIG_HOME/Vesk.conf"
 
@@ -28,7 +26,7 @@ check() { # check DESCRIPTION COMMAND...
 }
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  kill "$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)" 2>/dev/null
+  stop_speech_dispatcher
   stop_private_display
   rm -rf "$work"
 }
