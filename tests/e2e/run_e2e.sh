@@ -6,55 +6,8 @@
 # second copy that ends at once.
 set -uo pipefail
 program="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
-source "$here/../../scripts/lib/xvfb.sh"
-
-work="$(mktemp -d)"
-shots="${2:-$work/shots}"
-mkdir -p "$shots"
-use_private_home "$work"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-settings="$XDG_CONFIG_HOME/Vesk.conf"
-
-failures=0
-passes=0
-pid=""
-check() { # check DESCRIPTION COMMAND...
-  local what="$1"; shift
-  if "$@"; then echo "ok   - $what"; passes=$((passes + 1))
-  else echo "FAIL - $what"; failures=$((failures + 1)); fi
-}
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  stop_speech_dispatcher
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Speech goes to a file, not to a sound card this machine may not have.
-"$here/../support/speech-to-file" "$work/speech.raw"
-
-start_private_display 1024x768x24 || exit 1
-
-window_id() { xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\":" '$2 == t {print $1; exit}'; }
-viewable() { local id; id="$(window_id "$1")"; [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; }
-geometry() { xwininfo -id "$(window_id "$1")" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x","y" "w"x"h}'; }
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-wait_until() { # wait_until SECONDS COMMAND...
-  local deadline=$(( $(now_ms) + $1 * 1000 )); shift
-  until "$@"; do [ "$(now_ms)" -ge "$deadline" ] && return 1; sleep 0.05; done
-}
-shot() { import -window root "$shots/$1.png"; }
-# Left edge of the white text on the bar, or "none": the bar's line area, trimmed of its colour.
-text_left() {
-  local out
-  out="$(convert "$shots/$1.png" -crop 440x17+382+4 +repage -fill black -fuzz 35% +opaque white \
-    -trim -format '%X' info: 2>/dev/null)"
-  case "$out" in +*) echo "${out#+}" ;; *) echo none ;; esac
-}
-mean_brightness() { convert "$shots/$1.png" -crop "$2" +repage -colorspace gray -format '%[fx:int(mean*255)]' info:; }
-setting() { sed -n "s/^$1=//p" "$settings"; }
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+e2e_setup "${2:-}"
 
 # --- First start -------------------------------------------------------------------------
 started=$(date +%s%N)
@@ -142,5 +95,4 @@ last_position="$(setting guagen)"
 check "the settings were kept, and the sequence went on from where it stopped ($last_position)" \
   eval '[ "$(setting guage)" = 3 ] && [ "$(setting visi)" = 1 ] && [ "$last_position" = $((first_position + 1)) ]'
 
-echo "$passes passed, $failures failed"
-[ "$failures" = 0 ]
+e2e_finish

@@ -1,0 +1,79 @@
+# Shared by the end-to-end scripts: a private home and X display, checks, waits, screenshots and
+# reading the bar's pixels. Source it, then call e2e_setup.
+# shellcheck shell=bash
+
+E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$E2E_HERE/../../scripts/lib/xvfb.sh"
+
+failures=0
+passes=0
+pid=""
+
+# e2e_setup [SCREENSHOT_FOLDER]: a throw-away home, speech into a file, Xvfb + openbox.
+e2e_setup() {
+  work="$(mktemp -d)"
+  shots="${1:-$work/shots}"
+  mkdir -p "$shots"
+  use_private_home "$work"
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  settings="$XDG_CONFIG_HOME/Vesk.conf"
+  trap e2e_cleanup EXIT
+  # Speech goes to a file, not to a sound card this machine may not have.
+  "$E2E_HERE/../support/speech-to-file" "$work/speech.raw"
+  start_private_display 1024x768x24 || exit 1
+}
+
+e2e_cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  stop_speech_dispatcher
+  stop_private_display
+  rm -rf "$work"
+}
+
+# Prints the tally in the form CTest's log readers know, and fails if any check failed.
+e2e_finish() {
+  echo "$passes passed, $failures failed"
+  [ "$failures" = 0 ]
+}
+
+check() { # check DESCRIPTION COMMAND...
+  local what="$1"; shift
+  if "$@"; then echo "ok   - $what"; passes=$((passes + 1))
+  else echo "FAIL - $what"; failures=$((failures + 1)); fi
+}
+
+window_id() { xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\":" '$2 == t {print $1; exit}'; }
+viewable() { local id; id="$(window_id "$1")"; [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; }
+geometry() { xwininfo -id "$(window_id "$1")" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x","y" "w"x"h}'; }
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+wait_until() { # wait_until SECONDS COMMAND...
+  local deadline=$(( $(now_ms) + $1 * 1000 )); shift
+  until "$@"; do [ "$(now_ms)" -ge "$deadline" ] && return 1; sleep 0.05; done
+}
+shot() { import -window root "$shots/$1.png"; }
+# Left edge of the white text on the bar (first start's place), or "none".
+text_left() {
+  local out
+  out="$(convert "$shots/$1.png" -crop 440x17+382+4 +repage -fill black -fuzz 35% +opaque white \
+    -trim -format '%X' info: 2>/dev/null)"
+  case "$out" in +*) echo "${out#+}" ;; *) echo none ;; esac
+}
+mean_brightness() { convert "$shots/$1.png" -crop "$2" +repage -colorspace gray -format '%[fx:int(mean*255)]' info:; }
+setting() { sed -n "s/^$1=//p" "$settings"; }
+
+# start_program PROGRAM LOG: starts a copy in the background and sets pid.
+start_program() {
+  "$1" >"$2" 2>&1 &
+  pid=$!
+}
+# Waits until the program it started has shown its bar and the first French sentence is due.
+wait_for_bar() { wait_until "${1:-3}" viewable Form1; }
+# Hovers the menu picture at the bar's right end (first start's place).
+hover_menu_picture() { xdotool mousemove 845 12; sleep 0.1; xdotool mousemove 846 13; }
+# Exit through the hover menu, and waits for the program to end.
+exit_through_menu() {
+  xdotool mousemove 600 0; sleep 0.3; hover_menu_picture; sleep 0.6
+  xdotool key Up Return
+  wait_until 3 bash -c "! kill -0 $pid 2>/dev/null"
+  pid=""
+}
