@@ -16,7 +16,7 @@ TEST(DialogueTable, lookupGivesTheExactTextTrailingBlanksIncluded) {
     EXPECT_TRUE(table().problems().isEmpty()) << qPrintable(table().problems().join('\n'));
     EXPECT_EQ(table().lookup(10101), QString("Bonjour!  "));
     EXPECT_EQ(table().lookup(20101), QString("Hello!  "));
-    EXPECT_EQ(table().lookup(20102), QString("Good morning (Madam)!  "));
+    EXPECT_EQ(table().lookup(20102), QString("Good morning, ma’am!  "));
     EXPECT_EQ(table().lookup(12201), table().lookup(10101)) << "topic 22 replays topic 1";
     EXPECT_EQ(table().lookup(22935), table().lookup(20835));
     for (int id : {10100, 10136, 13001, 20100, 30101, 0, -10101, 12936, 22936, 11000, 32767})
