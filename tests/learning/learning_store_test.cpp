@@ -3,6 +3,7 @@
 #include "learning/learning_modes.h"
 #include "platform/qsettings_store.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -62,6 +63,7 @@ TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
 }
 
 TEST(LearningStore, handEditedListWithCommasReadsAsWritten) {
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
     QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + "/VeskLearningTest.conf");
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[Learning]\nknown=10101-10103,10301,junk\n");

@@ -47,7 +47,9 @@ TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothi
         bar.SelectNextSentence();
         FakePointer pointer;
         PlaybackTimers timers(bar, pointer);
+        timers.armForStartUp();
         timers.setFrenchHold(&hold);
+        gintRepeat = 0;
 
         int french = 0, english = 0;
         for (int tick = 1; tick <= 140; ++tick) {

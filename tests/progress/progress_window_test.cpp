@@ -2,6 +2,7 @@
 #include "app/module1.h"
 #include "app/program.h"
 #include "bar/form1.h"
+#include "content/dialogue_table.h"
 #include "fakes/fake_agent.h"
 #include "fakes/fake_auto_start.h"
 #include "fakes/fake_message_dialog.h"
