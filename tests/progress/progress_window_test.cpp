@@ -1,4 +1,4 @@
-// The learning modes inside the program, and their progress window.
+// The learning modes inside the program, their menu entries and their progress window.
 #include "app/module1.h"
 #include "app/program.h"
 #include "bar/form1.h"
@@ -11,10 +11,12 @@
 #include "fakes/scripted_random.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
+#include "tray/learning_menu.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,7 +46,11 @@ TEST(Learning, knownSentencesArePassedMarkingMovesOnAndProgressUpdatesWithoutTak
     EXPECT_EQ(modes.currentSentence(), 10102) << "the known first sentence is passed";
     QWidget work;
     work.show();
-    program.showProgress();
+    QMenu menu;
+    QAction* exit = menu.addAction("Exit");
+    const auto entries = addLearningEntries(menu, exit, modes, [&] { program.showProgress(); });
+    EXPECT_EQ(menu.actions().indexOf(exit), 4) << "the entries go before the given one";
+    entries.progress->trigger();
     ProgressWindow& window = *program.progressWindow();
     EXPECT_EQ(window.figures(1)->text(), "20 seen, 1 known");
     work.activateWindow();
@@ -52,7 +58,7 @@ TEST(Learning, knownSentencesArePassedMarkingMovesOnAndProgressUpdatesWithoutTak
     QWidget* const active = QApplication::activeWindow();
 
     program.bar().timers.Timer5.setEnabled(true);
-    modes.markCurrentKnown();
+    entries.knowThisOne->trigger();
     EXPECT_EQ(store.values["Vesk/Learning/known"], "10101-10102");
     EXPECT_EQ(program.bar().mstrFrench, DialogueTable::builtIn().lookup(10103)) << "moved on";
     EXPECT_EQ(window.bar(1)->known(), 2);
