@@ -5,11 +5,14 @@
 #include "bar/form1.h"
 #include "forms/form2.h"
 #include "forms/picture_box.h"
+#include "learning/learning_modes.h"
 #include "platform/character/character_window.h"
 #include "platform/character/desktop_agent.h"
 #include "platform/character/peedy_character.h"
 #include "platform/character/speech_engine.h"
+#include "platform/settings_store.h"
 #include "platform/window_system.h"
+#include "progress/progress_window.h"
 #include "settings_dialog/form3.h"
 
 #include <QApplication>
@@ -17,7 +20,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QRadioButton>
-
 #include <cstdio>
 
 namespace {
@@ -28,6 +30,20 @@ public:
     void start() override {}
     void setLocale(const QLocale&) override {}
     void say(const QString&) override {}
+};
+
+// Progress as a learner some weeks in might have it.
+class SampleProgress : public SettingsStore {
+public:
+    QString read(const QString&, const QString&, const QString& key) const override {
+        if (key == QLatin1String("known"))
+            return QStringLiteral("10101-10120,10201-10205,10301-10335,10901-10903");
+        if (key == QLatin1String("seen"))
+            return QStringLiteral("10101-10135,10201-10218,10301-10335,10401-10407,10901-10935");
+        return {};
+    }
+    void write(const QString&, const QString&, const QString&, const QString&) override {}
+    void sync() override {}
 };
 
 bool save(QWidget& widget, const QString& folder, const char* name) {
@@ -90,5 +106,11 @@ int main(int argc, char** argv) {
     peedy.hideBalloon();
     peedy.setFrame("wave-3");
     ok &= save(peedy, folder, "peedy-wave");
+
+    SampleProgress sample;
+    LearningModes learning(sample, [] { return qint64(0); });
+    learning.load();
+    ProgressWindow progress(learning);
+    ok &= save(progress, folder, "progress");
     return ok ? 0 : 1;
 }

@@ -20,10 +20,16 @@ void report(const AgentResult& result, const char* what) {
 } // namespace
 
 Program::Program(Platform& platform, RandomSource& random)
-    : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messages),
+    : m_platform(platform), m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
+      m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
       m_form2(std::make_unique<Form2>()) {
-    new MenuCommands(*m_form1, *m_form2, platform); // owned by the menu it serves
+    m_sinceStart.start();
+    auto* commands = new MenuCommands(*m_form1, *m_form2, platform); // owned by its menu
+    commands->saveLearning = [this] { m_learning.save(); };
+    m_selector.setFilter(&m_learning);
+    m_form1->timers.setFrenchHold(&m_learning.frenchHold());
+    m_learning.moveToNextSentence = [this] { m_form1->timers.nextSentenceNow(); };
     m_form1->setMenu(m_form2.get());
     m_form1->selectSentence = [this](QString& french, QString& english) {
         return m_selector.SelectNextSentence(french, english);
@@ -36,6 +42,15 @@ Program::Program(Platform& platform, RandomSource& random)
 
 Program::~Program() {
     delete m_form4;
+    delete m_progress;
+}
+
+void Program::showProgress() {
+    if (!m_progress)
+        m_progress = new ProgressWindow(m_learning);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow(); // asked for: Esc then closes it
 }
 
 void Program::Form_Load() {
@@ -45,6 +60,7 @@ void Program::Form_Load() {
     bar.setLeft(LoadSettings(m_platform.store, static_cast<float>(bar.screenWidthTwips())));
     // A position saved on a wider screen would leave the bar, and its menu, out of reach.
     bar.clampLeft();
+    m_learning.load();
     bar.setTop(0);
     bar.setVisible(false);
 

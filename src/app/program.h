@@ -3,8 +3,11 @@
 #pragma once
 
 #include "about/form4.h"
+#include "learning/learning_modes.h"
 #include "playback/sentence_selector.h"
+#include "progress/progress_window.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -30,12 +33,20 @@ public:
     Form1& bar() { return *m_form1; }
     Form4* splash() const { return m_form4; }
 
+    // Listen first, known and seen sentences; and their window, opened or brought up.
+    LearningModes& learning() { return m_learning; }
+    void showProgress();
+    ProgressWindow* progressWindow() const { return m_progress; }
+
 private:
     void loadCharacter();
 
     Platform& m_platform;
+    QElapsedTimer m_sinceStart;
+    LearningModes m_learning;
     SentenceSelector m_selector;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
     QPointer<Form4> m_form4;
+    QPointer<ProgressWindow> m_progress;
 };

@@ -76,5 +76,7 @@ void MenuCommands::mnu_email_Click() {
 
 void MenuCommands::mnu_exit_Click() {
     SaveExitSettings(m_platform.store, m_bar.Left()); // on the disk before the process ends
+    if (saveLearning)
+        saveLearning();
     endProcess();
 }

@@ -27,6 +27,8 @@ public:
     // How Exit ends the process: at once, with no window's close handling and no waiting for
     // the speech engine. Tests replace it.
     std::function<void()> endProcess;
+    // Writes the learner's known and seen sentences before Exit ends the process.
+    std::function<void()> saveLearning;
 
     Form3* settingsDialog() const { return m_form3; }
     Form7* aboutWindow() const { return m_form7; }

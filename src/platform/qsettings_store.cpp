@@ -19,7 +19,12 @@ QSettings& QSettingsStore::settingsFor(const QString& application) const {
 
 QString QSettingsStore::read(const QString& application, const QString& section,
                              const QString& key) const {
-    return settingsFor(application).value(section + QLatin1Char('/') + key).toString();
+    const QVariant value = settingsFor(application).value(section + QLatin1Char('/') + key);
+    // An unquoted text with commas, as a hand-edited file may hold, reads as a list: keep it
+    // as the text it was rather than losing it.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 void QSettingsStore::write(const QString& application, const QString& section, const QString& key,

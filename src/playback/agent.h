@@ -18,6 +18,11 @@ public:
     virtual AgentResult Show() = 0;
     virtual AgentResult Hide() = 0;
     virtual AgentResult Speak(const QString& text) = 0;
+    // Reads aloud like Speak, with no balloon showing the words.
+    virtual AgentResult SpeakWithoutBalloon(const QString& text) = 0;
+    // True from a Speak request until its reading ends or its time limit passes, including
+    // while it waits in the queue or for the speech engine to come up.
+    virtual bool Speaking() const = 0;
     virtual AgentResult Play(const QString& animation) = 0;
     virtual AgentResult setLanguageID(int languageId) = 0;
     virtual int LanguageID() const = 0;
@@ -40,3 +45,9 @@ public:
 };
 
 inline constexpr int kLanguageFrench = 1036;
+
+// The longest a sentence is given to be read: about twelve characters a second, plus time for
+// the engine to start talking.
+inline int speakingLimitMs(const QString& text) {
+    return 1500 + 85 * static_cast<int>(text.trimmed().size());
+}

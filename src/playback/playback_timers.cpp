@@ -119,6 +119,15 @@ void PlaybackTimers::Timer4_Timer() {
 
 // The play cycle, every 100 ms: the first language, its time, the second language, its time.
 void PlaybackTimers::Timer5_Timer() {
+    // While the French is being read first the cycle stands still; the tick that ends the
+    // wait starts the slide-in and stands for the French's first tick.
+    if (m_holding) {
+        if (!m_hold || !m_hold->holding()) {
+            m_holding = false;
+            Timer4.setEnabled(true);
+        }
+        return;
+    }
     ++gintTick;
     if (gintRepeat >= Settings.n) {
         gintRepeat = 0;
@@ -168,8 +177,30 @@ void PlaybackTimers::Timer5_Timer() {
 }
 
 void PlaybackTimers::startFrench() {
+    const auto start =
+        m_hold ? m_hold->begin(m_bar.character(), m_bar.french()) : FrenchHold::Start::Off;
+    if (start == FrenchHold::Start::Holding) {
+        m_holding = true;
+        return;
+    }
     Timer4.setEnabled(true);
-    speechStep();
+    if (start == FrenchHold::Start::Off)
+        speechStep();
+}
+
+void PlaybackTimers::nextSentenceNow() {
+    m_holding = false;
+    Timer3.setEnabled(false);
+    Timer4.setEnabled(false);
+    mintSlide = 0;
+    m_bar.setLabel1(QStringLiteral(" "));
+    clearEnglish();
+    // The state a finished sentence leaves: the next tick chooses and starts the next one.
+    gintRepeat = Settings.n;
+    gintPhase = 0;
+    gintTick = 0;
+    if (Timer5.Enabled())
+        Timer5_Timer();
 }
 
 void PlaybackTimers::startEnglish() {

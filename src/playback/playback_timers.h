@@ -5,6 +5,7 @@
 
 #include "platform/pointer.h"
 #include "playback/caption_bar.h"
+#include "playback/french_hold.h"
 #include "playback/timer.h"
 
 #include <QObject>
@@ -30,6 +31,12 @@ public:
 
     // Start-up's arming of the timers and its initial playback state.
     void armForStartUp();
+
+    // Listen-first: the French may be held back while it is read. Null never holds.
+    void setFrenchHold(FrenchHold* hold) { m_hold = hold; }
+    bool holdingFrench() const { return m_holding; }
+    // Ends the current sentence at once: both lines are cleared and the next sentence starts.
+    void nextSentenceNow();
 
     const POINT& cursor() const { return mptCursor; }
 
@@ -57,4 +64,6 @@ private:
     CaptionBar& m_bar;
     const PointerSource& m_pointer;
     POINT mptCursor;
+    FrenchHold* m_hold = nullptr;
+    bool m_holding = false;
 };

@@ -7,7 +7,9 @@
 #include "platform/message_dialog.h"
 #include "playback/random_source.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -50,25 +52,57 @@ bool SentenceSelector::SelectNextSentence(QString& mstrFrench, QString& mstrEngl
     if (Settings.rd == 0) {
         mintRandomId = drawRandomId();
         fetch(mintRandomId, mstrFrench, mstrEnglish);
+        if (m_filter)
+            m_filter->selected(mintRandomId);
         return false;
     }
-    const int16_t position = sequencePosition();
+    const int16_t position = skipKnown(sequencePosition());
     fetch(position, mstrFrench, mstrEnglish);
     Settings.guagen = static_cast<int16_t>(position + 1);
+    if (m_filter)
+        m_filter->selected(position);
     return true;
+}
+
+// The first sentence from the position on that the learner does not know yet; when there is
+// none in the whole walk, the position itself.
+int16_t SentenceSelector::skipKnown(int16_t position) {
+    if (!m_filter)
+        return position;
+    const int walkLength = kSentencesPerTopic * (Settings.guage != 0 ? 1 : kTopics);
+    int candidate = position;
+    for (int step = 0; step < walkLength; ++step) {
+        if (!known(candidate))
+            return static_cast<int16_t>(candidate);
+        candidate = Settings.guage != 0 ? positionInTopic(candidate + 1, Settings.guage)
+                                        : positionInWalk(candidate + 1);
+    }
+    m_filter->everySentenceKnown();
+    return position;
 }
 
 int16_t SentenceSelector::drawRandomId() {
     m_random.reseed();
     const float r = m_random.draw();
-    if (Settings.guage != 0) {
-        const int sentence = static_cast<int>(std::floor(r * kSentencesPerTopic)) + 1;
-        return static_cast<int16_t>(french(Settings.guage, sentence));
+    // One topic, or every sentence of the learner's topics, each as likely as any other; the
+    // sentences the learner knows are left out unless nothing else is left.
+    const int firstTopic = Settings.guage != 0 ? Settings.guage : 1;
+    const int lastTopic = Settings.guage != 0 ? Settings.guage : kNamedTopics;
+    std::vector<int16_t> all, unknown;
+    for (int topic = firstTopic; topic <= lastTopic; ++topic) {
+        for (int sentence = 1; sentence <= kSentencesPerTopic; ++sentence) {
+            const auto id = static_cast<int16_t>(french(topic, sentence));
+            all.push_back(id);
+            if (!known(id))
+                unknown.push_back(id);
+        }
     }
-    // Every sentence of the learner's topics, each as likely as any other.
-    const int index = static_cast<int>(std::floor(r * kNamedTopics * kSentencesPerTopic));
-    return static_cast<int16_t>(
-        french(index / kSentencesPerTopic + 1, index % kSentencesPerTopic + 1));
+    if (unknown.empty()) {
+        m_filter->everySentenceKnown();
+        unknown = all;
+    }
+    const auto index = static_cast<size_t>(std::floor(r * static_cast<float>(unknown.size())));
+    return unknown[std::min(index, unknown.size() - 1)];
 }
 
 int16_t SentenceSelector::sequencePosition() {

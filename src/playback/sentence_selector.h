@@ -9,6 +9,16 @@ class DialogueTable;
 class MessageDialog;
 class RandomSource;
 
+// What the learner already knows, so that the selector passes it by.
+class SelectionFilter {
+public:
+    virtual ~SelectionFilter() = default;
+    virtual bool known(int frenchId) const = 0;
+    // Every sentence the mode could play is known: they are played all the same.
+    virtual void everySentenceKnown() = 0;
+    virtual void selected(int frenchId) = 0;
+};
+
 class SentenceSelector {
 public:
     SentenceSelector(const DialogueTable& table, RandomSource& random, MessageDialog& messages);
@@ -20,13 +30,19 @@ public:
 
     int16_t randomId() const { return mintRandomId; }
 
+    // Null plays every sentence.
+    void setFilter(SelectionFilter* filter) { m_filter = filter; }
+
 private:
     int16_t drawRandomId();
     static int16_t sequencePosition();
+    int16_t skipKnown(int16_t position);
+    bool known(int id) const { return m_filter && m_filter->known(id); }
     void fetch(int16_t id, QString& mstrFrench, QString& mstrEnglish);
 
     const DialogueTable& m_table;
     RandomSource& m_random;
     MessageDialog& m_messages;
     int16_t mintRandomId = 0;
+    SelectionFilter* m_filter = nullptr;
 };

@@ -10,6 +10,10 @@ public:
     AgentResult Show() override { return record("Show"); }
     AgentResult Hide() override { return record("Hide"); }
     AgentResult Speak(const QString& text) override { return record("Speak:" + text); }
+    AgentResult SpeakWithoutBalloon(const QString& text) override {
+        return record("Listen:" + text);
+    }
+    bool Speaking() const override { return speaking; }
     AgentResult Play(const QString& animation) override { return record("Play:" + animation); }
     AgentResult setLanguageID(int languageId) override {
         language = languageId;
@@ -21,6 +25,7 @@ public:
     QStringList calls;
     QString failure; // when set, every call fails with it
     int language = 0;
+    bool speaking = false; // what Speaking() answers
 
 private:
     AgentResult record(const QString& call) {

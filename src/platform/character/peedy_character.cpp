@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -41,8 +42,7 @@ const QStringList& PeedyCharacter::frameNames() {
 }
 
 int PeedyCharacter::speakingLimitMs(const QString& text) {
-    // About twelve characters a second, plus time for the engine to start talking.
-    return 1500 + 85 * static_cast<int>(text.trimmed().size());
+    return ::speakingLimitMs(text);
 }
 
 PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
@@ -102,6 +102,19 @@ AgentResult PeedyCharacter::Speak(const QString& text) {
     return result;
 }
 
+AgentResult PeedyCharacter::SpeakWithoutBalloon(const QString& text) {
+    AgentResult result = enqueue({Request::Speak, text, false});
+    if (result.ok() && !m_voiceProblem.isEmpty())
+        result.error = m_voiceProblem;
+    return result;
+}
+
+bool PeedyCharacter::Speaking() const {
+    const auto isSpeak = [](const Request& request) { return request.kind == Request::Speak; };
+    return (m_current && isSpeak(*m_current)) ||
+           std::any_of(m_queue.begin(), m_queue.end(), isSpeak);
+}
+
 AgentResult PeedyCharacter::Play(const QString& animation) {
     if (animation.compare(QStringLiteral("Wave"), Qt::CaseInsensitive) != 0)
         return {QStringLiteral("Peedy has no animation called \"%1\"").arg(animation)};
@@ -157,7 +170,8 @@ void PeedyCharacter::begin(const Request& request) {
         m_window->hideBalloon();
         break;
     case Request::Speak:
-        m_window->showBalloon(request.text);
+        if (request.balloon)
+            m_window->showBalloon(request.text);
         if (m_voiceOk)
             m_engine->say(request.text); // trailing blanks and all
         m_limitTimer.start(speakingLimitMs(request.text));

@@ -22,6 +22,8 @@ public:
     AgentResult Show() override;
     AgentResult Hide() override;
     AgentResult Speak(const QString& text) override;
+    AgentResult SpeakWithoutBalloon(const QString& text) override;
+    bool Speaking() const override;
     AgentResult Play(const QString& animation) override;
     AgentResult setLanguageID(int languageId) override;
     int LanguageID() const override { return m_languageId; }
@@ -43,6 +45,7 @@ private:
     struct Request {
         enum Kind { Show, Hide, Speak, Play } kind;
         QString text;
+        bool balloon = true;
     };
 
     AgentResult enqueue(Request request);

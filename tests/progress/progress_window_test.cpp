@@ -1,0 +1,72 @@
+// The learning modes inside the program, their menu entries and their progress window.
+#include "app/module1.h"
+#include "app/program.h"
+#include "bar/form1.h"
+#include "content/dialogue_table.h"
+#include "fakes/fake_agent.h"
+#include "fakes/fake_auto_start.h"
+#include "fakes/fake_message_dialog.h"
+#include "fakes/fake_settings_store.h"
+#include "fakes/fake_window_system.h"
+#include "fakes/scripted_random.h"
+#include "platform/platform.h"
+#include "platform/shell.h"
+#include "tray/learning_menu.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NoShell : Shell {
+    void open(const QString&) override {}
+};
+
+TEST(Learning, knownSentencesArePassedMarkingMovesOnAndProgressUpdatesWithoutTakingTheFocus) {
+    Settings = SettingsRecord{};
+    FakeSettingsStore store;
+    FakeWindowSystem windows;
+    FakeMessageDialog messages;
+    FakeAgentControl agent;
+    NoShell shell;
+    FakeAutoStart autoStart;
+    Platform platform{store, windows, messages, agent, shell, autoStart};
+    ScriptedRandom random;
+    Program program{platform, random};
+    for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
+        store.seed(key, value);
+    store.values["Vesk/Learning/known"] = "10101";
+    store.values["Vesk/Learning/seen"] = "10101-10120,10301-10335";
+    program.Form_Load(); // the sequence starts at 11000, in topic 1: 10101
+    LearningModes& modes = program.learning();
+
+    EXPECT_EQ(modes.currentSentence(), 10102) << "the known first sentence is passed";
+    QWidget work;
+    work.show();
+    QMenu menu;
+    QAction* exit = menu.addAction("Exit");
+    const auto entries = addLearningEntries(menu, exit, modes, [&] { program.showProgress(); });
+    EXPECT_EQ(menu.actions().indexOf(exit), 4) << "the entries go before the given one";
+    entries.progress->trigger();
+    ProgressWindow& window = *program.progressWindow();
+    EXPECT_EQ(window.figures(1)->text(), "20 seen, 1 known");
+    work.activateWindow();
+    QApplication::processEvents();
+    QWidget* const active = QApplication::activeWindow();
+
+    program.bar().timers.Timer5.setEnabled(true);
+    entries.knowThisOne->trigger();
+    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101-10102");
+    EXPECT_EQ(program.bar().mstrFrench, DialogueTable::builtIn().lookup(10103)) << "moved on";
+    EXPECT_EQ(window.bar(1)->known(), 2);
+    EXPECT_EQ(QApplication::activeWindow(), active);
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&window, &escape);
+    EXPECT_FALSE(window.isVisible()) << "Esc closes it";
+}
+
+} // namespace
