@@ -33,7 +33,6 @@ class FakeAgentControl : public AgentControl, public AgentCharacters {
 public:
     AgentCharacters& Characters() override { return *this; }
     AgentResult Load(const QString& id, const QVariant&) override {
-        loads << id;
         loaded = id == "Peedy";
         return loaded ? AgentResult{} : AgentResult{"no such character"};
     }
@@ -42,6 +41,5 @@ public:
     }
 
     FakeCharacter peedy;
-    QStringList loads;
     bool loaded = false;
 };
