@@ -30,9 +30,7 @@ protected:
 
     FakeSpeechEngine* engine = nullptr;
     DesktopAgent agent{":/art/peedy", [this] {
-                           auto made = std::make_unique<FakeSpeechEngine>();
-                           engine = made.get();
-                           return made;
+                           return std::unique_ptr<SpeechEngine>(engine = new FakeSpeechEngine);
                        }};
     PeedyCharacter* peedy = nullptr;
 };
