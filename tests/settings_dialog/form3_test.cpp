@@ -22,7 +22,7 @@ protected:
     Form3* open() { return new Form3(bar, store, autoStart); }
 };
 
-TEST_F(SettingsDialog, opensFromTheSettingsPausingPlaybackAndBlockingTheMenuUntilClosed) {
+TEST_F(SettingsDialog, opensFromTheSettingsActsOnCloseFromTheScrollBarsAndUnblocksTheMenu) {
     Settings.etime = 9, Settings.guage = 17, Settings.ce = 5, Settings.rd = 3;
     QPointer<Form3> dialog = open();
     EXPECT_FALSE(bar.Image1->isEnabled() || bar.timers.Timer5.Enabled());
@@ -31,8 +31,17 @@ TEST_F(SettingsDialog, opensFromTheSettingsPausingPlaybackAndBlockingTheMenuUnti
     EXPECT_EQ(dialog->VScroll2->Value(), 9);
     // Any ce but 1 is English first, any rd but 0 is Sequence.
     EXPECT_TRUE(dialog->Option3[1]->isChecked() && dialog->Option2[1]->isChecked());
+    dialog->Check4->click();
+    EXPECT_EQ(Settings.visi, 1) << "auto-hide acts while the dialog is open";
+    dialog->Option1[9]->click();
+    dialog->VScroll1->setValue(6);
+    EXPECT_EQ(dialog->Text1[0]->text(), "6");
+    dialog->Text1[1]->setText("14");
+    EXPECT_EQ(Settings.guage, 17);
     dialog->close();
-    EXPECT_EQ(QList<int>({Settings.ce, Settings.rd}), QList<int>({0, 1}));
+    EXPECT_EQ(QList<int>({Settings.ce, Settings.rd, Settings.guage, Settings.n, Settings.etime}),
+              QList<int>({0, 1, 9, 6, 9}))
+        << "typed text is never read";
     EXPECT_TRUE(bar.Image1->isEnabled() && bar.timers.Timer5.Enabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull()) << "each opening builds a fresh dialog";
@@ -41,21 +50,6 @@ TEST_F(SettingsDialog, opensFromTheSettingsPausingPlaybackAndBlockingTheMenuUnti
     bar.timers.Timer5.setEnabled(false);
     open()->close();
     EXPECT_FALSE(bar.timers.Timer5.Enabled()) << "during the welcome the countdown starts play";
-}
-
-TEST_F(SettingsDialog, checkBoxesActAtOnceAndTheRestOnCloseFromTheScrollBarsNotTheText) {
-    QPointer<Form3> dialog = open();
-    dialog->Check4->click();
-    EXPECT_EQ(Settings.visi, 1) << "auto-hide acts while the dialog is open";
-    dialog->Option1[9]->click();
-    dialog->Option2[1]->click();
-    dialog->VScroll1->setValue(6);
-    EXPECT_EQ(dialog->Text1[0]->text(), "6");
-    dialog->Text1[1]->setText("14");
-    EXPECT_EQ(Settings.guage, 1);
-    dialog->close();
-    EXPECT_EQ(QList<int>({Settings.guage, Settings.rd, Settings.n}), QList<int>({9, 1, 6}));
-    EXPECT_EQ(Settings.etime, 5) << "typed text is never read";
 }
 
 TEST_F(SettingsDialog, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
