@@ -40,7 +40,7 @@ TEST(SettingsPersistence, laterRunsLoadEachKeyDefaultTheUnreadableAndBringTheRes
                 "guage=7 7|guagen=10335 10335|red=1 1|mark=2 2|sspeed=90 90|left=-120.5 -120.5|"
                 "n= 2|etime=five 5|guagen=12abc 11000|voice=40000 1|left=middle 5680|"
                 "left=1e300 5680|n=0 1|n=13 12|n=2.5 2|etime=99 15|etime=4 5|ctime=-4 3|"
-                "ctime=16 15|ctime=3.5 4|guage=25 21|guage=-1 0")
+                "ctime=16 15|ctime=3.5 4|guage=25 21|guage=-1 0|guagen=-32768 -32768")
             .split('|');
     FakeSettingsStore initialised;
     load(initialised);

@@ -28,11 +28,15 @@ TEST_F(SettingsDialog, opensFromTheSettingsActsOnCloseFromTheScrollBarsAndUnbloc
     EXPECT_FALSE(bar.Image1->isEnabled() || bar.timers.Timer5.Enabled());
     EXPECT_TRUE(dialog->Check3->isChecked() && dialog->Check3->isEnabled() &&
                 !dialog->Check4->isChecked() && dialog->Option1[17]->isChecked());
-    EXPECT_EQ(dialog->VScroll2->Value(), 9);
+    EXPECT_EQ(QStringList({QString::number(dialog->VScroll2->Value()), dialog->Text1[1]->text()}),
+              QStringList({"9", "9"}));
     // Any ce but 1 is English first, any rd but 0 is Sequence.
     EXPECT_TRUE(dialog->Option3[1]->isChecked() && dialog->Option2[1]->isChecked());
+    dialog->Option2[0]->click();
+    EXPECT_FALSE(dialog->Check3->isEnabled()) << "no schedule to keep at random";
+    dialog->Option2[1]->click();
     dialog->Check4->click();
-    EXPECT_EQ(Settings.visi, 1) << "auto-hide acts while the dialog is open";
+    EXPECT_TRUE(dialog->Check3->isEnabled() && Settings.visi == 1) << "auto-hide acts at once";
     dialog->Option1[9]->click();
     dialog->VScroll1->setValue(6);
     EXPECT_EQ(dialog->Text1[0]->text(), "6");
