@@ -35,7 +35,7 @@ protected:
 TEST_F(Selector, sequenceWalksATopicOrEveryTopicAndRestartsFromAnyCorruptedPosition) {
     // "topic position selected", position 0 carrying on from the last selection: a topic's
     // end wraps to its start, a position in another topic or the first-run one starts the
-    // topic, part 0 is the first sentence, topic 22 follows 21, and corrupted positions restart.
+    // topic, sentence 00 is its first, topic 22 follows 21, and corrupted positions restart.
     const QStringList steps =
         QString("3 10335 10335|3 0 10301|3 10735 10301|1 11000 10101|2 10200 10201|0 10136 10201|"
                 "0 12136 12201|0 10500 10501|0 12935 12935|0 0 10101|0 5 10101|4 5 10401|"
