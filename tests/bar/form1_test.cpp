@@ -1,25 +1,20 @@
-// Dragging the bar, the menu under its picture, and its rectangle, on a fake screen.
-#include "bar/form1.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_window_system.h"
+// The bar as created, dragging it, the menu under its picture, and its rectangle, on a fake
+// screen.
+#include "about/form4.h"
+#include "about/form7.h"
 #include "forms/bar_label.h"
-#include "forms/form2.h"
-#include "forms/picture_box.h"
+#include "support/desktop.h"
 
 #include <QMenu>
-#include <gtest/gtest.h>
 
 namespace {
 
-class Bar : public ::testing::Test {
+class Bar : public Desktop {
 protected:
     void SetUp() override {
+        Desktop::SetUp();
         bar.setMenu(&form2);
-        bar.popupMenu = [this](QMenu& menu, QPoint at) {
-            opened << &menu;
-            openedAt = at;
-        };
-        bar.setLeft(5680);
+        bar.popupMenu = [this](QMenu& menu, QPoint at) { opened << &menu, openedAt = at; };
         bar.setTop(0);
         bar.makeTopmost();
         bar.Get_Windows_Rect();
@@ -30,64 +25,44 @@ protected:
         windows.cursor = {x, y};
         bar.timers.Timer1_Timer();
     }
-    void dragTo(int x, int y) {
-        bar.Label_MouseDown();
-        pointerAt(x, y);
-        bar.Label_MouseMove();
-        bar.Label_MouseUp();
-    }
 
-    FakeWindowSystem windows;
-    FakeAgentControl agent;
-    Form1 bar{agent, windows};
-    Form2 form2;
     QList<QMenu*> opened;
     QPoint openedAt;
 };
 
-TEST_F(Bar, isPlacedTopmostAtTheRoundedPixelWithItsRectangleCaptured) {
+TEST_F(Bar, isPlacedTopmostAtTheRoundedPixelAndDragsFromAnyLabelSnappingBackToTheTop) {
     EXPECT_EQ(windows.topmost, QRect(379, 0, 477, 118)) << "5680 twips is pixel 378.67";
     EXPECT_EQ(bar.geometry(), QRect(379, 0, 477, 23));
     const RECT& rc = bar.mrcBar;
     EXPECT_EQ(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom), QRect(379, 0, 477, 23));
     EXPECT_EQ(bar.Height(), 340) << "kept in twips, not read back as 345";
-}
 
-TEST_F(Bar, dragFollowsTheSampledPointerAndReleaseSnapsBackToTheTopEdge) {
     pointerAt(400, 10);
-    bar.Label_MouseDown();
-    pointerAt(500, 200);
     bar.Label_MouseMove();
+    EXPECT_EQ(windows.moves, 0) << "a move without a press does nothing";
+    bar.setHeight(20);
+    emit bar.Label4->MouseDown();
+    pointerAt(500, 200);
+    emit bar.Label4->MouseMove();
     EXPECT_EQ(bar.geometry(), QRect(479, 190, 477, 23)) << "down and across, at full size";
     EXPECT_EQ(bar.mrcBar.left, 379) << "the rectangle waits for the release";
-    bar.Label_MouseUp();
+    emit bar.Label2->MouseUp();
     EXPECT_FALSE(bar.mblnDragging);
     EXPECT_EQ(bar.geometry(), QRect(479, 0, 477, 23));
     EXPECT_EQ(bar.mrcBar.left, 479);
 }
 
-TEST_F(Bar, anyLabelDragsEvenACollapsedBarAndAMoveWithoutAPressDoesNothing) {
-    pointerAt(600, 100);
-    bar.Label_MouseMove();
-    EXPECT_EQ(windows.moves, 0);
-    bar.setHeight(20);
-    emit bar.Label4->MouseDown();
-    emit bar.Label4->MouseMove();
-    EXPECT_EQ(bar.height(), 23) << "back at full height";
-    emit bar.Label2->MouseUp();
-    EXPECT_EQ(windows.moves, 1);
-    EXPECT_FALSE(bar.mblnDragging);
-}
-
 TEST_F(Bar, releaseKeepsTheLeftEdgeOnTheScreenAndOnANarrowScreenTheRightRuleWins) {
     pointerAt(400, 10);
-    dragTo(0, 10);
-    EXPECT_FLOAT_EQ(bar.Left(), 0);
-    dragTo(1000, 10);
-    EXPECT_FLOAT_EQ(bar.Left(), 1024 * 15 - 7110);
-    windows.screen = QSize(400, 300);
-    dragTo(400, 10);
-    EXPECT_FLOAT_EQ(bar.Left(), 400 * 15 - 7110);
+    for (auto [screenWidth, x, left] :
+         {std::tuple{1024, 0, 0}, {1024, 1000, 1024 * 15 - 7110}, {400, 400, 400 * 15 - 7110}}) {
+        windows.screen = QSize(screenWidth, 300);
+        bar.Label_MouseDown();
+        pointerAt(x, 10);
+        bar.Label_MouseMove();
+        bar.Label_MouseUp();
+        EXPECT_FLOAT_EQ(bar.Left(), left) << screenWidth << " " << x;
+    }
 }
 
 TEST_F(Bar, hoveringThePictureOpensTheMenuRightAlignedUnderTheBarUnlessItIsDisabled) {
@@ -100,7 +75,7 @@ TEST_F(Bar, hoveringThePictureOpensTheMenuRightAlignedUnderTheBarUnlessItIsDisab
     EXPECT_EQ(opened.size(), 2);
 }
 
-TEST_F(Bar, bottomLineCoversTheCollapsedStripAboveEveryControl) {
+TEST_F(Bar, bottomLineCoversTheCollapsedStripAboveEveryControlAndTooltipsFollowSequences) {
     bar.show();
     bar.setHeight(20);
     bar.drawBottomLine(0x00FF00);
@@ -110,9 +85,8 @@ TEST_F(Bar, bottomLineCoversTheCollapsedStripAboveEveryControl) {
     EXPECT_EQ(bar.lineColour(), QColor(0, 255, 0));
     bar.Cls();
     EXPECT_FALSE(line->isVisible());
-}
 
-TEST_F(Bar, sequenceModeSetsTheTooltipsFromTheSentence) {
+    // In sequence mode the tooltips follow the sentence; in random mode they stay.
     bool sequence = true;
     bar.selectSentence = [&](QString& french, QString& english) {
         french = sequence ? "Salut!" : "Coucou!";
@@ -123,8 +97,26 @@ TEST_F(Bar, sequenceModeSetsTheTooltipsFromTheSentence) {
     sequence = false;
     bar.SelectNextSentence();
     EXPECT_EQ(bar.mstrFrench, "Coucou!");
-    EXPECT_EQ(bar.Label1->toolTip(), "Salut!") << "random mode leaves the tooltips";
-    EXPECT_EQ(bar.Label2->toolTip(), "Hi!  ");
+    EXPECT_EQ(QStringList({bar.Label1->toolTip(), bar.Label2->toolTip()}),
+              QStringList({"Salut!", "Hi!  "}));
+}
+
+TEST_F(Bar, isAToolAboveOthersNeverTakingTheFocusWithItsControlsInPlace) {
+    EXPECT_EQ(bar.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE(bar.windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+                bar.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_EQ(bar.Label1->geometry(), QRect(0, 3, 885, 19)) << "wider than the bar";
+    EXPECT_EQ(bar.Label2->geometry(), QRect(0, 27, 443, 22));
+    EXPECT_EQ(bar.childAt(bar.Image1->geometry().center()), bar.Image1);
+    EXPECT_EQ(bar.childAt(QPoint(100, 12)), bar.Label1) << "Shape1 lets the mouse through";
+
+    // The splash and the About window are borderless pictures, edge to edge.
+    Form4 splash(bar);
+    Form7 about(*bar.Image1);
+    for (PictureWindow* window : {static_cast<PictureWindow*>(&splash), (PictureWindow*)&about}) {
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_EQ(window->Image1->geometry(), window->rect());
+    }
 }
 
 } // namespace

@@ -3,23 +3,13 @@
 #include "platform/character/qt_speech_engine.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTimer>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
-
-QString home() {
-    return QDir::homePath();
-}
-
-bool configureSpeechDispatcher(const QString& audioFile) {
-    return QProcess::execute("bash",
-                             {DORVANE_SOURCE_DIR "/tests/support/speech-to-file", audioFile}) == 0;
-}
 
 // The daemon started for this test's HOME outlives the test unless it is stopped.
 void stopSpeechDispatcher() {
@@ -29,38 +19,22 @@ void stopSpeechDispatcher() {
         QProcess::execute("kill", {QString::fromLatin1(pid.readAll()).trimmed()});
 }
 
-template <typename Signal> bool waitFor(QtSpeechEngine& engine, Signal signal, int milliseconds) {
-    QEventLoop loop;
-    bool happened = false;
-    QObject::connect(&engine, signal, &loop, [&] {
-        happened = true;
-        loop.quit();
-    });
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-    return happened;
-}
-
 TEST(RealSpeech, aFrenchSentenceIsSpokenAndItsAudioCaptured) {
-    const QString audio = home() + "/spoken.raw";
-    ASSERT_TRUE(configureSpeechDispatcher(audio));
+    const QString audio = QDir::homePath() + "/spoken.raw";
+    ASSERT_EQ(
+        QProcess::execute("bash", {DORVANE_SOURCE_DIR "/tests/support/speech-to-file", audio}), 0);
 
     auto engine = std::make_unique<QtSpeechEngine>();
-    bool available = false;
-    QString problem;
-    QObject::connect(engine.get(), &SpeechEngine::availabilityKnown,
-                     [&](bool ok, const QString& why) {
-                         available = ok;
-                         problem = why;
-                     });
+    QSignalSpy availability(engine.get(), &SpeechEngine::availabilityKnown);
+    QSignalSpy finished(engine.get(), &SpeechEngine::finished);
     engine->setLocale(QLocale(QLocale::French, QLocale::France));
     engine->start();
-    ASSERT_TRUE(waitFor(*engine, &SpeechEngine::availabilityKnown, 30000))
+    ASSERT_TRUE(!availability.isEmpty() || availability.wait(30000))
         << "the engine never said whether it could speak";
-    ASSERT_TRUE(available) << qPrintable(problem);
+    ASSERT_TRUE(availability[0][0].toBool()) << qPrintable(availability[0][1].toString());
 
     engine->say(QStringLiteral("Bonjour, madame! Vous allez bien?  "));
-    EXPECT_TRUE(waitFor(*engine, &SpeechEngine::finished, 30000));
+    EXPECT_TRUE(!finished.isEmpty() || finished.wait(30000));
     EXPECT_GT(QFileInfo(audio).size(), 10000) << "no audio was produced";
     engine.reset();
     stopSpeechDispatcher();

@@ -1,54 +1,15 @@
-// The popup menu's entries.
+// The start-up sequence and the popup menu's entries, over fake platform services.
 #include "about/form7.h"
-#include "app/module1.h"
-#include "bar/form1.h"
-#include "commands/menu_commands.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_auto_start.h"
-#include "fakes/fake_message_dialog.h"
-#include "fakes/fake_settings_store.h"
-#include "fakes/fake_window_system.h"
-#include "forms/form2.h"
-#include "forms/picture_box.h"
-#include "platform/platform.h"
-#include "platform/shell.h"
+#include "app/program.h"
 #include "settings_dialog/form3.h"
+#include "support/desktop.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <gtest/gtest.h>
 
 namespace {
 
-struct RecordingShell : Shell {
-    void open(const QString& address) override { opened << address; }
-    QStringList opened;
-};
-
-class Menu : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1"};
-        agent.Load("Peedy", {});
-        bar.mobjAgent = agent("Peedy");
-        commands.endProcess = [this] { ++ended; };
-        bar.setLeft(5680);
-    }
-
-    FakeWindowSystem windows;
-    FakeAgentControl agent;
-    FakeSettingsStore store;
-    FakeMessageDialog messages;
-    RecordingShell shell;
-    FakeAutoStart autoStart;
-    Platform platform{store, windows, messages, agent, shell, autoStart};
-    Form1 bar{agent, windows};
-    Form2 form2;
-    MenuCommands commands{bar, form2, platform};
-    int ended = 0;
-};
-
-TEST_F(Menu, readAloudTogglesTheCharacterAndItsCaptionButNotTheVoiceSetting) {
+TEST_F(Desktop, readAloudTogglesOnlyTheCharacterLinksGoToTheShellAndExitSavesThenEnds) {
     QStringList captions;
     for (int i = 0; i < 3; ++i) {
         form2.mnu_hlp->trigger();
@@ -56,57 +17,80 @@ TEST_F(Menu, readAloudTogglesTheCharacterAndItsCaptionButNotTheVoiceSetting) {
     }
     EXPECT_EQ(captions, QStringList({"R&ead aloud", "Non r&ead aloud", "R&ead aloud"}));
     EXPECT_EQ(agent.peedy.calls, QStringList({"Hide", "Show", "Hide"}));
-    EXPECT_EQ(Settings.voice, 1);
-}
-
-TEST_F(Menu, websiteAndEmailGoToTheShell) {
     form2.mnu_page->trigger();
     form2.mnu_email->trigger();
     EXPECT_EQ(shell.opened,
               QStringList({"http://dorvane.example.org", "mailto:support@dorvane.example.org"}));
-}
 
-TEST_F(Menu, exitSavesVoiceLeftAndInSequenceModeThePositionThenEnds) {
+    // Exit saves the voice (which reading aloud left alone), the bar's place and, in sequence
+    // mode with the schedule kept, the position, whatever "Save setting while exit" says.
     form2.mnu_exit->trigger();
     EXPECT_EQ(store.writes, QStringList({"voice=1", "left=5680"})) << "random order";
-    EXPECT_EQ(ended, 1);
-    store.writes.clear();
-    Settings.rd = 1, Settings.ssave = 0; // whatever "Save setting while exit" says
+    Settings.rd = 1, Settings.ssave = 0;
     form2.mnu_exit->trigger();
-    EXPECT_EQ(store.writes, QStringList({"voice=1", "left=5680", "guagen=10207"}));
+    EXPECT_EQ(store.writes.mid(2), QStringList({"voice=1", "left=5680", "guagen=10207"}));
     EXPECT_FALSE(store.unsynced) << "on the disk before the process ends";
-    store.writes.clear();
     Settings.psave = 0;
     form2.mnu_exit->trigger();
-    EXPECT_EQ(store.writes, QStringList({"voice=1", "left=5680"})) << "schedule not kept";
+    EXPECT_EQ(store.writes.mid(5), QStringList({"voice=1", "left=5680"})) << "schedule not kept";
+    EXPECT_EQ(ended, 3);
 }
 
-TEST_F(Menu, settingsOpensADialogPlacedFromTheScreenCentre) {
+TEST_F(Desktop, settingsAndAboutBlockTheMenuUntilTheyCloseHoweverTheyCloseLeavingPlaybackAlone) {
     form2.mnu_sysset->trigger();
     ASSERT_NE(commands.settingsDialog(), nullptr);
     EXPECT_EQ(commands.settingsDialog()->pos(), QPoint(245, 184))
         << "(15360 / 2 - 4000, 11520 / 2 - 3000) twips";
     EXPECT_FALSE(bar.Image1->isEnabled());
-}
+    commands.settingsDialog()->close();
 
-TEST_F(Menu, aboutBlocksTheMenuUntilItClosesHoweverItClosesAndLeavesPlaybackAlone) {
     gintStartCount = 1;
     bar.timers.Timer5.setEnabled(true);
-    const std::function<void(Form7*)> closes[] = {
-        [](Form7* about) { about->Image1_Click(); },
-        [](Form7* about) {
-            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QCoreApplication::sendEvent(about, &escape);
-        },
-        [](Form7* about) { about->close(); }, // as the window manager would
-    };
-    for (const auto& close : closes) {
+    for (int way = 0; way < 3; ++way) {
         form2.mnu_veri->trigger();
         EXPECT_FALSE(bar.Image1->isEnabled());
-        close(commands.aboutWindow());
-        EXPECT_TRUE(bar.Image1->isEnabled());
+        Form7* about = commands.aboutWindow();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        if (way == 0)
+            about->Image1_Click();
+        else if (way == 1)
+            QCoreApplication::sendEvent(about, &escape);
+        else
+            about->close(); // as the window manager would
+        EXPECT_TRUE(bar.Image1->isEnabled()) << way;
     }
     EXPECT_TRUE(bar.timers.Timer5.Enabled());
+}
+
+TEST_F(Desktop, firstRunPlacesTheHiddenBarShowsTheSplashAndAClickOnItShowsTheBar) {
+    Program program{platform, random};
+    program.Form_Load();
+    EXPECT_EQ(agent.peedy.calls, QStringList({"Show", "LanguageID:1036"}));
+    Form1& bar = program.bar();
+    EXPECT_FALSE(bar.isVisible());
+    ASSERT_NE(program.splash(), nullptr);
+    EXPECT_FALSE(bar.mstrFrench.isEmpty()) << "the first sentence is chosen before any tick";
+
+    program.splash()->Image1_Click();
+    EXPECT_TRUE(bar.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(program.splash(), nullptr);
+    bar.timers.Timer1_Timer();
+    EXPECT_EQ(gintStartCount, 49) << "the welcome goes on from fifty";
+}
+
+TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStartUp) {
+    struct Broken : FakeAgentControl {
+        AgentResult Load(const QString&, const QVariant&) override { return {"no pictures"}; }
+    } broken;
+    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
+    store.seed("xxx", "1");
+    store.seed("left", "30000");
+    Program program(withoutPeedy, random);
+    program.Form_Load();
+    EXPECT_EQ(program.bar().mobjAgent, nullptr);
+    EXPECT_TRUE(program.splash()->isVisible());
+    EXPECT_EQ(program.bar().geometry().left(), 550) << "within this screen";
 }
 
 } // namespace

@@ -38,7 +38,6 @@ class FakeAgentControl : public AgentControl, public AgentCharacters {
 public:
     AgentCharacters& Characters() override { return *this; }
     AgentResult Load(const QString& id, const QVariant&) override {
-        loads << id;
         loaded = id == "Peedy";
         return loaded ? AgentResult{} : AgentResult{"no such character"};
     }
@@ -47,6 +46,5 @@ public:
     }
 
     FakeCharacter peedy;
-    QStringList loads;
     bool loaded = false;
 };

@@ -24,9 +24,6 @@ public:
     void seed(const QString& key, const QString& text) {
         values[path(QStringLiteral("Vesk"), QStringLiteral("French"), key)] = text;
     }
-    QString stored(const QString& key) const {
-        return read(QStringLiteral("Vesk"), QStringLiteral("French"), key);
-    }
 
     QMap<QString, QString> values;
     QStringList writes; // "key=text", in the order written

@@ -3,19 +3,18 @@
 #include "fakes/fake_caption_bar.h"
 #include "playback/playback_timers.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString kWelcome = " Welcome to use Dorvane V1.01.";
 using Ticks = QList<int>;
 
 class Playback : public ::testing::Test {
 protected:
     void SetUp() override {
         Settings = SettingsRecord{};
-        Settings.ce = 1, Settings.n = 2, Settings.etime = 5, Settings.ctime = 3;
-        Settings.voice = 1;
+        Settings.ce = 1, Settings.n = 2, Settings.etime = 5, Settings.ctime = 3, Settings.voice = 1;
         gintRepeat = 0;
         timers.armForStartUp();
         bar.agent = &peedy;
@@ -23,26 +22,22 @@ protected:
     }
 
     void countdown(int ticks) {
-        for (int i = 0; i < ticks; ++i)
+        while (ticks-- > 0)
             timers.Timer1_Timer();
     }
 
-    // Runs the play cycle for this many 100 ms ticks, letting each slide finish between ticks,
-    // and notes the ticks on which the French slid in, the English rose, and a sentence was chosen.
-    struct Seen {
-        Ticks french, english, selected;
-    };
-    Seen play(int ticks) {
-        Seen seen;
+    // Runs the play cycle for this many 100 ms ticks, letting each slide finish between ticks;
+    // gives the ticks on which the French slid in, the English rose, and a sentence was chosen.
+    std::array<Ticks, 3> play(int ticks) {
+        std::array<Ticks, 3> seen;
         for (int tick = 1; tick <= ticks; ++tick) {
             const int selections = bar.selections;
             timers.Timer5_Timer();
-            if (timers.Timer4.Enabled())
-                seen.french << tick;
-            if (timers.Timer3.Enabled())
-                seen.english << tick;
-            if (bar.selections != selections)
-                seen.selected << tick;
+            const bool moved[] = {timers.Timer4.Enabled(), timers.Timer3.Enabled(),
+                                  bar.selections != selections};
+            for (int i = 0; i < 3; ++i)
+                if (moved[i])
+                    seen[i] << tick;
             while (timers.Timer4.Enabled())
                 timers.Timer4_Timer();
             while (timers.Timer3.Enabled())
@@ -57,59 +52,34 @@ protected:
     PlaybackTimers timers{bar, pointer};
 };
 
-TEST_F(Playback, welcomeCountdownScrollsShowsTheBarOnTick20AndStartsPlaybackOnTick68) {
-    countdown(1);
-    EXPECT_EQ(bar.label1, QString(49, ' ') + kWelcome);
-    countdown(18);
-    EXPECT_FALSE(bar.visible);
-    countdown(1); // count 50
-    EXPECT_TRUE(bar.visible);
-    EXPECT_EQ(bar.splashCloses, 1);
-    EXPECT_EQ(bar.label1, QString(30, ' ') + kWelcome);
-    countdown(30); // count 20: the text stands still from here to 3
-    EXPECT_EQ(bar.label1, kWelcome);
-    countdown(17);
-    EXPECT_FALSE(timers.Timer5.Enabled());
-    countdown(1); // count 2
-    EXPECT_EQ(bar.label1, " ");
-    EXPECT_TRUE(timers.Timer5.Enabled());
+TEST_F(Playback, welcomeScrollsInShowsTheBarAtFiftyAndStartsPlaybackAtTwo) {
+    const QString welcome = " Welcome to use Dorvane V1.01.";
+    const struct {
+        int ticks, blanks;
+        bool shown, playing;
+    } steps[] = {{1, 49, false, false}, {18, 31, false, false}, {1, 30, true, false},
+                 {30, 0, true, false},  {17, 0, true, false},   {1, -1, true, true}};
+    for (const auto& step : steps) {
+        countdown(step.ticks);
+        EXPECT_EQ(bar.label1, step.blanks < 0 ? " " : QString(step.blanks, ' ') + welcome);
+        EXPECT_EQ(bar.visible, step.shown) << "count " << gintStartCount;
+        EXPECT_EQ(timers.Timer5.Enabled(), step.playing) << "count " << gintStartCount;
+        EXPECT_EQ(bar.splashCloses > 0, step.shown);
+    }
     countdown(7);
     EXPECT_EQ(gintStartCount, 1) << "the count rests, 1 to 0 and back";
-}
 
-TEST_F(Playback, countdownLeavesPlaybackStoppedWhileADialogIsOpen) {
+    timers.armForStartUp();
+    timers.Timer5.setEnabled(false);
     bar.image1Enabled = false;
     countdown(75);
     bar.image1Enabled = true;
     countdown(10);
-    EXPECT_FALSE(timers.Timer5.Enabled()) << "only closing the settings dialog starts it now";
+    EXPECT_FALSE(timers.Timer5.Enabled()) << "with a dialog open only its closing starts play";
 }
 
 TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
-    struct Case {
-        int16_t ce, etime, ctime, n;
-        int ticks;
-        Ticks french, english, selected;
-    };
-    const Case cases[] = {
-        // French 5.0 s, English 3.1 s, a cycle 8.2 s, two cycles per sentence.
-        {1, 5, 3, 2, 247, {1, 83, 165, 247}, {51, 133, 215}, {165}},
-        {1, 15, 15, 1, 605, {1, 303, 605}, {151, 453}, {303, 605}},
-        // English first: 4 s of English, then 6.1 s of French.
-        {0, 6, 4, 2, 205, {41, 143}, {1, 103, 205}, {205}},
-    };
-    for (const Case& c : cases) {
-        Settings.ce = c.ce, Settings.etime = c.etime, Settings.ctime = c.ctime, Settings.n = c.n;
-        gintPhase = gintTick = gintRepeat = 0;
-        bar.selections = 0;
-        const Seen seen = play(c.ticks);
-        EXPECT_EQ(seen.french, c.french) << "ce " << c.ce << " etime " << c.etime;
-        EXPECT_EQ(seen.english, c.english) << "ce " << c.ce << " etime " << c.etime;
-        EXPECT_EQ(seen.selected, c.selected) << "ce " << c.ce << " etime " << c.etime;
-    }
-}
-
-TEST_F(Playback, frozenCycleResumesWhereItStoodWithSettingsChangedMeanwhile) {
+    // Frozen mid-cycle, it resumes where it stood with the settings changed meanwhile.
     play(60);
     ASSERT_EQ(gintPhase, 3);
     const int16_t tick = gintTick;
@@ -117,7 +87,24 @@ TEST_F(Playback, frozenCycleResumesWhereItStoodWithSettingsChangedMeanwhile) {
     Settings.ctime = 10;
     countdown(20);
     EXPECT_EQ(gintTick, tick);
-    EXPECT_EQ(play(200).french, Ticks({93})) << "the English now stays until 15 s";
+    EXPECT_EQ(play(200)[0], Ticks({93})) << "the English now stays until 15 s";
+
+    const struct {
+        int16_t ce, etime, ctime, n;
+        int ticks;
+        std::array<Ticks, 3> seen; // French in, English up, sentence chosen
+    } cases[] = {
+        // French 5.0 s, English 3.1 s, a cycle 8.2 s, two cycles per sentence.
+        {1, 5, 3, 2, 247, {{{1, 83, 165, 247}, {51, 133, 215}, {165}}}},
+        {1, 15, 15, 1, 605, {{{1, 303, 605}, {151, 453}, {303, 605}}}},
+        // English first: 4 s of English, then 6.1 s of French.
+        {0, 6, 4, 2, 205, {{{41, 143}, {1, 103, 205}, {205}}}},
+    };
+    for (const auto& c : cases) {
+        Settings.ce = c.ce, Settings.etime = c.etime, Settings.ctime = c.ctime, Settings.n = c.n;
+        gintPhase = gintTick = gintRepeat = 0;
+        EXPECT_EQ(play(c.ticks), c.seen) << "ce " << c.ce << " etime " << c.etime;
+    }
 }
 
 TEST_F(Playback, slidesRunTheirCourseAndStop) {
@@ -144,44 +131,36 @@ TEST_F(Playback, speechStepSpeaksWithTheVoiceOnWavesAlwaysAndIgnoresFailures) {
     peedy.calls.clear();
     Settings.voice = 0;
     peedy.failure = "no speech engine";
-    EXPECT_EQ(play(82).french, Ticks({82})) << "the cycle goes on unchanged";
+    EXPECT_EQ(play(82)[0], Ticks({82})) << "the cycle goes on unchanged";
     EXPECT_EQ(peedy.calls, QStringList({"Play:Wave"}));
     bar.agent = nullptr;
-    EXPECT_EQ(play(82).french, Ticks({82}));
+    EXPECT_EQ(play(82)[0], Ticks({82}));
 }
 
 TEST_F(Playback, autoHideCollapsesAwayFromTheBarAndReopensOnlyFromTheTopFourRows) {
-    pointer.at = {500, 300};
-    Settings.visi = 1;
-    countdown(3);
-    EXPECT_EQ(bar.height, 340) << "never during the welcome";
-    countdown(70);
-    EXPECT_EQ(bar.height, 20);
     const struct {
+        int16_t visi;
         POINT at;
+        int ticks;
         double height;
-    } steps[] = {{{500, 4}, 20}, {{500, 3}, 340}, {{500, 15}, 340}, {{900, 3}, 20}};
+    } steps[] = {{1, {500, 300}, 3, 340}, // never during the welcome
+                 {1, {500, 300}, 70, 20}, {1, {500, 4}, 1, 20}, {1, {500, 3}, 1, 340},
+                 {1, {500, 15}, 1, 340},  {1, {900, 3}, 1, 20}, {0, {900, 3}, 1, 340}};
     for (const auto& step : steps) {
-        pointer.at = step.at;
-        countdown(1);
+        Settings.visi = step.visi, pointer.at = step.at;
+        countdown(step.ticks);
         EXPECT_EQ(bar.height, step.height) << step.at.x << "," << step.at.y;
     }
-    Settings.visi = 0;
-    countdown(1);
-    EXPECT_EQ(bar.height, 340);
-}
 
-TEST_F(Playback, collapsedBarBlinksGreenAndRedAndClearsAtFullHeightOrWhileDragged) {
+    // Collapsed, the bottom line blinks green and red; it clears at full height or while dragged.
     bar.height = 20;
     std::vector<std::optional<RgbColour>> lines;
-    for (bool dragging : {false, false, false, true}) {
-        bar.isDragging = dragging;
+    for (auto [dragging, height] :
+         {std::pair{false, 20}, {false, 20}, {false, 20}, {true, 20}, {false, 340}}) {
+        bar.isDragging = dragging, bar.height = height;
         timers.Timer2_Timer();
         lines.push_back(bar.line);
     }
-    bar.height = 340;
-    timers.Timer2_Timer();
-    lines.push_back(bar.line);
     EXPECT_EQ(lines, (std::vector<std::optional<RgbColour>>{0x00FF00, 0xFF0000, 0x00FF00,
                                                             std::nullopt, std::nullopt}));
 }

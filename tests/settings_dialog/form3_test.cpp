@@ -1,117 +1,90 @@
 // The settings dialog: filled from the settings, acting on the bar, applied and stored on close.
-#include "app/module1.h"
-#include "bar/form1.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_auto_start.h"
-#include "fakes/fake_settings_store.h"
-#include "fakes/fake_window_system.h"
-#include "forms/picture_box.h"
 #include "forms/value_scroll_bar.h"
 #include "settings_dialog/form3.h"
+#include "support/desktop.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
 namespace {
 
-class SettingsDialog : public ::testing::Test {
+class SettingsDialog : public Desktop {
 protected:
     void SetUp() override {
-        Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1"};
+        Desktop::SetUp();
         gintStartCount = 1; // the welcome is over
         bar.timers.Timer5.setEnabled(true);
     }
     Form3* open() { return new Form3(bar, store, autoStart); }
-
-    FakeWindowSystem windows;
-    FakeAgentControl agent;
-    Form1 bar{agent, windows};
-    FakeSettingsStore store;
-    FakeAutoStart autoStart;
 };
 
-TEST_F(SettingsDialog, opensFromTheSettingsPausingPlaybackAndBlockingTheMenu) {
+TEST_F(SettingsDialog, opensFromTheSettingsActsOnCloseFromTheScrollBarsAndUnblocksTheMenu) {
     Settings.etime = 9, Settings.guage = 17, Settings.ce = 5, Settings.rd = 3;
     QPointer<Form3> dialog = open();
-    EXPECT_FALSE(bar.Image1->isEnabled());
-    EXPECT_FALSE(bar.timers.Timer5.Enabled());
-    EXPECT_TRUE(dialog->Check3->isChecked());
-    EXPECT_FALSE(dialog->Check4->isChecked());
-    EXPECT_EQ(dialog->VScroll2->Value(), 9);
-    EXPECT_EQ(dialog->Text1[1]->text(), "9");
-    EXPECT_TRUE(dialog->Option1[17]->isChecked());
-    EXPECT_TRUE(dialog->Option3[1]->isChecked()) << "any ce but 1 is English first";
-    EXPECT_TRUE(dialog->Option2[1]->isChecked()) << "any rd but 0 is Sequence";
-    EXPECT_TRUE(dialog->Check3->isEnabled());
-    dialog->close();
-    EXPECT_EQ(Settings.ce, 0);
-    EXPECT_EQ(Settings.rd, 1);
-    EXPECT_TRUE(bar.Image1->isEnabled());
-    EXPECT_TRUE(bar.timers.Timer5.Enabled());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(dialog.isNull()) << "each opening builds a fresh dialog";
-}
-
-TEST_F(SettingsDialog, checkBoxesActAtOnceAndTheRestOnCloseFromTheScrollBarsNotTheText) {
-    QPointer<Form3> dialog = open();
-    dialog->Check4->click();
-    EXPECT_EQ(Settings.visi, 1) << "auto-hide acts while the dialog is open";
-    dialog->Option1[9]->click();
+    EXPECT_FALSE(bar.Image1->isEnabled() || bar.timers.Timer5.Enabled());
+    EXPECT_TRUE(dialog->Check3->isChecked() && dialog->Check3->isEnabled() &&
+                !dialog->Check4->isChecked() && dialog->Option1[17]->isChecked());
+    EXPECT_EQ(QStringList({QString::number(dialog->VScroll2->Value()), dialog->Text1[1]->text()}),
+              QStringList({"9", "9"}));
+    // Any ce but 1 is English first, any rd but 0 is Sequence.
+    EXPECT_TRUE(dialog->Option3[1]->isChecked() && dialog->Option2[1]->isChecked());
+    dialog->Option2[0]->click();
+    EXPECT_FALSE(dialog->Check3->isEnabled()) << "no schedule to keep at random";
     dialog->Option2[1]->click();
-    EXPECT_TRUE(dialog->Check3->isEnabled());
+    dialog->Check4->click();
+    EXPECT_TRUE(dialog->Check3->isEnabled() && Settings.visi == 1) << "auto-hide acts at once";
+    dialog->Option1[9]->click();
     dialog->VScroll1->setValue(6);
     EXPECT_EQ(dialog->Text1[0]->text(), "6");
     dialog->Text1[1]->setText("14");
-    EXPECT_EQ(Settings.guage, 1);
+    EXPECT_EQ(Settings.guage, 17);
     dialog->close();
-    EXPECT_EQ(Settings.guage, 9);
-    EXPECT_EQ(Settings.rd, 1);
-    EXPECT_EQ(Settings.n, 6);
-    EXPECT_EQ(Settings.etime, 5) << "typed text is never read";
+    EXPECT_EQ(QList<int>({Settings.ce, Settings.rd, Settings.guage, Settings.n, Settings.etime}),
+              QList<int>({0, 1, 9, 6, 9}))
+        << "typed text is never read";
+    EXPECT_TRUE(bar.Image1->isEnabled() && bar.timers.Timer5.Enabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull()) << "each opening builds a fresh dialog";
+
+    gintStartCount = 30;
+    bar.timers.Timer5.setEnabled(false);
+    open()->close();
+    EXPECT_FALSE(bar.timers.Timer5.Enabled()) << "during the welcome the countdown starts play";
 }
 
 TEST_F(SettingsDialog, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
-    Settings.mark = 1;
-    open()->close();
-    EXPECT_EQ(store.writes,
+    for (int16_t mark : {1, 0, 2}) {
+        Settings.mark = mark;
+        open()->close();
+    }
+    ASSERT_EQ(autoStart.calls.size(), 2) << "mark 2 leaves the entry alone";
+    EXPECT_TRUE(autoStart.calls[0].startsWith("add /") && autoStart.calls[1] == "remove");
+    EXPECT_EQ(store.writes.mid(26),
               QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1", "ssave=1",
-                           "visi=0", "guage=1", "red=0", "mark=1", "xxx=1", "sspeed=150"}));
+                           "visi=0", "guage=1", "red=0", "mark=2", "xxx=1", "sspeed=150"}));
     EXPECT_FALSE(store.unsynced);
-    ASSERT_EQ(autoStart.calls.size(), 1);
-    EXPECT_TRUE(autoStart.calls.front().startsWith("add /"));
 
-    store.writes.clear();
+    store.writes.clear(), Settings.mark = 1;
     QPointer<Form3> dialog = open();
     dialog->Check1->click(); // "Save setting while exit" off
     dialog->close();
-    EXPECT_TRUE(store.writes.isEmpty());
-    EXPECT_EQ(autoStart.calls.size(), 1);
-}
-
-TEST_F(SettingsDialog, loginEntryIsRemovedForMarkZeroAndUntouchedForTwo) {
-    Settings.mark = 0;
-    open()->close();
-    Settings.mark = 2;
-    open()->close();
-    EXPECT_EQ(autoStart.calls, QStringList({"remove"}));
-    EXPECT_EQ(Settings.mark, 2);
+    EXPECT_TRUE(store.writes.isEmpty() && autoStart.calls.size() == 2);
 }
 
 TEST_F(SettingsDialog, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithTheScheduleKept) {
-    struct Case {
+    const struct {
         int16_t before, rd, psave;
         int after;
         int16_t guagen;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1, 1, 1, 0, 10101}, {1, 0, 1, 0, 10101}, // the tick counts even while the box is disabled
         {1, 1, 0, 0, 10207}, {1, 1, 1, 5, 10207}, {0, 1, 1, 0, 10207},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Settings.guage = c.before, Settings.rd = c.rd, Settings.psave = c.psave;
         Settings.guagen = 10207;
         QPointer<Form3> dialog = open();
@@ -122,11 +95,22 @@ TEST_F(SettingsDialog, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithTheSch
     }
 }
 
-TEST_F(SettingsDialog, closingDuringTheWelcomeLeavesPlaybackToTheCountdown) {
-    gintStartCount = 30;
-    bar.timers.Timer5.setEnabled(false);
-    open()->close();
-    EXPECT_FALSE(bar.timers.Timer5.Enabled());
+TEST(SettingsDialogLayout,
+     isFixedWithValuesOverTheirCaptionsTabbedInOrderAndScrollBarsThatCountUp) {
+    Form3 dialog;
+    EXPECT_EQ(dialog.minimumSize(), QSize(358, 405));
+    EXPECT_EQ(dialog.maximumSize(), QSize(358, 405));
+    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    // A value's box is drawn over the caption of its line, never under it.
+    EXPECT_GT(dialog.children().indexOf(dialog.Text1[2]), dialog.children().indexOf(dialog.Label3));
+    // Tab follows the controls' indices: the first topic, the values, ..., the last topics.
+    EXPECT_EQ(dialog.Option1[0]->nextInFocusChain(), dialog.Text1[0]);
+    EXPECT_EQ(dialog.Option1[21]->nextInFocusChain(), dialog.Option1[1]);
+
+    // The up arrow raises the number.
+    dialog.VScroll2->setValue(7);
+    dialog.VScroll2->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(dialog.VScroll2->Value(), 8);
 }
 
 } // namespace
