@@ -1,9 +1,11 @@
 // Dorvane: learning everyday spoken French from a caption bar on the top edge of the screen.
 #include "app/product.h"
 #include "app/program.h"
+#include "app/settings_persistence.h"
 #include "platform/auto_start.h"
 #include "platform/character/desktop_agent.h"
 #include "platform/character/qt_speech_engine.h"
+#include "platform/end_requests.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
@@ -41,7 +43,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(Product::kVersion));
     QApplication::setQuitOnLastWindowClosed(false); // only Exit ends the program
 
-    SingleInstance instance(QString::fromLatin1(Product::kTitle).toLower());
+    SingleInstance instance(QSettingsStore::location(QLatin1String(kSettingsApplication)));
     if (!instance.acquire())
         return 0;
 
@@ -57,6 +59,10 @@ int main(int argc, char* argv[]) {
 
     Program program(platform, random);
     QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
+    EndRequests endRequests;
+    QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Program::endAsExit,
+                     Qt::DirectConnection);
     program.Form_Load();
+    endRequests.watchProcessExit();
     return app.exec();
 }

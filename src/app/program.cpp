@@ -8,8 +8,10 @@
 #include "forms/form2.h"
 #include "forms/twips.h"
 #include "platform/platform.h"
+#include "platform/window_system.h"
 #include "playback/agent.h"
 
+#include <QEvent>
 #include <cstdio>
 
 namespace {
@@ -23,7 +25,8 @@ Program::Program(Platform& platform, RandomSource& random)
     : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
       m_form2(std::make_unique<Form2>()) {
-    new MenuCommands(*m_form1, *m_form2, platform); // owned by the menu it serves
+    m_commands = new MenuCommands(*m_form1, *m_form2, platform);
+    m_form1->installEventFilter(this);
     m_form1->setMenu(m_form2.get());
     m_form1->selectSentence = [this](QString& french, QString& english) {
         return m_selector.SelectNextSentence(french, english);
@@ -71,5 +74,25 @@ void Program::loadCharacter() {
 }
 
 void Program::activate() {
-    m_form1->raise();
+    // During the splash the bar is hidden, and raising a hidden window does nothing.
+    if (m_form1->isVisible())
+        bringBarForward();
+    else
+        m_activationPending = true;
+}
+
+bool Program::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_form1.get() && event->type() == QEvent::Show && m_activationPending) {
+        m_activationPending = false;
+        bringBarForward();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Program::bringBarForward() {
+    m_platform.windows.BringToFront(*m_form1);
+}
+
+void Program::endAsExit() {
+    m_commands->mnu_exit_Click();
 }
