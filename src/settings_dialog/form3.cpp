@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 Form3::Form3(Form1& bar, SettingsStore& store, AutoStart& autoStart, MessageDialog* messages)
     : Form3() {
@@ -109,11 +110,13 @@ void Form3::Form_Unload() {
         if (!storeFailure.isEmpty())
             failures << storeFailure;
         // The choices still hold until the program ends; the learner must know they will not
-        // come back at the next start.
+        // come back at the next start. Told once the dialog has gone from the screen.
         if (!failures.isEmpty() && m_messages)
-            m_messages->inform(QStringLiteral("Setting..."),
-                               QStringLiteral("Your settings were not saved.\n\n") +
-                                   failures.join(QStringLiteral("\n\n")));
+            QTimer::singleShot(0, m_bar, [messages = m_messages, failures] {
+                messages->inform(QStringLiteral("Setting..."),
+                                 QStringLiteral("Your settings were not saved.\n\n") +
+                                     failures.join(QStringLiteral("\n\n")));
+            });
     }
     m_bar = nullptr; // closed once; a second close event changes nothing
 }

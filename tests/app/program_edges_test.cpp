@@ -17,6 +17,7 @@
 #include "settings_dialog/form3.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +72,7 @@ TEST_F(ProgramEdges, closingTheDialogShowsOneMessageNamingEveryFailure) {
         if (c.ssave == 0)
             dialog->Check1->click(); // "Save setting while exit" off
         dialog->close();
+        QCoreApplication::processEvents();
         if (c.mustName.isEmpty()) {
             EXPECT_EQ(messages.shown, QStringList());
         } else {
