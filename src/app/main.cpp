@@ -2,6 +2,7 @@
 #include "app/product.h"
 #include "app/program.h"
 #include "app/settings_persistence.h"
+#include "commands/menu_commands.h"
 #include "platform/auto_start.h"
 #include "platform/character/desktop_agent.h"
 #include "platform/character/qt_speech_engine.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <csignal>
+#include <cstdlib>
 
 namespace {
 
@@ -58,6 +60,11 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random;
 
     Program program(platform, random);
+    // Exit ends the process at once; the lock beside the store goes with it, not left stale.
+    program.commands().endProcess = [&instance] {
+        instance.release();
+        std::_Exit(0);
+    };
     QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
     EndRequests endRequests;
     QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Program::endAsExit,

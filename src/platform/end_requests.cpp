@@ -77,8 +77,7 @@ void EndRequests::watchProcessExit() {
 void EndRequests::onSignalByte() {
 #ifndef Q_OS_WIN
     char byte = 0;
-    if (::read(g_pair[0], &byte, 1) == 1)
-        m_lastSignal = byte;
+    [[maybe_unused]] const ssize_t read = ::read(g_pair[0], &byte, 1);
 #endif
     requestEnd();
 }

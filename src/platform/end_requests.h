@@ -21,9 +21,6 @@ public:
     // first, so this one then runs while what the save needs is still in place.
     void watchProcessExit();
 
-    // The POSIX signal that asked last, 0 when the session or the display asked.
-    int lastSignal() const { return m_lastSignal; }
-
 signals:
     // The slot must end the process: it is not called twice.
     void endRequested();
@@ -34,6 +31,5 @@ private:
     static void onProcessExit();
 
     std::unique_ptr<QSocketNotifier> m_notifier;
-    int m_lastSignal = 0;
     bool m_ended = false;
 };

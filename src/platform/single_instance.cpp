@@ -69,6 +69,11 @@ bool SingleInstance::acquire() {
     return true;
 }
 
+void SingleInstance::release() {
+    m_server.reset();
+    m_lock.unlock();
+}
+
 bool SingleInstance::listen() {
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);

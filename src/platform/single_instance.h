@@ -21,6 +21,8 @@ public:
     // a lock that cannot be made leaves the socket alone to tell; with neither, this copy runs
     // unguarded and says so on standard error.
     bool acquire();
+    // Gives the lock and the socket up, for an end that skips every destructor.
+    void release();
 
     QString lockPath() const { return m_lock.fileName(); }
     QString serverName() const { return m_serverName; }

@@ -72,6 +72,7 @@ shot 03-first-sentence
 kill -TERM "$pid"
 check "SIGTERM ends the program within a second" ended_within 1
 pid=""
+check "and leaves no lock file beside the store" [ ! -e "$settings.instance.lock" ]
 check "SIGTERM saved the speech switch, the place and the position ($(setting guagen))" \
   eval '[ "$(setting voice)" = 1 ] && [ "$(setting left)" = 4500 ] && [ "$(setting guagen)" = 10102 ]'
 
