@@ -16,7 +16,7 @@ RUN_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
-  xdotool desktop-file-utils appstream procps
+  xdotool desktop-file-utils appstream procps libglib2.0-bin
   alsa-utils libasound2-plugins sox
 )
 

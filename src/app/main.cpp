@@ -1,9 +1,12 @@
 // Dorvane: learning everyday spoken French from a caption bar on the top edge of the screen.
 #include "app/product.h"
 #include "app/program.h"
+#include "app/settings_persistence.h"
+#include "commands/menu_commands.h"
 #include "platform/auto_start.h"
 #include "platform/character/desktop_agent.h"
 #include "platform/character/qt_speech_engine.h"
+#include "platform/end_requests.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
@@ -14,6 +17,7 @@
 
 #include <QApplication>
 #include <csignal>
+#include <cstdlib>
 
 namespace {
 
@@ -41,7 +45,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(Product::kVersion));
     QApplication::setQuitOnLastWindowClosed(false); // only Exit ends the program
 
-    SingleInstance instance(QString::fromLatin1(Product::kTitle).toLower());
+    SingleInstance instance(QSettingsStore::location(QLatin1String(kSettingsApplication)));
     if (!instance.acquire())
         return 0;
 
@@ -56,7 +60,16 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random;
 
     Program program(platform, random);
+    // Exit ends the process at once; the lock beside the store goes with it, not left stale.
+    program.commands().endProcess = [&instance] {
+        instance.release();
+        std::_Exit(0);
+    };
     QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
+    EndRequests endRequests;
+    QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Program::endAsExit,
+                     Qt::DirectConnection);
     program.Form_Load();
+    endRequests.watchProcessExit();
     return app.exec();
 }

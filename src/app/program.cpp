@@ -8,8 +8,10 @@
 #include "forms/form2.h"
 #include "forms/twips.h"
 #include "platform/platform.h"
+#include "platform/window_system.h"
 #include "playback/agent.h"
 
+#include <QEvent>
 #include <cstdio>
 
 namespace {
@@ -25,8 +27,9 @@ Program::Program(Platform& platform, RandomSource& random)
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
       m_form2(std::make_unique<Form2>()) {
     m_sinceStart.start();
-    auto* commands = new MenuCommands(*m_form1, *m_form2, platform); // owned by its menu
-    commands->saveLearning = [this] { m_learning.save(); };
+    m_commands = new MenuCommands(*m_form1, *m_form2, platform); // owned by its menu
+    m_commands->saveLearning = [this] { m_learning.save(); };
+    m_form1->installEventFilter(this);
     m_selector.setFilter(&m_learning);
     m_form1->timers.setFrenchHold(&m_learning.frenchHold());
     m_learning.moveToNextSentence = [this] { m_form1->timers.nextSentenceNow(); };
@@ -87,5 +90,25 @@ void Program::loadCharacter() {
 }
 
 void Program::activate() {
-    m_form1->raise();
+    // During the splash the bar is hidden, and raising a hidden window does nothing.
+    if (m_form1->isVisible())
+        bringBarForward();
+    else
+        m_activationPending = true;
+}
+
+bool Program::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_form1.get() && event->type() == QEvent::Show && m_activationPending) {
+        m_activationPending = false;
+        bringBarForward();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Program::bringBarForward() {
+    m_platform.windows.BringToFront(*m_form1);
+}
+
+void Program::endAsExit() {
+    m_commands->mnu_exit_Click();
 }

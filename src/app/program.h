@@ -14,6 +14,7 @@
 
 class Form1;
 class Form2;
+class MenuCommands;
 class RandomSource;
 struct Platform;
 
@@ -27,8 +28,15 @@ public:
     // sentence, and the bar placed topmost at the top of the screen (still hidden).
     void Form_Load();
 
-    // Another copy was started: bring the bar to the front.
+    // Another copy was started: bring the bar to the front, at once if it shows, else as
+    // soon as it appears.
     void activate();
+
+    // The process is told to end some other way than Exit (a signal, the end of the session,
+    // the display gone): the same save as Exit, then the end, never waiting on speech.
+    void endAsExit();
+
+    MenuCommands& commands() { return *m_commands; }
 
     Form1& bar() { return *m_form1; }
     Form4* splash() const { return m_form4; }
@@ -38,8 +46,12 @@ public:
     void showProgress();
     ProgressWindow* progressWindow() const { return m_progress; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void loadCharacter();
+    void bringBarForward();
 
     Platform& m_platform;
     QElapsedTimer m_sinceStart;
@@ -49,4 +61,6 @@ private:
     std::unique_ptr<Form2> m_form2;
     QPointer<Form4> m_form4;
     QPointer<ProgressWindow> m_progress;
+    MenuCommands* m_commands; // owned by the menu it serves
+    bool m_activationPending = false;
 };

@@ -5,6 +5,7 @@
 #include "platform/settings_store.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -67,6 +68,10 @@ void writeFirstRunDefaults(SettingsStore& store, float screenWidthTwips) {
     write(store, "left", textFromSingle(firstRunLeft(screenWidthTwips)));
     writeInteger(store, kSspeed.name, kSspeed.firstRunDefault);
     store.sync();
+    // The defaults still hold in memory; the learner hears of it here, not from a window.
+    const QString failure = store.saveFailure();
+    if (!failure.isEmpty())
+        std::fprintf(stderr, "dorvane: %s\n", qPrintable(failure));
 }
 
 } // namespace
@@ -85,7 +90,7 @@ float LoadSettings(SettingsStore& store, float screenWidthTwips) {
     return left;
 }
 
-void SaveDialogSettings(SettingsStore& store) {
+QString SaveDialogSettings(SettingsStore& store) {
     writeInteger(store, "ce", Settings.ce);
     writeInteger(store, "n", Settings.n);
     writeInteger(store, "ctime", Settings.ctime);
@@ -100,12 +105,14 @@ void SaveDialogSettings(SettingsStore& store) {
     write(store, "xxx", QStringLiteral("1"));
     writeInteger(store, "sspeed", Settings.sspeed);
     store.sync();
+    return store.saveFailure();
 }
 
-void SaveExitSettings(SettingsStore& store, float barLeftTwips) {
+QString SaveExitSettings(SettingsStore& store, float barLeftTwips) {
     writeInteger(store, "voice", Settings.voice);
     write(store, "left", textFromSingle(barLeftTwips));
     if (Settings.psave == 1 && Settings.rd == 1)
         writeInteger(store, "guagen", Settings.guagen);
     store.sync();
+    return store.saveFailure();
 }

@@ -1,6 +1,8 @@
 // Loading the settings record at start-up and the two save points (dialog close, Exit).
 #pragma once
 
+#include <QString>
+
 class SettingsStore;
 
 // Where every key lives in the store.
@@ -12,8 +14,11 @@ inline constexpr const char* kSettingsSection = "French";
 // Returns the bar's stored left edge in twips.
 float LoadSettings(SettingsStore& store, float screenWidthTwips);
 
+// Each save returns why the store could not be written, naming its file; empty when it was.
+// A failed save leaves what the store held before as it was.
+
 // The settings dialog's save list.
-void SaveDialogSettings(SettingsStore& store);
+QString SaveDialogSettings(SettingsStore& store);
 
 // Exit's save list: "voice", "left" and, when the sequence position is to be kept, "guagen".
-void SaveExitSettings(SettingsStore& store, float barLeftTwips);
+QString SaveExitSettings(SettingsStore& store, float barLeftTwips);

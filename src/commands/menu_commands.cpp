@@ -12,6 +12,7 @@
 #include "playback/agent.h"
 #include "settings_dialog/form3.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -40,7 +41,7 @@ QString MenuCommands::emailAddress() {
 }
 
 void MenuCommands::mnu_sysset_Click() {
-    m_form3 = new Form3(m_bar, m_platform.store, m_platform.autoStart);
+    m_form3 = new Form3(m_bar, m_platform.store, m_platform.autoStart, &m_platform.messages);
     m_form3->move(Twips::toPixels(m_bar.screenWidthTwips() / 2 - 4000),
                   Twips::toPixels(m_bar.screenHeightTwips() / 2 - 3000));
     m_form3->show();
@@ -75,7 +76,10 @@ void MenuCommands::mnu_email_Click() {
 }
 
 void MenuCommands::mnu_exit_Click() {
-    SaveExitSettings(m_platform.store, m_bar.Left()); // on the disk before the process ends
+    // On the disk before the process ends; a failure is told but never holds the end up.
+    const QString failure = SaveExitSettings(m_platform.store, m_bar.Left());
+    if (!failure.isEmpty())
+        std::fprintf(stderr, "dorvane: %s\n", qPrintable(failure));
     if (saveLearning)
         saveLearning();
     endProcess();

@@ -12,6 +12,12 @@ public:
     virtual void add(const QString& programPath) = 0;
     // Removes the entry; no entry is no error.
     virtual void remove() = 0;
+
+    // Why the last add() or remove() changed nothing, naming the entry; empty when it worked.
+    QString lastError() const { return m_lastError; }
+
+protected:
+    QString m_lastError;
 };
 
 // The entry for this operating system.

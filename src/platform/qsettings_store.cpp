@@ -1,19 +1,47 @@
 #include "platform/qsettings_store.h"
 
+#include <QFileInfo>
+
+namespace {
+
+// QSettings says only that it could not write; the file and its folder usually tell why.
+QString whyNotWritten(const QString& fileName) {
+    const QFileInfo file(fileName);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isDir())
+        return QStringLiteral("a folder of that name is in the way");
+    if (!folder.exists())
+        return QStringLiteral("its folder does not exist and cannot be made");
+    if (!folder.isWritable())
+        return QStringLiteral("its folder is read-only");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("the file is read-only");
+    return QStringLiteral("writing it failed (is the disk full?)");
+}
+
+} // namespace
+
+namespace {
+// Sections are groups inside the application's own place: the registry key
+// HKEY_CURRENT_USER\Software\<application> on Windows, ~/.config/<application>.conf elsewhere.
+std::unique_ptr<QSettings> openSettings(const QString& application) {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
+#endif
+}
+} // namespace
+
+QString QSettingsStore::location(const QString& application) {
+    return openSettings(application)->fileName();
+}
+
 QSettings& QSettingsStore::settingsFor(const QString& application) const {
     auto& slot = m_byApplication[application];
-    if (!slot) {
-        // Sections are groups inside the application's own place: the registry key
-        // HKEY_CURRENT_USER\Software\<application> on Windows, ~/.config/<application>.conf
-        // elsewhere.
-#ifdef Q_OS_WIN
-        slot = std::make_unique<QSettings>(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
-#else
-        slot =
-            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
-#endif
-    }
+    if (!slot)
+        slot = openSettings(application);
     return *slot;
 }
 
@@ -33,6 +61,21 @@ void QSettingsStore::write(const QString& application, const QString& section, c
 }
 
 void QSettingsStore::sync() {
-    for (auto& [application, settings] : m_byApplication)
+    m_saveFailure.clear();
+    for (auto& [application, settings] : m_byApplication) {
+        if (!settings)
+            continue;
         settings->sync();
+        if (settings->status() == QSettings::NoError)
+            continue;
+        const QString fileName = settings->fileName();
+        m_saveFailure =
+            settings->status() == QSettings::FormatError
+                ? QStringLiteral("%1 holds text that is not a settings file").arg(fileName)
+                : QStringLiteral("%1 could not be saved: %2")
+                      .arg(fileName, whyNotWritten(fileName));
+        // QSettings keeps an error once it has one; a fresh object tries afresh next time, and
+        // every save point writes its whole list again.
+        settings.reset();
+    }
 }

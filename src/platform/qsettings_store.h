@@ -15,10 +15,15 @@ public:
     void write(const QString& application, const QString& section, const QString& key,
                const QString& text) override;
     void sync() override;
+    QString saveFailure() const override { return m_saveFailure; }
+
+    // Where an application's settings live: a file's path, or the registry key on Windows.
+    static QString location(const QString& application);
 
 private:
     QSettings& settingsFor(const QString& application) const;
 
     // One QSettings per application name, kept open so writes are batched until sync().
     mutable std::map<QString, std::unique_ptr<QSettings>> m_byApplication;
+    QString m_saveFailure;
 };

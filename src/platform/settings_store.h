@@ -14,4 +14,6 @@ public:
                        const QString& text) = 0;
     // Makes every write so far durable, so an abrupt end of the process loses nothing.
     virtual void sync() = 0;
+    // After sync(): why the store could not be written, naming its file; empty when it was.
+    virtual QString saveFailure() const { return {}; }
 };

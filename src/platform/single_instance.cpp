@@ -2,61 +2,87 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <cstdio>
 
 namespace {
 
-QString userName() {
-    const QString name = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return name.isEmpty() ? QStringLiteral("user") : name;
+// How long a lock holder has to answer before its lock counts as stale.
+constexpr int kAnswerMilliseconds = 1000;
+
+// The store's path spelled one way, whatever symbolic links or "." led to it.
+QString canonicalStorePath(const QString& storePath) {
+    const QFileInfo store(storePath);
+    const QString folder = QFileInfo(store.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? store.absolutePath() : folder) + QLatin1Char('/') + store.fileName();
 }
 
-QString lockFolder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+QString serverNameFor(const QString& storePath) {
+    // Short enough for a socket path; the store's path is private to its user already.
+    return QStringLiteral("dorvane-") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(storePath.toUtf8(), QCryptographicHash::Sha1)
+                   .toHex()
+                   .left(16));
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent),
-      // Per user (and per home folder, so a test's private HOME gets a copy of its own).
-      m_serverName(
-          key + QLatin1Char('-') +
-          QString::fromLatin1(QCryptographicHash::hash((userName() + QDir::homePath()).toUtf8(),
-                                                       QCryptographicHash::Sha1)
-                                  .toHex()
-                                  .left(12))),
-      m_lock(lockFolder() + QLatin1Char('/') + m_serverName + QStringLiteral(".lock")) {
-    // A lock left by a crashed copy names a process that no longer runs and is taken over;
-    // a live copy's lock never goes stale however long it runs.
+SingleInstance::SingleInstance(const QString& storePath, QObject* parent)
+    : QObject(parent), m_serverName(serverNameFor(canonicalStorePath(storePath))),
+      // Beside the store, under a name of its own (QSettings keeps "<store>.lock" for itself).
+      m_lock(canonicalStorePath(storePath) + QStringLiteral(".instance.lock")) {
+    // A lock left by a crashed copy names a process that no longer runs and is taken over
+    // at once; a live copy's lock never goes stale by age however long it runs.
     m_lock.setStaleLockTime(0);
 }
 
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::acquire() {
+    QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
     if (m_lock.tryLock(0)) {
         listen();
         return true;
     }
-    if (m_lock.error() != QLockFile::LockFailedError) {
-        // No lock can be made (an unwritable folder): better two copies than none.
-        return true;
+    if (askRunningCopyToActivate())
+        return false;
+    if (m_lock.error() == QLockFile::LockFailedError) {
+        // The holder is alive but does not answer: a process id reused by another program, or
+        // a copy for another store. Its lock is stale.
+        m_lock.removeStaleLockFile();
+        if (m_lock.tryLock(0)) {
+            listen();
+            return true;
+        }
     }
-    askRunningCopyToActivate();
-    return false;
+    // No lock could be made (a read-only folder, say): the socket alone keeps later copies away.
+    if (listen())
+        return true;
+    std::fprintf(stderr,
+                 "dorvane: cannot make sure only one copy runs (lock file %s: %s); running "
+                 "anyway\n",
+                 qPrintable(QDir::toNativeSeparators(m_lock.fileName())),
+                 m_lock.error() == QLockFile::PermissionError ? "permission denied"
+                                                              : "cannot be created");
+    return true;
 }
 
-void SingleInstance::listen() {
+void SingleInstance::release() {
+    m_server.reset();
+    m_lock.unlock();
+}
+
+bool SingleInstance::listen() {
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(m_serverName); // a socket left by a crashed copy
-    if (!m_server->listen(m_serverName))
-        return;
+    // Reached only when no copy answered: a socket left by a crashed copy.
+    QLocalServer::removeServer(m_serverName);
+    if (!m_server->listen(m_serverName)) {
+        m_server.reset();
+        return false;
+    }
     connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -64,10 +90,11 @@ void SingleInstance::listen() {
             emit activationRequested();
         }
     });
+    return true;
 }
 
 bool SingleInstance::askRunningCopyToActivate() {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
-    return socket.waitForConnected(500);
+    return socket.waitForConnected(kAnswerMilliseconds);
 }

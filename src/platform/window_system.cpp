@@ -29,3 +29,7 @@ void QtWindowSystem::SetWindowPosTopmost(QWidget& window, int x, int y, int widt
     window.setGeometry(x, y, width, height);
     window.raise();
 }
+
+void QtWindowSystem::BringToFront(QWidget& window) {
+    window.raise();
+}

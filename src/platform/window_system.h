@@ -15,6 +15,8 @@ public:
     virtual void MoveWindow(QWidget& window, int x, int y, int width, int height) = 0;
     // Places the window and keeps it above every other window.
     virtual void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) = 0;
+    // Puts a shown window in front of the others.
+    virtual void BringToFront(QWidget& window) = 0;
 };
 
 // The real one, over Qt.
@@ -25,4 +27,5 @@ public:
     RECT GetWindowRect(const QWidget& window) const override;
     void MoveWindow(QWidget& window, int x, int y, int width, int height) override;
     void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) override;
+    void BringToFront(QWidget& window) override;
 };

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 XdgAutoStart::XdgAutoStart(QString folder) : m_folder(std::move(folder)) {}
 
@@ -19,33 +20,74 @@ QString XdgAutoStart::entryPath() const {
 }
 
 QString XdgAutoStart::execValue(const QString& programPath) {
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    QString quoted;
-    bool needsQuotes = false;
-    for (QChar c : programPath) {
-        if (reserved.contains(c))
-            needsQuotes = true;
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-            c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        quoted += c;
+    // Quoting first: an argument holding a reserved character goes in double quotes, inside
+    // which '"', '`', '$' and '\' take a backslash.
+    static const QString reserved = QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`");
+    const bool needsQuotes = std::any_of(programPath.begin(), programPath.end(),
+                                         [](QChar c) { return reserved.contains(c); });
+    QString argument;
+    if (needsQuotes) {
+        argument += QLatin1Char('"');
+        for (QChar c : programPath) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+                c == QLatin1Char('\\'))
+                argument += QLatin1Char('\\');
+            argument += c;
+        }
+        argument += QLatin1Char('"');
+    } else {
+        argument = programPath;
     }
-    if (needsQuotes)
-        quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
-    else
-        quoted = programPath;
-    // A desktop file's own escaping comes on top: backslashes doubled, '%' starts a field code.
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    return quoted;
+    // Then the string escapes of every desktop entry value, so a line break in a folder name
+    // can never start a line of its own; '%' would start a field code.
+    QString value;
+    for (QChar c : argument) {
+        switch (c.unicode()) {
+        case '\\':
+            value += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            value += QStringLiteral("\\n");
+            break;
+        case '\t':
+            value += QStringLiteral("\\t");
+            break;
+        case '\r':
+            value += QStringLiteral("\\r");
+            break;
+        case '%':
+            value += QStringLiteral("%%");
+            break;
+        default:
+            value += c;
+        }
+    }
+    return value;
+}
+
+bool XdgAutoStart::isWritablePath(const QString& programPath) {
+    // Bytes that are not UTF-8 reach us as replacement characters, or as lone surrogates.
+    return !programPath.isEmpty() && programPath.isValidUtf16() &&
+           !programPath.contains(QChar::ReplacementCharacter);
 }
 
 void XdgAutoStart::add(const QString& programPath) {
+    m_lastError.clear();
+    if (!isWritablePath(programPath)) {
+        m_lastError = QStringLiteral("%1 was not written: the program's path is not valid UTF-8, "
+                                     "which a desktop entry cannot hold. Move the program to a "
+                                     "folder whose name is valid UTF-8.")
+                          .arg(entryPath());
+        return;
+    }
     QDir().mkpath(m_folder);
     // Written beside the entry and renamed over it, so a crash never leaves half an entry.
     QSaveFile file(entryPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        m_lastError =
+            QStringLiteral("%1 could not be written: %2").arg(entryPath(), file.errorString());
         return;
+    }
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=%1\n"
@@ -56,11 +98,17 @@ void XdgAutoStart::add(const QString& programPath) {
                                          "X-GNOME-Autostart-enabled=true\n")
                               .arg(QString::fromLatin1(Product::kTitle), execValue(programPath));
     file.write(entry.toUtf8());
-    file.commit();
+    if (!file.commit())
+        m_lastError =
+            QStringLiteral("%1 could not be written: %2").arg(entryPath(), file.errorString());
 }
 
 void XdgAutoStart::remove() {
-    QFile::remove(entryPath());
+    m_lastError.clear();
+    QFile entry(entryPath());
+    if (entry.exists() && !entry.remove())
+        m_lastError =
+            QStringLiteral("%1 could not be removed: %2").arg(entryPath(), entry.errorString());
 }
 
 std::unique_ptr<AutoStart> makeAutoStart() {

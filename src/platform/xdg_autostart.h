@@ -14,8 +14,11 @@ public:
 
     QString entryPath() const;
     static QString defaultFolder();
-    // The Exec= value that runs the program at that path, quoted as desktop entries require.
+    // The Exec= value that runs exactly the program at that path, on one line: the argument
+    // quoted, then escaped as a desktop entry's string.
     static QString execValue(const QString& programPath);
+    // A path a desktop entry can hold: valid Unicode that came from valid UTF-8.
+    static bool isWritablePath(const QString& programPath);
 
 private:
     QString m_folder;

@@ -6,17 +6,22 @@
 #include "bar/form1.h"
 #include "forms/picture_box.h"
 #include "forms/value_scroll_bar.h"
+#include "platform/auto_start.h"
+#include "platform/message_dialog.h"
 #include "settings_dialog/set_auto_start.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 
-Form3::Form3(Form1& bar, SettingsStore& store, AutoStart& autoStart) : Form3() {
+Form3::Form3(Form1& bar, SettingsStore& store, AutoStart& autoStart, MessageDialog* messages)
+    : Form3() {
     m_bar = &bar;
     m_store = &store;
     m_autoStart = &autoStart;
+    m_messages = messages;
     setAttribute(Qt::WA_DeleteOnClose); // every opening builds a fresh dialog from the settings
     Form_Load();
     connectHandlers();
@@ -98,7 +103,20 @@ void Form3::Form_Unload() {
 
     if (Settings.ssave != 0) {
         Set_Auto_Start(*m_autoStart, currentProgramPath());
-        SaveDialogSettings(*m_store);
+        QStringList failures;
+        if (!m_autoStart->lastError().isEmpty())
+            failures << m_autoStart->lastError();
+        const QString storeFailure = SaveDialogSettings(*m_store);
+        if (!storeFailure.isEmpty())
+            failures << storeFailure;
+        // The choices still hold until the program ends; the learner must know they will not
+        // come back at the next start. Told once the dialog has gone from the screen.
+        if (!failures.isEmpty() && m_messages)
+            QTimer::singleShot(0, m_bar, [messages = m_messages, failures] {
+                messages->inform(QStringLiteral("Setting..."),
+                                 QStringLiteral("Your settings were not saved.\n\n") +
+                                     failures.join(QStringLiteral("\n\n")));
+            });
     }
     m_bar = nullptr; // closed once; a second close event changes nothing
 }

@@ -7,6 +7,7 @@
 
 class AutoStart;
 class Form1;
+class MessageDialog;
 class QButtonGroup;
 class SettingsStore;
 class QCheckBox;
@@ -22,8 +23,10 @@ public:
     // The layout alone.
     explicit Form3(QWidget* parent = nullptr);
     // The working dialog: it pauses the bar's playback and blocks its menu while open, and
-    // applies and stores the choices when it closes. It deletes itself when closed.
-    Form3(Form1& bar, SettingsStore& store, AutoStart& autoStart);
+    // applies and stores the choices when it closes. It deletes itself when closed. A save
+    // that fails is told in one message box, when one is given.
+    Form3(Form1& bar, SettingsStore& store, AutoStart& autoStart,
+          MessageDialog* messages = nullptr);
 
     void Form_Load();
     void Form_Unload();
@@ -69,4 +72,5 @@ private:
     Form1* m_bar = nullptr;
     SettingsStore* m_store = nullptr;
     AutoStart* m_autoStart = nullptr;
+    MessageDialog* m_messages = nullptr;
 };

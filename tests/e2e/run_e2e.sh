@@ -84,8 +84,9 @@ check "the next start shows the bar again" wait_until 3 viewable Form1
 third=$!
 check "a second copy ends at once" wait_until 2 bash -c "! kill -0 $third 2>/dev/null"
 wait "$third"; third_status=$?
-check "the second copy ends cleanly, leaving one running" \
-  eval '[ "$third_status" = 0 ] && kill -0 "$pid" 2>/dev/null && [ "$(pgrep -c -x dorvane)" = 1 ]'
+# Only the copies this test started count: other copies may run on the machine.
+check "the second copy ends cleanly, leaving the first running" \
+  eval '[ "$third_status" = 0 ] && kill -0 "$pid" 2>/dev/null'
 sleep 4.5
 xdotool mousemove 600 0; sleep 0.3; xdotool mousemove 845 12; sleep 0.1; xdotool mousemove 846 13; sleep 0.6
 xdotool key Up Return

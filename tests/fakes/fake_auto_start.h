@@ -7,7 +7,14 @@
 
 class FakeAutoStart : public AutoStart {
 public:
-    void add(const QString& programPath) override { calls << "add " + programPath; }
-    void remove() override { calls << "remove"; }
+    void add(const QString& programPath) override {
+        calls << "add " + programPath;
+        m_lastError = failure;
+    }
+    void remove() override {
+        calls << "remove";
+        m_lastError = failure;
+    }
     QStringList calls;
+    QString failure; // what every call leaves in lastError()
 };

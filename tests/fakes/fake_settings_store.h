@@ -19,6 +19,7 @@ public:
         unsynced = true;
     }
     void sync() override { unsynced = false; }
+    QString saveFailure() const override { return failure; }
 
     // Seeds a value of the program's own section without recording a write.
     void seed(const QString& key, const QString& text) {
@@ -28,6 +29,7 @@ public:
     QMap<QString, QString> values;
     QStringList writes; // "key=text", in the order written
     bool unsynced = false;
+    QString failure; // what saveFailure() says after every sync
 
 private:
     static QString path(const QString& application, const QString& section, const QString& key) {

@@ -21,9 +21,11 @@ public:
         topmost = QRect(x, y, width, height);
         window.setGeometry(topmost);
     }
+    void BringToFront(QWidget& window) override { broughtToFront << window.isVisible(); }
 
     POINT cursor;
     QSize screen{1024, 768};
     QRect topmost;
     int moves = 0;
+    QList<bool> broughtToFront; // whether the window was shown at each call
 };

@@ -1,0 +1,59 @@
+// The login entry for programs in awkwardly named folders: one valid Exec line that a desktop
+// launches as exactly that program, and no entry for a path no entry can hold.
+#include "platform/xdg_autostart.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST(XdgAutoStartPaths, awkwardFoldersGiveOneValidLineThatLaunchesExactlyTheProgram) {
+    // GLib looks for the program before it turns "%%" into "%", so it cannot launch the last.
+    for (const char* folder :
+         {"nl\nExec=touch injected\nX-A=", "a\tb\rc", "back\\slash\\",
+          "$HOME `id` a;b|c&d>e<f*?#()~", "it's \"quoted\" = x", "Привет école", "100% %f"}) {
+        SCOPED_TRACE(folder);
+        QTemporaryDir dir;
+        const QString program = dir.path() + "/" + QString::fromUtf8(folder) + "/dorvane";
+        const QString marker = dir.path() + "/started-as";
+        QDir().mkpath(QFileInfo(program).path());
+        QFile script(program); // notes the path it was started as
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s' \"$0\" > '" + marker.toUtf8() + "'\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+
+        XdgAutoStart entry(dir.path() + "/autostart");
+        entry.add(program);
+        EXPECT_EQ(readAll(entry.entryPath()).count("\nExec="), 1);
+        EXPECT_EQ(QProcess::execute("desktop-file-validate", {entry.entryPath()}), 0);
+        if (QString::fromUtf8(folder).contains('%'))
+            continue;
+        ASSERT_EQ(QProcess::execute("gio", {"launch", entry.entryPath()}), 0);
+        const QDeadlineTimer deadline(10000);
+        while (readAll(marker).isEmpty() && !deadline.hasExpired())
+            QThread::msleep(20); // the launched program runs on its own
+        EXPECT_EQ(readAll(marker), program);
+    }
+}
+
+TEST(XdgAutoStartPaths, aPathNotFromUtf8IsRefusedWithAReasonAndTheOldEntryKept) {
+    QTemporaryDir dir;
+    XdgAutoStart entry(dir.path());
+    entry.add("/opt/dorvane/dorvane");
+    const QString before = readAll(entry.entryPath());
+    entry.add(QFile::decodeName("/opt/caf\xe9/dorvane")); // a Latin-1 folder name
+    EXPECT_TRUE(entry.lastError().contains("UTF-8")) << "never an empty Exec=";
+    EXPECT_EQ(readAll(entry.entryPath()), before);
+}
+
+} // namespace
