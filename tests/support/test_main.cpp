@@ -2,6 +2,7 @@
 // touches a user's real settings, and the offscreen platform for widget tests.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <csignal>
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CACHE_HOME", root + "/.cache");
     qputenv("XDG_RUNTIME_DIR", root + "/run");
     QDir().mkpath(home.path() + QStringLiteral("/run"));
+    QFile::setPermissions(home.path() + QStringLiteral("/run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
