@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QRadioButton>
-
 #include <cstdio>
 
 namespace {
@@ -28,6 +27,8 @@ public:
     void start() override {}
     void setLocale(const QLocale&) override {}
     void say(const QString&) override {}
+    void saySlowly(const QString&) override {}
+    void stop() override {}
 };
 
 bool save(QWidget& widget, const QString& folder, const char* name) {

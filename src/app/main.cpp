@@ -4,6 +4,7 @@
 #include "platform/auto_start.h"
 #include "platform/character/desktop_agent.h"
 #include "platform/character/qt_speech_engine.h"
+#include "platform/global_shortcuts.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
@@ -58,5 +59,6 @@ int main(int argc, char* argv[]) {
     Program program(platform, random);
     QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
     program.Form_Load();
+    program.startLearnerControls(makeGlobalShortcuts());
     return app.exec();
 }

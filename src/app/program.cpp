@@ -6,9 +6,14 @@
 #include "commands/menu_commands.h"
 #include "content/dialogue_table.h"
 #include "forms/form2.h"
+#include "forms/picture_box.h"
 #include "forms/twips.h"
+#include "learning/learner_commands.h"
+#include "learning/learner_shortcuts.h"
+#include "platform/global_shortcuts.h"
 #include "platform/platform.h"
 #include "playback/agent.h"
+#include "tray/tray_icon.h"
 
 #include <cstdio>
 
@@ -21,13 +26,25 @@ void report(const AgentResult& result, const char* what) {
 
 Program::Program(Platform& platform, RandomSource& random)
     : m_platform(platform), m_selector(DialogueTable::builtIn(), random, platform.messages),
+      m_order(m_selector, DialogueTable::builtIn()),
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
-      m_form2(std::make_unique<Form2>()) {
+      m_form2(std::make_unique<Form2>()),
+      m_learner(std::make_unique<LearnerCommands>(m_form1->timers, *m_form1)) {
     new MenuCommands(*m_form1, *m_form2, platform); // owned by the menu it serves
     m_form1->setMenu(m_form2.get());
     m_form1->selectSentence = [this](QString& french, QString& english) {
-        return m_selector.SelectNextSentence(french, english);
+        return m_order.next(french, english);
     };
+    m_form1->selectPreviousSentence = [this](QString& french, QString& english) {
+        return m_order.previous(french, english);
+    };
+    connect(m_learner.get(), &LearnerCommands::pausedChanged, m_form1.get(), &Form1::showPaused);
+    connect(m_form1.get(), &Form1::wheelStepped, m_learner.get(), [this](int direction) {
+        if (direction > 0)
+            m_learner->next();
+        else
+            m_learner->previous();
+    });
     m_form1->splashCloser = [this] {
         if (m_form4)
             m_form4->close();
@@ -72,4 +89,19 @@ void Program::loadCharacter() {
 
 void Program::activate() {
     m_form1->raise();
+}
+
+void Program::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts) {
+    if (TrayIcon::available()) {
+        m_tray = std::make_unique<TrayIcon>(*m_learner, *m_form2, *m_form1->Image1);
+        connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
+        m_tray->showSentence(m_order.currentTopicName(), m_form1->mstrFrench);
+        m_tray->icon().show();
+    } else {
+        std::fprintf(stderr, "dorvane: this desktop has no system tray, so there is no tray "
+                             "icon; the bar works as before\n");
+    }
+    m_shortcuts = std::move(shortcuts);
+    if (m_shortcuts)
+        bindLearnerShortcuts(*m_shortcuts, *m_learner);
 }

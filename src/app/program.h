@@ -3,6 +3,7 @@
 #pragma once
 
 #include "about/form4.h"
+#include "learning/play_order.h"
 #include "playback/sentence_selector.h"
 
 #include <QObject>
@@ -11,7 +12,10 @@
 
 class Form1;
 class Form2;
+class GlobalShortcuts;
+class LearnerCommands;
 class RandomSource;
+class TrayIcon;
 struct Platform;
 
 class Program : public QObject {
@@ -27,6 +31,12 @@ public:
     // Another copy was started: bring the bar to the front.
     void activate();
 
+    // The tray icon, where the desktop has a tray, and the learner's keys for the whole
+    // desktop; what is missing is said on standard error and the rest goes on.
+    void startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts);
+    LearnerCommands& learner() { return *m_learner; }
+    TrayIcon* tray() const { return m_tray.get(); }
+
     Form1& bar() { return *m_form1; }
     Form4* splash() const { return m_form4; }
 
@@ -35,7 +45,11 @@ private:
 
     Platform& m_platform;
     SentenceSelector m_selector;
+    PlayOrder m_order;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
     QPointer<Form4> m_form4;
+    std::unique_ptr<LearnerCommands> m_learner;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<GlobalShortcuts> m_shortcuts;
 };

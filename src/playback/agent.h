@@ -18,6 +18,11 @@ public:
     virtual AgentResult Show() = 0;
     virtual AgentResult Hide() = 0;
     virtual AgentResult Speak(const QString& text) = 0;
+    // Like Speak, at a clearly slower rate.
+    virtual AgentResult SpeakSlowly(const QString& text) = 0;
+    // Silences the voice at once and drops the queued speech and animations; the character
+    // stands idle with no balloon.
+    virtual AgentResult Stop() = 0;
     virtual AgentResult Play(const QString& animation) = 0;
     virtual AgentResult setLanguageID(int languageId) = 0;
     virtual int LanguageID() const = 0;

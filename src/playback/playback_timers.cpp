@@ -98,6 +98,8 @@ void PlaybackTimers::Timer2_Timer() {
 
 // The English line rises from below the bar, every 50 ms.
 void PlaybackTimers::Timer3_Timer() {
+    if (held)
+        return;
     m_bar.setLabel2(QStringLiteral(" ") + m_bar.english());
     if (m_bar.Label2Top() > kLabel2Raised) {
         m_bar.setLabel2Top(m_bar.Label2Top() - 10);
@@ -109,6 +111,8 @@ void PlaybackTimers::Timer3_Timer() {
 
 // The French line slides in from the right, every 80 ms.
 void PlaybackTimers::Timer4_Timer() {
+    if (held)
+        return;
     m_bar.setLabel1(spaces(kSlideSteps - mintSlide) + m_bar.french());
     ++mintSlide;
     if (mintSlide == kSlideSteps) {
@@ -119,6 +123,8 @@ void PlaybackTimers::Timer4_Timer() {
 
 // The play cycle, every 100 ms: the first language, its time, the second language, its time.
 void PlaybackTimers::Timer5_Timer() {
+    if (held)
+        return;
     ++gintTick;
     if (gintRepeat >= Settings.n) {
         gintRepeat = 0;

@@ -41,6 +41,10 @@ public:
     static constexpr int kLabel2Raised = 60;
     static constexpr int kSlideSteps = 36;
 
+    // While held (the learner paused), the play cycle and both slides stand still where they
+    // are; they carry on from there once released.
+    bool held = false;
+
     int16_t mintSlide = 0;
     int16_t mintColor1 = 10;
     int16_t mintColor2 = 12;

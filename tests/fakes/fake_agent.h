@@ -10,6 +10,8 @@ public:
     AgentResult Show() override { return record("Show"); }
     AgentResult Hide() override { return record("Hide"); }
     AgentResult Speak(const QString& text) override { return record("Speak:" + text); }
+    AgentResult SpeakSlowly(const QString& text) override { return record("SpeakSlowly:" + text); }
+    AgentResult Stop() override { return record("Stop"); }
     AgentResult Play(const QString& animation) override { return record("Play:" + animation); }
     AgentResult setLanguageID(int languageId) override {
         language = languageId;

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -40,9 +41,10 @@ const QStringList& PeedyCharacter::frameNames() {
     return names;
 }
 
-int PeedyCharacter::speakingLimitMs(const QString& text) {
+int PeedyCharacter::speakingLimitMs(const QString& text, bool slowly) {
     // About twelve characters a second, plus time for the engine to start talking.
-    return 1500 + 85 * static_cast<int>(text.trimmed().size());
+    const int limit = 1500 + 85 * static_cast<int>(text.trimmed().size());
+    return slowly ? limit * 3 / 2 : limit;
 }
 
 PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
@@ -102,6 +104,28 @@ AgentResult PeedyCharacter::Speak(const QString& text) {
     return result;
 }
 
+AgentResult PeedyCharacter::SpeakSlowly(const QString& text) {
+    AgentResult result = enqueue({Request::Speak, text, true});
+    if (result.ok() && !m_voiceProblem.isEmpty())
+        result.error = m_voiceProblem;
+    return result;
+}
+
+// Speech and gestures end now; showing and hiding still run, so the character ends up where
+// the read-aloud entry says it is.
+AgentResult PeedyCharacter::Stop() {
+    const auto speechOrGesture = [](const Request& request) {
+        return request.kind == Request::Speak || request.kind == Request::Play;
+    };
+    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), speechOrGesture), m_queue.end());
+    if (m_current && speechOrGesture(*m_current)) {
+        if (m_current->kind == Request::Speak && m_voiceOk)
+            m_engine->stop();
+        finishCurrent();
+    }
+    return {};
+}
+
 AgentResult PeedyCharacter::Play(const QString& animation) {
     if (animation.compare(QStringLiteral("Wave"), Qt::CaseInsensitive) != 0)
         return {QStringLiteral("Peedy has no animation called \"%1\"").arg(animation)};
@@ -158,9 +182,11 @@ void PeedyCharacter::begin(const Request& request) {
         break;
     case Request::Speak:
         m_window->showBalloon(request.text);
-        if (m_voiceOk)
+        if (m_voiceOk && request.slowly)
+            m_engine->saySlowly(request.text);
+        else if (m_voiceOk)
             m_engine->say(request.text); // trailing blanks and all
-        m_limitTimer.start(speakingLimitMs(request.text));
+        m_limitTimer.start(speakingLimitMs(request.text, request.slowly));
         break;
     case Request::Play:
         break;

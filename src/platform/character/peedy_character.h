@@ -22,6 +22,8 @@ public:
     AgentResult Show() override;
     AgentResult Hide() override;
     AgentResult Speak(const QString& text) override;
+    AgentResult SpeakSlowly(const QString& text) override;
+    AgentResult Stop() override;
     AgentResult Play(const QString& animation) override;
     AgentResult setLanguageID(int languageId) override;
     int LanguageID() const override { return m_languageId; }
@@ -35,7 +37,7 @@ public:
     bool busy() const { return m_current.has_value(); }
 
     // The longest a sentence is given to be spoken before the next request runs.
-    static int speakingLimitMs(const QString& text);
+    static int speakingLimitMs(const QString& text, bool slowly = false);
 
     static const QStringList& frameNames();
 
@@ -43,6 +45,7 @@ private:
     struct Request {
         enum Kind { Show, Hide, Speak, Play } kind;
         QString text;
+        bool slowly = false;
     };
 
     AgentResult enqueue(Request request);
