@@ -4,7 +4,6 @@
 #include "app/program.h"
 #include "bar/form1.h"
 #include "commands/menu_commands.h"
-#include "content/dialogue_table.h"
 #include "fakes/fake_agent.h"
 #include "fakes/fake_auto_start.h"
 #include "fakes/fake_global_shortcuts.h"
@@ -12,7 +11,6 @@
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/scripted_random.h"
-#include "forms/bar_label.h"
 #include "forms/form2.h"
 #include "forms/picture_box.h"
 #include "learning/learner_commands.h"
@@ -21,7 +19,6 @@
 #include "tray/tray_icon.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -37,10 +34,8 @@ protected:
         program.Form_Load();
         for (int i = 0; i < 68; ++i) // past the welcome: playback has started
             program.bar().timers.Timer1_Timer();
+        Settings.rd = 1, Settings.guage = 0, Settings.guagen = 10501;
         agent.peedy.calls.clear();
-    }
-    QAction* trayEntry(TrayIcon& tray, const char* name) {
-        return tray.menu().findChild<QAction*>(QLatin1String(name));
     }
     void wheel(int delta) {
         QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta),
@@ -59,75 +54,60 @@ protected:
     Program program{platform, random};
 };
 
-TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntries) {
+TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRules) {
     Form1& bar = program.bar();
     Form2 form2;
     MenuCommands menuCommands(bar, form2, platform);
     int ended = 0;
     menuCommands.endProcess = [&] { ++ended; };
     TrayIcon tray(program.learner(), form2, *bar.Image1);
-
-    QStringList captions;
-    for (QAction* action : tray.menu().actions())
-        captions << (action->isSeparator() ? "-" : action->text().remove('&'));
-    EXPECT_EQ(captions, QStringList({"Pause", "Replay", "Replay slowly", "Previous", "Next", "-",
-                                     "Read aloud", "Settings...", "About...", "-", "Exit"}));
-    EXPECT_EQ(tray.menu().actions().indexOf(tray.extrasAnchor()), 5);
+    const auto entry = [&](const char* name) {
+        QAction* action = tray.menu().findChild<QAction*>(QLatin1String(name));
+        action->trigger();
+        return action;
+    };
+    EXPECT_EQ(tray.menu().actions().indexOf(tray.extrasAnchor()) + 1,
+              tray.menu().actions().indexOf(entry("tray_read_aloud")))
+        << "other features' entries go just before Read aloud";
+    EXPECT_EQ(form2.mnu_hlp->text(), "R&ead aloud") << "the bar menu's toggle ran";
+    form2.mnu_hlp->trigger();
+    EXPECT_TRUE(tray.menu().findChild<QAction*>("tray_read_aloud")->isChecked()) << "in step";
 
     tray.activate(QSystemTrayIcon::Trigger); // a left click
-    EXPECT_TRUE(program.learner().paused());
     EXPECT_TRUE(bar.PauseSign->isVisibleTo(&bar)) << "the bar shows that it is paused";
-    EXPECT_EQ(trayEntry(tray, "tray_pause")->text(), "Res&ume");
-    trayEntry(tray, "tray_pause")->trigger();
-    EXPECT_FALSE(bar.PauseSign->isVisibleTo(&bar));
+    entry("tray_next");
+    EXPECT_FALSE(bar.PauseSign->isVisibleTo(&bar)) << "a jump resumes";
+    EXPECT_EQ(Settings.guagen, 10502);
 
-    trayEntry(tray, "tray_read_aloud")->trigger();
-    EXPECT_EQ(form2.mnu_hlp->text(), "R&ead aloud") << "the bar menu's toggle ran";
-    EXPECT_FALSE(trayEntry(tray, "tray_read_aloud")->isChecked());
-    form2.mnu_hlp->trigger();
-    EXPECT_TRUE(trayEntry(tray, "tray_read_aloud")->isChecked()) << "in step with the bar menu";
-    EXPECT_EQ(agent.peedy.calls.filter(QRegularExpression("^(Show|Hide)$")),
-              QStringList({"Hide", "Show"}));
-
-    trayEntry(tray, "tray_settings")->trigger();
-    ASSERT_NE(menuCommands.settingsDialog(), nullptr);
+    entry("tray_settings");
     const Form3* dialog = menuCommands.settingsDialog();
-    trayEntry(tray, "tray_settings")->trigger();
-    trayEntry(tray, "tray_about")->trigger();
+    ASSERT_NE(dialog, nullptr);
+    entry("tray_settings");
+    entry("tray_about");
     EXPECT_EQ(menuCommands.settingsDialog(), dialog) << "nothing while a dialog is open";
     EXPECT_EQ(menuCommands.aboutWindow(), nullptr);
-
-    trayEntry(tray, "tray_exit")->trigger();
+    entry("tray_exit");
     EXPECT_EQ(ended, 1);
 }
 
-TEST_F(Controls, wheelStepsOneSentencePerNotchAndIgnoresAFlick) {
-    Form1& bar = program.bar();
-    Settings.rd = 1;
-    Settings.guage = 0;
-    Settings.guagen = 10110;
+TEST_F(Controls, wheelStepsOneSentencePerNotchIgnoringAFlickAndDesktopKeysReachTheCommands) {
     wheel(-120); // down: next
-    EXPECT_EQ(Settings.guagen, 10111);
     wheel(-120);
-    wheel(-120);
-    EXPECT_EQ(Settings.guagen, 10111) << "notches right after the last one are a flick";
-    EXPECT_EQ(bar.Label1->toolTip(), bar.mstrFrench);
-    EXPECT_EQ(agent.peedy.calls.first(), "Stop");
-}
+    EXPECT_EQ(Settings.guagen, 10502) << "a notch right after the last one is a flick";
 
-TEST_F(Controls, desktopKeysReachTheCommandsAndAMissingTrayChangesNothingElse) {
     auto keys = std::make_unique<FakeGlobalShortcuts>();
     FakeGlobalShortcuts& pressed = *keys;
+    keys->taken = {"Ctrl+Alt+R"};
     program.startLearnerControls(std::move(keys));
     EXPECT_EQ(program.tray(), nullptr) << "the offscreen desktop has no tray";
-    Settings.rd = 1;
-    Settings.guage = 0;
-    Settings.guagen = 10501;
-    pressed.press("Ctrl+Alt+N");
-    EXPECT_EQ(Settings.guagen, 10502);
+    EXPECT_EQ(pressed.bound.keys(),
+              QStringList({"Ctrl+Alt+B", "Ctrl+Alt+N", "Ctrl+Alt+S", "Ctrl+Alt+Space"}));
     pressed.press("Ctrl+Alt+B");
     EXPECT_EQ(Settings.guagen, 10436) << "back over a topic's start, as the walk goes";
-    EXPECT_EQ(program.bar().mstrFrench, DialogueTable::builtIn().lookup(10435));
+    pressed.press("Ctrl+Alt+S");
+    EXPECT_EQ(agent.peedy.calls.last(), "SpeakSlowly:" + program.bar().mstrFrench);
+    pressed.press("Ctrl+Alt+Space");
+    EXPECT_TRUE(program.learner().paused());
 }
 
 } // namespace
