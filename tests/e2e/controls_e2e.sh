@@ -3,7 +3,8 @@
 #   controls_e2e.sh PATH/TO/dorvane [SCREENSHOT_FOLDER]
 # Ctrl+Alt+Space freezes the bar mid-slide and a second press lets it go on; Ctrl+Alt+N, a
 # wheel notch and the tray menu's Next each bring the next sentence of the sequence, and Exit
-# stores the position those steps reached.
+# stores the position those steps reached. The keys work whatever Num Lock and Caps Lock say,
+# and a second grabber of them is told which it cannot have.
 set -uo pipefail
 program="$1"
 source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
@@ -59,13 +60,13 @@ a="$(text_left 01-paused)"
 check "Ctrl+Alt+Space froze the sliding sentence for 12 s (at $a)" \
   eval '[ "$a" != none ] && [ "$a" -gt 60 ] && same_text 01-paused 02-still-paused'
 check "the paused bar shows the pause sign" pause_sign_shown 02-still-paused
-xdotool key ctrl+alt+space
+xdotool key Num_Lock ctrl+alt+space Num_Lock # Num Lock on makes no difference
 sleep 3.2; shot 03-resumed
 b="$(text_left 03-resumed)"
 check "a second press lets the sentence slide on ($a -> $b)" \
   eval '[ "$b" != none ] && [ "$b" -lt 15 ] && ! pause_sign_shown 03-resumed'
 
-xdotool key ctrl+alt+n
+xdotool key Caps_Lock ctrl+alt+n Caps_Lock # nor does Caps Lock
 check "Ctrl+Alt+N starts another sentence within 1.5 s" changes_within 1500 03-resumed 04-next
 sleep 3.2; shot 05-next-in
 check "the next sentence has slid in" \
@@ -86,6 +87,15 @@ sleep 0.6; shot 08-tray-menu
 xdotool key n
 check "the tray menu's Next starts another sentence within 1.5 s" \
   changes_within 1500 07-wheel-in 09-tray-next
+
+# A copy for another user on the same display finds every key taken, and says so.
+(
+  use_private_home "$work/other"
+  timeout 3 "$program" >"$work/other.log" 2>&1
+  stop_speech_dispatcher
+)
+check "keys another program holds are named on standard error, one line each" \
+  [ "$(grep -c 'is held by another program' "$work/other.log")" = 5 ]
 
 exit_through_menu
 check "Exit stores the position the three steps reached" [ "$(setting guagen)" = 10305 ]
