@@ -30,6 +30,8 @@ public:
     void start() override {}
     void setLocale(const QLocale&) override {}
     void say(const QString&) override {}
+    void saySlowly(const QString&) override {}
+    void stop() override {}
 };
 
 // Progress as a learner some weeks in might have it.

@@ -6,7 +6,7 @@ REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # What building and running the program needs.
 RUN_PACKAGES=(
   cmake ninja-build g++ pkgconf
-  qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+  qt6-base-dev qt6-svg-dev libxcb1-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
   libqt6svg6 qt6-qpa-plugins
   speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   fonts-liberation
@@ -16,7 +16,7 @@ RUN_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
-  xdotool desktop-file-utils appstream procps libglib2.0-bin
+  xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
   alsa-utils libasound2-plugins sox
 )
 

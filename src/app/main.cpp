@@ -7,6 +7,7 @@
 #include "platform/character/desktop_agent.h"
 #include "platform/character/qt_speech_engine.h"
 #include "platform/end_requests.h"
+#include "platform/global_shortcuts.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
@@ -71,5 +72,6 @@ int main(int argc, char* argv[]) {
                      Qt::DirectConnection);
     program.Form_Load();
     endRequests.watchProcessExit();
+    program.startLearnerControls(makeGlobalShortcuts());
     return app.exec();
 }

@@ -1,15 +1,22 @@
 #include "app/program.h"
 
 #include "about/form4.h"
+#include "app/product.h"
 #include "app/settings_persistence.h"
 #include "bar/form1.h"
 #include "commands/menu_commands.h"
 #include "content/dialogue_table.h"
 #include "forms/form2.h"
+#include "forms/picture_box.h"
 #include "forms/twips.h"
+#include "learning/learner_commands.h"
+#include "learning/learner_shortcuts.h"
+#include "platform/global_shortcuts.h"
 #include "platform/platform.h"
 #include "platform/window_system.h"
 #include "playback/agent.h"
+#include "tray/learning_menu.h"
+#include "tray/tray_icon.h"
 
 #include <QEvent>
 #include <cstdio>
@@ -24,19 +31,31 @@ void report(const AgentResult& result, const char* what) {
 Program::Program(Platform& platform, RandomSource& random)
     : m_platform(platform), m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), random, platform.messages),
+      m_order(m_selector, DialogueTable::builtIn()),
       m_form1(std::make_unique<Form1>(platform.agent, platform.windows)),
-      m_form2(std::make_unique<Form2>()) {
+      m_form2(std::make_unique<Form2>()),
+      m_learner(std::make_unique<LearnerCommands>(m_form1->timers, *m_form1)) {
     m_sinceStart.start();
     m_commands = new MenuCommands(*m_form1, *m_form2, platform); // owned by its menu
     m_commands->saveLearning = [this] { m_learning.save(); };
     m_form1->installEventFilter(this);
     m_selector.setFilter(&m_learning);
     m_form1->timers.setFrenchHold(&m_learning.frenchHold());
-    m_learning.moveToNextSentence = [this] { m_form1->timers.nextSentenceNow(); };
+    m_learning.moveToNextSentence = [this] { m_learner->next(); };
     m_form1->setMenu(m_form2.get());
     m_form1->selectSentence = [this](QString& french, QString& english) {
-        return m_selector.SelectNextSentence(french, english);
+        return m_order.next(french, english);
     };
+    m_form1->selectPreviousSentence = [this](QString& french, QString& english) {
+        return m_order.previous(french, english);
+    };
+    connect(m_learner.get(), &LearnerCommands::pausedChanged, m_form1.get(), &Form1::showPaused);
+    connect(m_form1.get(), &Form1::wheelStepped, m_learner.get(), [this](int direction) {
+        if (direction > 0)
+            m_learner->next();
+        else
+            m_learner->previous();
+    });
     m_form1->splashCloser = [this] {
         if (m_form4)
             m_form4->close();
@@ -111,4 +130,24 @@ void Program::bringBarForward() {
 
 void Program::endAsExit() {
     m_commands->mnu_exit_Click();
+}
+
+void Program::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts) {
+    if (TrayIcon::available()) {
+        m_tray = std::make_unique<TrayIcon>(*m_learner, *m_form2, *m_form1->Image1);
+        connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
+        m_tray->showSentence(m_order.currentTopicName(), m_form1->mstrFrench);
+        addLearningEntries(m_tray->menu(), m_tray->extrasAnchor(), m_learning,
+                           [this] { showProgress(); });
+        m_learning.notice = [this](const QString& text) {
+            m_tray->icon().showMessage(QString::fromLatin1(Product::kTitle), text);
+        };
+        m_tray->icon().show();
+    } else {
+        std::fprintf(stderr, "dorvane: this desktop has no system tray, so there is no tray "
+                             "icon; the bar works as before\n");
+    }
+    m_shortcuts = std::move(shortcuts);
+    if (m_shortcuts)
+        bindLearnerShortcuts(*m_shortcuts, *m_learner, [this] { m_learning.markCurrentKnown(); });
 }

@@ -4,6 +4,7 @@
 
 #include "about/form4.h"
 #include "learning/learning_modes.h"
+#include "learning/play_order.h"
 #include "playback/sentence_selector.h"
 #include "progress/progress_window.h"
 
@@ -15,7 +16,10 @@
 class Form1;
 class Form2;
 class MenuCommands;
+class GlobalShortcuts;
+class LearnerCommands;
 class RandomSource;
+class TrayIcon;
 struct Platform;
 
 class Program : public QObject {
@@ -37,6 +41,11 @@ public:
     void endAsExit();
 
     MenuCommands& commands() { return *m_commands; }
+    // The tray icon, where the desktop has a tray, and the learner's keys for the whole
+    // desktop; what is missing is said on standard error and the rest goes on.
+    void startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts);
+    LearnerCommands& learner() { return *m_learner; }
+    TrayIcon* tray() const { return m_tray.get(); }
 
     Form1& bar() { return *m_form1; }
     Form4* splash() const { return m_form4; }
@@ -57,10 +66,14 @@ private:
     QElapsedTimer m_sinceStart;
     LearningModes m_learning;
     SentenceSelector m_selector;
+    PlayOrder m_order;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
     QPointer<Form4> m_form4;
     QPointer<ProgressWindow> m_progress;
     MenuCommands* m_commands; // owned by the menu it serves
     bool m_activationPending = false;
+    std::unique_ptr<LearnerCommands> m_learner;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<GlobalShortcuts> m_shortcuts;
 };

@@ -25,6 +25,28 @@ protected:
     }
 };
 
+// Two upright bars on a dark square: the bar is paused. It lets the mouse through to the
+// label under it, so dragging still works.
+class PauseGlyph : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 200));
+        painter.drawRoundedRect(QRectF(rect()), 2, 2);
+        painter.setBrush(Qt::white);
+        const qreal barWidth = width() / 4.0;
+        const qreal top = height() / 5.0;
+        const qreal barHeight = height() - 2 * top;
+        painter.drawRect(QRectF(width() / 2.0 - barWidth * 1.25, top, barWidth, barHeight));
+        painter.drawRect(QRectF(width() / 2.0 + barWidth * 0.25, top, barWidth, barHeight));
+    }
+};
+
 QFont arial() {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif); // Liberation Sans where Arial itself is missing
@@ -96,6 +118,11 @@ Form1::Form1(AgentControl& agent, WindowSystem& windows, QWidget* parent)
     Label2->setFont(arial());
     setTextColour(Label2, Qt::white);
 
+    PauseSign = new PauseGlyph(this);
+    PauseSign->setObjectName(QStringLiteral("PauseSign"));
+    PauseSign->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PauseSign->hide();
+
     m_line = new QWidget(this);
     m_line->setObjectName(QStringLiteral("BottomLine"));
     m_line->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -110,6 +137,7 @@ Form1::Form1(AgentControl& agent, WindowSystem& windows, QWidget* parent)
         connect(label, &BarLabel::MouseUp, this, &Form1::Label_MouseUp);
     }
     connect(Image1, &PictureBox::MouseMove, this, &Form1::Image1_MouseMove);
+    m_wheelClock.start();
 }
 
 Form1::~Form1() = default;
@@ -121,6 +149,7 @@ void Form1::layoutControls() {
     Label3->setGeometry(Twips::rect(0, 0, 6300, 10));
     Shape1->setGeometry(Twips::rect(0, 15, 7140, 330));
     Label2->setGeometry(Twips::rect(0, m_label2Top, 6650, 330));
+    PauseSign->setGeometry(Twips::rect(6600, 60, 225, 240)); // just left of the picture
 }
 
 void Form1::placeWindow() {
@@ -206,6 +235,25 @@ QColor Form1::lineColour() const {
 void Form1::closeSplash() {
     if (splashCloser)
         splashCloser();
+}
+
+void Form1::showPaused(bool paused) {
+    PauseSign->setVisible(paused);
+    if (paused)
+        PauseSign->raise();
+}
+
+bool Form1::SelectPreviousSentence() {
+    if (!selectPreviousSentence)
+        return false;
+    const std::optional<bool> tooltips = selectPreviousSentence(mstrFrench, mstrEnglish);
+    if (!tooltips)
+        return false;
+    if (*tooltips) {
+        Label1->setToolTip(mstrFrench);
+        Label2->setToolTip(mstrEnglish);
+    }
+    return true;
 }
 
 void Form1::SelectNextSentence() {

@@ -2,12 +2,15 @@
 // plays the sentences. Its lengths are kept in twips and shown in pixels.
 #pragma once
 
+#include "learning/wheel_notches.h"
 #include "platform/pointer.h"
 #include "playback/caption_bar.h"
 #include "playback/playback_timers.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class AgentCharacter;
 class AgentControl;
@@ -64,6 +67,8 @@ public:
 
     // Who is asked for the next sentence; the splash the countdown closes.
     std::function<bool(QString&, QString&)> selectSentence;
+    // Going back: nothing when there is no earlier sentence, else whether the tooltips follow.
+    std::function<std::optional<bool>(QString&, QString&)> selectPreviousSentence;
     std::function<void()> splashCloser;
 
     // Mouse handling.
@@ -95,10 +100,22 @@ public:
     const QString& french() const override { return mstrFrench; }
     const QString& english() const override { return mstrEnglish; }
     void SelectNextSentence() override;
+    bool SelectPreviousSentence() override;
     AgentCharacter* character() const override { return mobjAgent; }
 
     // What the bottom line shows now: invalid when cleared.
     QColor lineColour() const;
+
+    // The steady sign beside the picture while the learner has paused.
+    void showPaused(bool paused);
+    QWidget* PauseSign;
+
+signals:
+    // The wheel turned over the bar: +1 for the next sentence, -1 for the previous one.
+    void wheelStepped(int direction);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void layoutControls();
@@ -112,4 +129,6 @@ private:
     float m_top = 0;
     double m_height = kCreationHeight;
     int m_label2Top = PlaybackTimers::kLabel2Rest;
+    WheelNotches m_wheel;
+    QElapsedTimer m_wheelClock;
 };

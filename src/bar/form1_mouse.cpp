@@ -7,6 +7,7 @@
 #include "platform/window_system.h"
 
 #include <QMenu>
+#include <QWheelEvent>
 
 void Form1::Get_Windows_Rect() {
     mlngBarHeight = kFullHeight;
@@ -59,4 +60,12 @@ void Form1::Image1_MouseMove() {
         popupMenu(menu, at);
     else
         menu.exec(at);
+}
+
+// The wheel steps through the sentences, one per notch: down for the next, up for the previous.
+void Form1::wheelEvent(QWheelEvent* event) {
+    const int direction = m_wheel.step(event->angleDelta().y(), m_wheelClock.elapsed());
+    if (direction != 0)
+        emit wheelStepped(direction);
+    event->accept();
 }

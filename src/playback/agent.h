@@ -23,6 +23,11 @@ public:
     // True from a Speak request until its reading ends or its time limit passes, including
     // while it waits in the queue or for the speech engine to come up.
     virtual bool Speaking() const = 0;
+    // Like Speak, at a clearly slower rate.
+    virtual AgentResult SpeakSlowly(const QString& text) = 0;
+    // Silences the voice at once and drops the queued speech and animations; the character
+    // stands idle with no balloon.
+    virtual AgentResult Stop() = 0;
     virtual AgentResult Play(const QString& animation) = 0;
     virtual AgentResult setLanguageID(int languageId) = 0;
     virtual int LanguageID() const = 0;

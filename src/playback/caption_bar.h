@@ -42,6 +42,9 @@ public:
     virtual const QString& french() const = 0;
     virtual const QString& english() const = 0;
     virtual void SelectNextSentence() = 0;
+    // The sentence before the current one in play order; false, changing nothing, when there
+    // is none to go back to.
+    virtual bool SelectPreviousSentence() = 0;
 
     virtual AgentCharacter* character() const = 0; // mobjAgent
 };

@@ -98,6 +98,8 @@ void PlaybackTimers::Timer2_Timer() {
 
 // The English line rises from below the bar, every 50 ms.
 void PlaybackTimers::Timer3_Timer() {
+    if (held)
+        return;
     m_bar.setLabel2(QStringLiteral(" ") + m_bar.english());
     if (m_bar.Label2Top() > kLabel2Raised) {
         m_bar.setLabel2Top(m_bar.Label2Top() - 10);
@@ -109,6 +111,8 @@ void PlaybackTimers::Timer3_Timer() {
 
 // The French line slides in from the right, every 80 ms.
 void PlaybackTimers::Timer4_Timer() {
+    if (held)
+        return;
     m_bar.setLabel1(spaces(kSlideSteps - mintSlide) + m_bar.french());
     ++mintSlide;
     if (mintSlide == kSlideSteps) {
@@ -119,6 +123,8 @@ void PlaybackTimers::Timer4_Timer() {
 
 // The play cycle, every 100 ms: the first language, its time, the second language, its time.
 void PlaybackTimers::Timer5_Timer() {
+    if (held)
+        return;
     // While the French is being read first the cycle stands still; the tick that ends the
     // wait starts the slide-in and stands for the French's first tick.
     if (m_holding) {
@@ -188,19 +194,16 @@ void PlaybackTimers::startFrench() {
         speechStep();
 }
 
-void PlaybackTimers::nextSentenceNow() {
+void PlaybackTimers::restartCycle() {
     m_holding = false;
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     mintSlide = 0;
     m_bar.setLabel1(QStringLiteral(" "));
     clearEnglish();
-    // The state a finished sentence leaves: the next tick chooses and starts the next one.
-    gintRepeat = Settings.n;
-    gintPhase = 0;
     gintTick = 0;
-    if (Timer5.Enabled())
-        Timer5_Timer();
+    gintPhase = 0;
+    gintRepeat = 0;
 }
 
 void PlaybackTimers::startEnglish() {

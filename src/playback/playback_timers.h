@@ -35,8 +35,9 @@ public:
     // Listen-first: the French may be held back while it is read. Null never holds.
     void setFrenchHold(FrenchHold* hold) { m_hold = hold; }
     bool holdingFrench() const { return m_holding; }
-    // Ends the current sentence at once: both lines are cleared and the next sentence starts.
-    void nextSentenceNow();
+    // Drops what the cycle shows (both lines, the slides, a held French) and puts it back at
+    // its first phase with no play counted, for a sentence chosen out of turn.
+    void restartCycle();
 
     const POINT& cursor() const { return mptCursor; }
 
@@ -47,6 +48,10 @@ public:
     static constexpr int kLabel2Rest = 400;
     static constexpr int kLabel2Raised = 60;
     static constexpr int kSlideSteps = 36;
+
+    // While held (the learner paused), the play cycle and both slides stand still where they
+    // are; they carry on from there once released.
+    bool held = false;
 
     int16_t mintSlide = 0;
     int16_t mintColor1 = 10;

@@ -42,6 +42,29 @@ int positionInWalk(int position) {
     return sentenceOf(position) == 0 ? position + 1 : position;
 }
 
+// The sentence before `current` within one topic; from sentence 1, or from outside the topic,
+// the topic's last sentence.
+int previousInTopic(int current, int topic) {
+    const int sentence = sentenceOf(current);
+    if (topicOf(current) != topic || sentence <= 1 || sentence > kSentencesPerTopic)
+        return french(topic, kSentencesPerTopic);
+    return current - 1;
+}
+
+// The sentence before `current` in the walk through every topic; before the first sentence,
+// or from outside the table, the walk's last sentence.
+int previousInWalk(int current) {
+    const int topic = topicOf(current);
+    const int sentence = sentenceOf(current);
+    if (topic < 1 || topic > kTopics)
+        return french(kTopics, kSentencesPerTopic);
+    if (sentence > kSentencesPerTopic)
+        return french(topic, kSentencesPerTopic);
+    if (sentence > 1)
+        return current - 1;
+    return topic > 1 ? french(topic - 1, kSentencesPerTopic) : french(kTopics, kSentencesPerTopic);
+}
+
 } // namespace
 
 SentenceSelector::SentenceSelector(const DialogueTable& table, RandomSource& random,
@@ -79,6 +102,18 @@ int16_t SentenceSelector::skipKnown(int16_t position) {
     }
     m_filter->everySentenceKnown();
     return position;
+}
+
+bool SentenceSelector::SelectPreviousSentence(QString& mstrFrench, QString& mstrEnglish) {
+    if (Settings.rd == 0)
+        return false;
+    // The position stands one past the sentence last selected.
+    const int current = Settings.guagen - 1;
+    const int previous =
+        Settings.guage != 0 ? previousInTopic(current, Settings.guage) : previousInWalk(current);
+    fetch(static_cast<int16_t>(previous), mstrFrench, mstrEnglish);
+    Settings.guagen = static_cast<int16_t>(previous + 1);
+    return true;
 }
 
 int16_t SentenceSelector::drawRandomId() {

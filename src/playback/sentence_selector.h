@@ -28,6 +28,11 @@ public:
     // lines' tooltips follow the texts.
     bool SelectNextSentence(QString& mstrFrench, QString& mstrEnglish);
 
+    // Sequence mode only: steps back to the sentence before the one last selected, wrapping
+    // as the forward walk does, and leaves the position just after it, as selecting it
+    // forwards would have. Returns false, changing nothing, in random mode.
+    bool SelectPreviousSentence(QString& mstrFrench, QString& mstrEnglish);
+
     int16_t randomId() const { return mintRandomId; }
 
     // Null plays every sentence.

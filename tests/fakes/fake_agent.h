@@ -14,6 +14,8 @@ public:
         return record("Listen:" + text);
     }
     bool Speaking() const override { return speaking; }
+    AgentResult SpeakSlowly(const QString& text) override { return record("SpeakSlowly:" + text); }
+    AgentResult Stop() override { return record("Stop"); }
     AgentResult Play(const QString& animation) override { return record("Play:" + animation); }
     AgentResult setLanguageID(int languageId) override {
         language = languageId;

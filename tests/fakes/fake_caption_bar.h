@@ -28,6 +28,14 @@ public:
         frenchText = QStringLiteral("Phrase %1.  ").arg(selections);
         englishText = QStringLiteral("Sentence %1.  ").arg(selections);
     }
+    bool SelectPreviousSentence() override {
+        if (selections <= 1)
+            return false;
+        --selections;
+        frenchText = QStringLiteral("Phrase %1.  ").arg(selections);
+        englishText = QStringLiteral("Sentence %1.  ").arg(selections);
+        return true;
+    }
     AgentCharacter* character() const override { return agent; }
 
     QString label1, label2;

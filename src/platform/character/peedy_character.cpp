@@ -41,8 +41,9 @@ const QStringList& PeedyCharacter::frameNames() {
     return names;
 }
 
-int PeedyCharacter::speakingLimitMs(const QString& text) {
-    return ::speakingLimitMs(text);
+int PeedyCharacter::speakingLimitMs(const QString& text, bool slowly) {
+    const int limit = ::speakingLimitMs(text);
+    return slowly ? limit * 3 / 2 : limit;
 }
 
 PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
@@ -95,15 +96,20 @@ AgentResult PeedyCharacter::Hide() {
 }
 
 AgentResult PeedyCharacter::Speak(const QString& text) {
-    AgentResult result = enqueue({Request::Speak, text});
-    // The balloon still shows the words, but the caller learns that nobody will hear them.
-    if (result.ok() && !m_voiceProblem.isEmpty())
-        result.error = m_voiceProblem;
-    return result;
+    return speak({Request::Speak, text});
 }
 
 AgentResult PeedyCharacter::SpeakWithoutBalloon(const QString& text) {
-    AgentResult result = enqueue({Request::Speak, text, false});
+    return speak({Request::Speak, text, /*balloon=*/false});
+}
+
+AgentResult PeedyCharacter::SpeakSlowly(const QString& text) {
+    return speak({Request::Speak, text, /*balloon=*/true, /*slowly=*/true});
+}
+
+AgentResult PeedyCharacter::speak(Request request) {
+    AgentResult result = enqueue(std::move(request));
+    // The balloon still shows the words, but the caller learns that nobody will hear them.
     if (result.ok() && !m_voiceProblem.isEmpty())
         result.error = m_voiceProblem;
     return result;
@@ -113,6 +119,21 @@ bool PeedyCharacter::Speaking() const {
     const auto isSpeak = [](const Request& request) { return request.kind == Request::Speak; };
     return (m_current && isSpeak(*m_current)) ||
            std::any_of(m_queue.begin(), m_queue.end(), isSpeak);
+}
+
+// Speech and gestures end now; showing and hiding still run, so the character ends up where
+// the read-aloud entry says it is.
+AgentResult PeedyCharacter::Stop() {
+    const auto speechOrGesture = [](const Request& request) {
+        return request.kind == Request::Speak || request.kind == Request::Play;
+    };
+    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), speechOrGesture), m_queue.end());
+    if (m_current && speechOrGesture(*m_current)) {
+        if (m_current->kind == Request::Speak && m_voiceOk)
+            m_engine->stop();
+        finishCurrent();
+    }
+    return {};
 }
 
 AgentResult PeedyCharacter::Play(const QString& animation) {
@@ -172,9 +193,11 @@ void PeedyCharacter::begin(const Request& request) {
     case Request::Speak:
         if (request.balloon)
             m_window->showBalloon(request.text);
-        if (m_voiceOk)
+        if (m_voiceOk && request.slowly)
+            m_engine->saySlowly(request.text);
+        else if (m_voiceOk)
             m_engine->say(request.text); // trailing blanks and all
-        m_limitTimer.start(speakingLimitMs(request.text));
+        m_limitTimer.start(speakingLimitMs(request.text, request.slowly));
         break;
     case Request::Play:
         break;

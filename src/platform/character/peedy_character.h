@@ -24,6 +24,8 @@ public:
     AgentResult Speak(const QString& text) override;
     AgentResult SpeakWithoutBalloon(const QString& text) override;
     bool Speaking() const override;
+    AgentResult SpeakSlowly(const QString& text) override;
+    AgentResult Stop() override;
     AgentResult Play(const QString& animation) override;
     AgentResult setLanguageID(int languageId) override;
     int LanguageID() const override { return m_languageId; }
@@ -37,7 +39,7 @@ public:
     bool busy() const { return m_current.has_value(); }
 
     // The longest a sentence is given to be spoken before the next request runs.
-    static int speakingLimitMs(const QString& text);
+    static int speakingLimitMs(const QString& text, bool slowly = false);
 
     static const QStringList& frameNames();
 
@@ -46,8 +48,10 @@ private:
         enum Kind { Show, Hide, Speak, Play } kind;
         QString text;
         bool balloon = true;
+        bool slowly = false;
     };
 
+    AgentResult speak(Request request);
     AgentResult enqueue(Request request);
     void runNext();
     void begin(const Request& request);

@@ -29,11 +29,19 @@ public:
             applyLocale();
     }
 
-    Q_INVOKABLE void say(const QString& text) {
+    Q_INVOKABLE void say(const QString& text, double rate) {
         if (!m_speech || m_speech->state() == QTextToSpeech::Error)
             return;
         m_speaking = true;
+        m_speech->setRate(rate);
         m_speech->say(text);
+    }
+
+    Q_INVOKABLE void stop() {
+        if (!m_speech || m_speech->state() == QTextToSpeech::Error)
+            return;
+        m_speaking = false;
+        m_speech->stop();
     }
 
 signals:
@@ -91,9 +99,27 @@ void QtSpeechEngine::setLocale(const QLocale& locale) {
                                   Q_ARG(QLocale, locale));
 }
 
+namespace {
+constexpr double kNormalRate = 0.0;
+// A sentence takes about 30 % longer with speech-dispatcher's espeak-ng voices.
+constexpr double kSlowRate = -0.4;
+} // namespace
+
 void QtSpeechEngine::say(const QString& text) {
     if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "say", Qt::QueuedConnection, Q_ARG(QString, text));
+        QMetaObject::invokeMethod(m_worker, "say", Qt::QueuedConnection, Q_ARG(QString, text),
+                                  Q_ARG(double, kNormalRate));
+}
+
+void QtSpeechEngine::saySlowly(const QString& text) {
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, "say", Qt::QueuedConnection, Q_ARG(QString, text),
+                                  Q_ARG(double, kSlowRate));
+}
+
+void QtSpeechEngine::stop() {
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, "stop", Qt::QueuedConnection);
 }
 
 #include "qt_speech_engine.moc"

@@ -16,6 +16,8 @@ public:
     void start() override;
     void setLocale(const QLocale& locale) override;
     void say(const QString& text) override;
+    void saySlowly(const QString& text) override;
+    void stop() override;
 
 private:
     QThread* m_thread = nullptr;

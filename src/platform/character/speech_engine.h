@@ -14,6 +14,10 @@ public:
     virtual void start() = 0;
     virtual void setLocale(const QLocale& locale) = 0;
     virtual void say(const QString& text) = 0;
+    // Like say(), at a clearly slower rate; the next say() is at the normal rate again.
+    virtual void saySlowly(const QString& text) = 0;
+    // Silences the utterance under way at once.
+    virtual void stop() = 0;
 
 signals:
     // ok: speech is possible in the chosen locale; problem: what is missing otherwise.

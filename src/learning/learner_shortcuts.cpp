@@ -1,0 +1,31 @@
+#include "learning/learner_shortcuts.h"
+
+#include "learning/learner_commands.h"
+#include "platform/global_shortcuts.h"
+
+#include <cstdio>
+#include <utility>
+
+QStringList bindLearnerShortcuts(GlobalShortcuts& shortcuts, LearnerCommands& commands,
+                                 std::function<void()> knowThisOne) {
+    QStringList problems;
+    const QString unavailable = shortcuts.unavailable();
+    if (!unavailable.isEmpty()) {
+        problems << QStringLiteral("the keyboard shortcuts are off: %1").arg(unavailable);
+    } else {
+        LearnerCommands* c = &commands;
+        const std::pair<const char*, std::function<void()>> keys[] = {
+            {"Ctrl+Alt+Space", [c] { c->togglePause(); }}, {"Ctrl+Alt+R", [c] { c->replay(); }},
+            {"Ctrl+Alt+S", [c] { c->replaySlowly(); }},    {"Ctrl+Alt+N", [c] { c->next(); }},
+            {"Ctrl+Alt+B", [c] { c->previous(); }},        {"Ctrl+Alt+K", std::move(knowThisOne)},
+        };
+        for (const auto& [combination, action] : keys) {
+            if (!shortcuts.add(QLatin1String(combination), action))
+                problems << QStringLiteral("%1 is held by another program; that shortcut is off")
+                                .arg(QLatin1String(combination));
+        }
+    }
+    for (const QString& problem : problems)
+        std::fprintf(stderr, "dorvane: %s\n", qPrintable(problem));
+    return problems;
+}

@@ -1,0 +1,113 @@
+// The learner's controls on the real windows: the tray menu and its click, the wheel over the
+// bar, the pause sign, and the desktop-wide keys wired by the program.
+#include "app/module1.h"
+#include "app/program.h"
+#include "bar/form1.h"
+#include "commands/menu_commands.h"
+#include "fakes/fake_agent.h"
+#include "fakes/fake_auto_start.h"
+#include "fakes/fake_global_shortcuts.h"
+#include "fakes/fake_message_dialog.h"
+#include "fakes/fake_settings_store.h"
+#include "fakes/fake_window_system.h"
+#include "fakes/scripted_random.h"
+#include "forms/form2.h"
+#include "forms/picture_box.h"
+#include "learning/learner_commands.h"
+#include "platform/platform.h"
+#include "platform/shell.h"
+#include "tray/tray_icon.h"
+
+#include <QCoreApplication>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NoShell : Shell {
+    void open(const QString&) override {}
+};
+
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program.Form_Load();
+        for (int i = 0; i < 68; ++i) // past the welcome: playback has started
+            program.bar().timers.Timer1_Timer();
+        Settings.rd = 1, Settings.guage = 0, Settings.guagen = 10501;
+        agent.peedy.calls.clear();
+    }
+    void wheel(int delta) {
+        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&program.bar(), &event);
+    }
+
+    FakeSettingsStore store;
+    FakeWindowSystem windows;
+    FakeMessageDialog messages;
+    FakeAgentControl agent;
+    NoShell shell;
+    FakeAutoStart autoStart;
+    Platform platform{store, windows, messages, agent, shell, autoStart};
+    ScriptedRandom random;
+    Program program{platform, random};
+};
+
+TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRules) {
+    Form1& bar = program.bar();
+    Form2 form2;
+    MenuCommands menuCommands(bar, form2, platform);
+    int ended = 0;
+    menuCommands.endProcess = [&] { ++ended; };
+    TrayIcon tray(program.learner(), form2, *bar.Image1);
+    const auto entry = [&](const char* name) {
+        QAction* action = tray.menu().findChild<QAction*>(QLatin1String(name));
+        action->trigger();
+        return action;
+    };
+    EXPECT_EQ(tray.menu().actions().indexOf(tray.extrasAnchor()) + 1,
+              tray.menu().actions().indexOf(entry("tray_read_aloud")))
+        << "other features' entries go just before Read aloud";
+    EXPECT_EQ(form2.mnu_hlp->text(), "R&ead aloud") << "the bar menu's toggle ran";
+    form2.mnu_hlp->trigger();
+    EXPECT_TRUE(tray.menu().findChild<QAction*>("tray_read_aloud")->isChecked()) << "in step";
+
+    tray.activate(QSystemTrayIcon::Trigger); // a left click
+    EXPECT_TRUE(bar.PauseSign->isVisibleTo(&bar)) << "the bar shows that it is paused";
+    entry("tray_next");
+    EXPECT_FALSE(bar.PauseSign->isVisibleTo(&bar)) << "a jump resumes";
+    EXPECT_EQ(Settings.guagen, 10502);
+
+    entry("tray_settings");
+    const Form3* dialog = menuCommands.settingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    entry("tray_settings");
+    entry("tray_about");
+    EXPECT_EQ(menuCommands.settingsDialog(), dialog) << "nothing while a dialog is open";
+    EXPECT_EQ(menuCommands.aboutWindow(), nullptr);
+    entry("tray_exit");
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(Controls, wheelStepsOneSentencePerNotchIgnoringAFlickAndDesktopKeysReachTheCommands) {
+    wheel(-120); // down: next
+    wheel(-120);
+    EXPECT_EQ(Settings.guagen, 10502) << "a notch right after the last one is a flick";
+
+    auto keys = std::make_unique<FakeGlobalShortcuts>();
+    FakeGlobalShortcuts& pressed = *keys;
+    keys->taken = {"Ctrl+Alt+R"};
+    program.startLearnerControls(std::move(keys));
+    EXPECT_EQ(program.tray(), nullptr) << "the offscreen desktop has no tray";
+    EXPECT_EQ(pressed.bound.keys(),
+              QStringList({"Ctrl+Alt+B", "Ctrl+Alt+K", "Ctrl+Alt+N", "Ctrl+Alt+S", "Ctrl+Alt+Space"}));
+    pressed.press("Ctrl+Alt+B");
+    EXPECT_EQ(Settings.guagen, 10436) << "back over a topic's start, as the walk goes";
+    pressed.press("Ctrl+Alt+S");
+    EXPECT_EQ(agent.peedy.calls.last(), "SpeakSlowly:" + program.bar().mstrFrench);
+    pressed.press("Ctrl+Alt+Space");
+    EXPECT_TRUE(program.learner().paused());
+}
+
+} // namespace
