@@ -1,8 +1,11 @@
 // Dorvane: learning everyday spoken French from a caption bar on the top edge of the screen.
 #include "app/product.h"
 #include "app/program.h"
+#include "bar/form1.h"
 #include "platform/auto_start.h"
 #include "platform/character/desktop_agent.h"
+#include "platform/character/peedy_character.h"
+#include "platform/character/peedy_voice_choice.h"
 #include "platform/character/qt_speech_engine.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
@@ -48,15 +51,23 @@ int main(int argc, char* argv[]) {
     QSettingsStore store;
     QtWindowSystem windows;
     QtMessageDialog messages;
-    DesktopAgent agent(QStringLiteral(":/art/peedy"),
-                       [] { return std::make_unique<QtSpeechEngine>(); });
+    DesktopAgent agent(QStringLiteral(":/art/peedy"), [&store] {
+        auto engine = std::make_unique<QtSpeechEngine>();
+        engine->setVoice(storedVoice(store));
+        return engine;
+    });
     DesktopShell shell;
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
     Platform platform{store, windows, messages, agent, shell, *autoStart};
     ClockSeededRandom random;
 
     Program program(platform, random);
+    agent.setSentenceOnBar([&program] { return program.bar().french(); });
     QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
     program.Form_Load();
+    // What the tray's Voice submenu (VoiceMenu) offers and changes.
+    std::unique_ptr<PeedyVoiceChoice> voiceChoice;
+    if (PeedyCharacter* peedy = agent.peedy())
+        voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, store);
     return app.exec();
 }
