@@ -3,6 +3,8 @@
 #include "platform/voice_preferences.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalSocket>
 #include <QHash>
 #include <QTextToSpeech>
 #include <QThread>
@@ -35,6 +37,7 @@ public:
             return;
         }
         m_selectable = selectableVoices(installed);
+        findDaemonSocket();
         use(*pick);
         m_up = true;
         std::fprintf(stderr, "%s\n",
@@ -51,7 +54,7 @@ public:
 
     Q_INVOKABLE void setVoice(const QString& name) {
         m_preferred = name;
-        if (m_up && m_voices.contains(name))
+        if (m_up && m_voices.contains(name) && daemonAlive())
             use({name, tuningFor(name)});
     }
 
@@ -61,7 +64,8 @@ public:
             return;
         if (m_speech->state() == QTextToSpeech::Speaking)
             stop();
-        m_speech->setRate(slowly ? slowRate(m_pick.tuning.rate) : m_pick.tuning.rate);
+        if (!setRate(slowly ? slowRate(m_pick.tuning.rate) : m_pick.tuning.rate))
+            return;
         m_speaking = true;
         m_heardStart = false;
         m_speech->say(text);
@@ -108,7 +112,40 @@ private:
         m_speech->setVoice(voice);
         m_speech->setVolume(pick.tuning.volume);
         m_speech->setRate(pick.tuning.rate);
+        m_rate = pick.tuning.rate;
         emit voicesKnown(m_selectable, pick.name);
+    }
+
+    // Changing a setting only when it changes: libspeechd crashes on a setting sent to a
+    // daemon that has died, while a sentence sent there merely fails.
+    bool setRate(double rate) {
+        if (qFuzzyCompare(1.0 + m_rate, 1.0 + rate))
+            return true;
+        if (!daemonAlive())
+            return false;
+        m_speech->setRate(rate);
+        m_rate = rate;
+        return true;
+    }
+
+    // The socket speech-dispatcher listens on, when the engine talks to one found there.
+    void findDaemonSocket() {
+        // Where speech-dispatcher puts it, whatever Qt thinks of the folder's permissions.
+        const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") +
+                               QStringLiteral("/speech-dispatcher/speechd.sock");
+        const bool speechd = m_speech->engine() == QLatin1String("speechd");
+        m_daemonSocket = speechd && QFileInfo::exists(socket) ? socket : QString();
+    }
+
+    bool daemonAlive() {
+        if (m_daemonSocket.isEmpty())
+            return true; // nothing known to check
+        QLocalSocket probe;
+        probe.connectToServer(m_daemonSocket);
+        if (probe.waitForConnected(500))
+            return true;
+        breakDown(QStringLiteral("speech-dispatcher cannot be reached"));
+        return false;
     }
 
     void stateChanged(QTextToSpeech::State state) {
@@ -145,11 +182,13 @@ private:
     QTextToSpeech* m_speech = nullptr;
     QLocale m_locale;
     QString m_preferred;
+    QString m_daemonSocket;
     std::shared_ptr<std::atomic<quint64>> m_newest;
     QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the French voices by name
     QStringList m_selectable;
     VoicePick m_pick;
     bool m_up = false; // brought up, with a French voice, and not broken since
+    double m_rate = 0.0; // as last set: asking a dead daemon is no safer than telling it
     bool m_speaking = false;
     bool m_heardStart = false;
 };
