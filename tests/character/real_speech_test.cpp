@@ -12,9 +12,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,53 +28,32 @@ bool configureSpeechDispatcher(const QString& audioFile) {
                              {DORVANE_SOURCE_DIR "/tests/support/speech-to-file", audioFile}) == 0;
 }
 
-// The daemon this test's HOME started, by its pid file: never by name.
-QString speechDispatcherPid() {
-    QFile pid(qEnvironmentVariable("XDG_RUNTIME_DIR") +
-              "/speech-dispatcher/pid/speech-dispatcher.pid");
-    return pid.open(QIODevice::ReadOnly) ? QString::fromLatin1(pid.readAll()).trimmed() : QString();
-}
-
-// Ends the daemon and waits until it is gone.
+// Ends the daemon this test's HOME started, by its pid file (never by name), and waits for it.
 bool stopSpeechDispatcher() {
-    const QString pid = speechDispatcherPid();
-    if (pid.isEmpty())
-        return false;
+    QFile file(qEnvironmentVariable("XDG_RUNTIME_DIR") +
+               "/speech-dispatcher/pid/speech-dispatcher.pid");
+    const QString pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QString();
     QProcess::execute("kill", {pid});
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100 && !pid.isEmpty(); ++i, QThread::msleep(50))
         if (QProcess::execute("kill", {"-0", pid}) != 0)
             return true;
-        QThread::msleep(50);
-    }
     return false;
 }
 
-// Standard error into a file while it lives, to read what the engine reported.
-class CapturedStderr {
-public:
-    explicit CapturedStderr(QString path) : m_path(std::move(path)) {
-        std::fflush(stderr);
-        m_saved = dup(STDERR_FILENO);
-        const int file =
-            open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(file, STDERR_FILENO);
-        close(file);
-    }
-    ~CapturedStderr() {
-        std::fflush(stderr);
-        dup2(m_saved, STDERR_FILENO);
-        close(m_saved);
-    }
-    QString text() const {
-        std::fflush(stderr);
-        QFile file(m_path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+// Standard error into a file from here on (gtest's own capture flushes every stream, and
+// blocks on libspeechd's, which its reader thread holds).
+QString captureStderr() {
+    const QString path = QDir::homePath() + "/stderr.txt";
+    std::fflush(stderr);
+    std::freopen(QFile::encodeName(path).constData(), "w", stderr);
+    return path;
+}
 
-private:
-    QString m_path;
-    int m_saved = -1;
-};
+QString readAll(const QString& path) {
+    std::fflush(stderr);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 template <typename Signal> bool waitFor(QtSpeechEngine& engine, Signal signal, int milliseconds) {
     QEventLoop loop;
@@ -94,7 +71,7 @@ TEST(RealSpeech, aFrenchSentenceIsSpokenAndSpeechComesBackAfterTheDaemonDies) {
     std::signal(SIGPIPE, SIG_IGN); // as the program does: a dead daemon's socket
     const QString audio = home() + "/spoken.raw";
     ASSERT_TRUE(configureSpeechDispatcher(audio));
-    CapturedStderr errors(home() + "/stderr.txt");
+    const QString stderrFile = captureStderr();
 
     auto engine = std::make_unique<QtSpeechEngine>();
     bool available = false;
@@ -109,9 +86,10 @@ TEST(RealSpeech, aFrenchSentenceIsSpokenAndSpeechComesBackAfterTheDaemonDies) {
     ASSERT_TRUE(waitFor(*engine, &SpeechEngine::availabilityKnown, kEngineStartMs))
         << "the engine never said whether it could speak";
     ASSERT_TRUE(available) << qPrintable(problem);
-    EXPECT_TRUE(errors.text().contains(QRegularExpression(
+    const QString errors = readAll(stderrFile);
+    EXPECT_TRUE(errors.contains(QRegularExpression(
         R"re(speech: engine speechd, voice "French \(France\)" \(espeak-ng\), ready in \d+\.\d s)re")))
-        << qPrintable(errors.text());
+        << qPrintable(errors);
 
     engine->say(QStringLiteral("Bonjour, madame! Vous allez bien?  "));
     EXPECT_TRUE(waitFor(*engine, &SpeechEngine::finished, kSentenceMs));
