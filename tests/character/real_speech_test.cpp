@@ -105,6 +105,12 @@ TEST(RealSpeech, aFrenchSentenceIsSpokenAndSpeechComesBackAfterTheDaemonDies) {
     engine->start();
     ASSERT_TRUE(waitFor(*engine, &SpeechEngine::availabilityKnown, kEngineStartMs));
     ASSERT_TRUE(available) << qPrintable(problem);
+    QString inUse;
+    QObject::connect(engine.get(), &SpeechEngine::voicesKnown,
+                     [&](const QStringList&, const QString& voice) { inUse = voice; });
+    engine->setVoice(QStringLiteral("French (Belgium)")); // the learner's choice, at once
+    ASSERT_TRUE(waitFor(*engine, &SpeechEngine::voicesKnown, kSentenceMs));
+    EXPECT_EQ(inUse, "French (Belgium)");
     engine->say(QStringLiteral("Me revoilà, madame.  "));
     EXPECT_TRUE(waitFor(*engine, &SpeechEngine::finished, kSentenceMs));
     EXPECT_GT(QFileInfo(audio).size(), 10000) << "nothing heard after the daemon came back";
