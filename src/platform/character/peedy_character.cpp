@@ -98,9 +98,9 @@ void PeedyCharacter::sentenceEnded() {
 }
 
 void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
-    // An engine that fails to come back is tried again later, like one that broke.
-    m_engineState = ok ? Engine::Ready : m_restarting ? Engine::Broken : Engine::NoVoice;
-    m_restarting = false;
+    // An engine that cannot start (no daemon, no French voice yet) is tried again later, like
+    // one that broke: the learner may start the daemon or install a voice meanwhile.
+    m_engineState = ok ? Engine::Ready : Engine::Broken;
     if (!ok && problem != m_voiceProblem)
         std::fprintf(stderr, "speech: %s\n", qPrintable(problem));
     m_voiceProblem = ok ? QString() : problem;
@@ -116,6 +116,8 @@ void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
 }
 
 void PeedyCharacter::engineFailed(const QString& problem) {
+    if (m_waiting && m_current)
+        finishCurrent();
     if (m_engineState == Engine::Broken)
         return;
     m_engineState = Engine::Broken;
@@ -130,10 +132,8 @@ bool PeedyCharacter::stillOnBar(const QString& text) const {
 }
 
 void PeedyCharacter::readOrWait(const QString& text) {
-    if (m_engineState == Engine::Broken && m_now() - m_startedAtMs >= kRestartSpacingMs) {
-        m_restarting = true;
+    if (m_engineState == Engine::Broken && m_now() - m_startedAtMs >= kRestartSpacingMs)
         startEngine();
-    }
     switch (m_engineState) {
     case Engine::Ready:
         m_engine->say(text); // trailing blanks and all
@@ -143,7 +143,6 @@ void PeedyCharacter::readOrWait(const QString& text) {
         m_waiting = true;
         m_limitTimer.start(kEngineWaitMs);
         break;
-    case Engine::NoVoice:
     case Engine::Broken:
         m_limitTimer.start(speakingLimitMs(text));
         break;

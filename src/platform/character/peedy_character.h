@@ -57,7 +57,7 @@ signals:
     void voicesChanged();
 
 private:
-    enum class Engine { Starting, Ready, NoVoice, Broken };
+    enum class Engine { Starting, Ready, Broken };
 
     struct Request {
         enum Kind { Show, Hide, Speak, Play } kind;
@@ -86,7 +86,6 @@ private:
     bool m_visible = false; // as the requests run so far have left it
     Engine m_engineState = Engine::Starting;
     bool m_waiting = false; // the current sentence waits for the engine to come up
-    bool m_restarting = false;
     qint64 m_startedAtMs = 0;
     QString m_voiceProblem; // empty while the voice works or is not yet known
     QStringList m_voices;
