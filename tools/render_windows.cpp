@@ -29,6 +29,7 @@ class SilentEngine : public SpeechEngine {
 public:
     void start() override {}
     void setLocale(const QLocale&) override {}
+    void setVoice(const QString&) override {}
     void say(const QString&) override {}
     void saySlowly(const QString&) override {}
     void stop() override {}

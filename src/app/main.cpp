@@ -2,9 +2,12 @@
 #include "app/product.h"
 #include "app/program.h"
 #include "app/settings_persistence.h"
+#include "bar/form1.h"
 #include "commands/menu_commands.h"
 #include "platform/auto_start.h"
 #include "platform/character/desktop_agent.h"
+#include "platform/character/peedy_character.h"
+#include "platform/character/peedy_voice_choice.h"
 #include "platform/character/qt_speech_engine.h"
 #include "platform/end_requests.h"
 #include "platform/global_shortcuts.h"
@@ -53,8 +56,11 @@ int main(int argc, char* argv[]) {
     QSettingsStore store;
     QtWindowSystem windows;
     QtMessageDialog messages;
-    DesktopAgent agent(QStringLiteral(":/art/peedy"),
-                       [] { return std::make_unique<QtSpeechEngine>(); });
+    DesktopAgent agent(QStringLiteral(":/art/peedy"), [&store] {
+        auto engine = std::make_unique<QtSpeechEngine>();
+        engine->setVoice(storedVoice(store));
+        return engine;
+    });
     DesktopShell shell;
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
     Platform platform{store, windows, messages, agent, shell, *autoStart};
@@ -66,12 +72,17 @@ int main(int argc, char* argv[]) {
         instance.release();
         std::_Exit(0);
     };
+    agent.setSentenceOnBar([&program] { return program.bar().french(); });
     QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
     EndRequests endRequests;
     QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Program::endAsExit,
                      Qt::DirectConnection);
     program.Form_Load();
+    // What the tray's Voice submenu offers and changes.
+    std::unique_ptr<PeedyVoiceChoice> voiceChoice;
+    if (PeedyCharacter* peedy = agent.peedy())
+        voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, store);
     endRequests.watchProcessExit();
-    program.startLearnerControls(makeGlobalShortcuts());
+    program.startLearnerControls(makeGlobalShortcuts(), voiceChoice.get());
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include "playback/agent.h"
 #include "tray/learning_menu.h"
 #include "tray/tray_icon.h"
+#include "tray/voice_menu.h"
 
 #include <QEvent>
 #include <cstdio>
@@ -132,11 +133,15 @@ void Program::endAsExit() {
     m_commands->mnu_exit_Click();
 }
 
-void Program::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts) {
+void Program::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
+                                   VoiceChoice* voices) {
     if (TrayIcon::available()) {
         m_tray = std::make_unique<TrayIcon>(*m_learner, *m_form2, *m_form1->Image1);
         connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
         m_tray->showSentence(m_order.currentTopicName(), m_form1->mstrFrench);
+        if (voices)
+            m_tray->menu().insertMenu(m_tray->extrasAnchor(),
+                                      new VoiceMenu(*voices, &m_tray->menu()));
         addLearningEntries(m_tray->menu(), m_tray->extrasAnchor(), m_learning,
                            [this] { showProgress(); });
         m_learning.notice = [this](const QString& text) {

@@ -20,6 +20,7 @@ class GlobalShortcuts;
 class LearnerCommands;
 class RandomSource;
 class TrayIcon;
+class VoiceChoice;
 struct Platform;
 
 class Program : public QObject {
@@ -43,7 +44,8 @@ public:
     MenuCommands& commands() { return *m_commands; }
     // The tray icon, where the desktop has a tray, and the learner's keys for the whole
     // desktop; what is missing is said on standard error and the rest goes on.
-    void startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts);
+    void startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
+                              VoiceChoice* voices = nullptr);
     LearnerCommands& learner() { return *m_learner; }
     TrayIcon* tray() const { return m_tray.get(); }
 

@@ -20,7 +20,9 @@ AgentResult DesktopAgent::Load(const QString& characterId, const QVariant&) {
         return {};
     auto window = std::make_unique<CharacterWindow>(m_artFolder, PeedyCharacter::frameNames());
     const QStringList problems = window->problems();
-    m_loaded[kPeedy] = std::make_unique<PeedyCharacter>(std::move(window), m_makeEngine());
+    auto peedy = std::make_unique<PeedyCharacter>(std::move(window), m_makeEngine());
+    peedy->setSentenceOnBar(m_onBar);
+    m_loaded[kPeedy] = std::move(peedy);
     if (!problems.isEmpty())
         return {QStringLiteral("Peedy's pictures could not be read: ") +
                 problems.join(QStringLiteral(", "))};
@@ -36,4 +38,10 @@ AgentCharacter* DesktopAgent::operator()(const QString& characterId) {
 PeedyCharacter* DesktopAgent::peedy() const {
     const auto found = m_loaded.find(kPeedy);
     return found == m_loaded.end() ? nullptr : found->second.get();
+}
+
+void DesktopAgent::setSentenceOnBar(std::function<QString()> onBar) {
+    m_onBar = std::move(onBar);
+    if (PeedyCharacter* loaded = peedy())
+        loaded->setSentenceOnBar(m_onBar);
 }

@@ -22,6 +22,8 @@ public:
 
     AgentCharacters& Characters() override { return *this; }
     PeedyCharacter* peedy() const;
+    // What the bar shows, for the character loaded now or later (see PeedyCharacter).
+    void setSentenceOnBar(std::function<QString()> onBar);
 
 private:
     AgentResult Load(const QString& characterId, const QVariant& loadKey) override;
@@ -29,5 +31,6 @@ private:
 
     QString m_artFolder;
     EngineFactory m_makeEngine;
+    std::function<QString()> m_onBar;
     std::map<QString, std::unique_ptr<PeedyCharacter>> m_loaded;
 };

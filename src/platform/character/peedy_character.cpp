@@ -3,6 +3,7 @@
 #include "platform/character/character_window.h"
 #include "platform/character/speech_engine.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <algorithm>
@@ -13,6 +14,9 @@ namespace {
 constexpr int kFrameMs = 110;
 constexpr int kPresenceSteps = 5;
 constexpr size_t kMaxPending = 16; // a backlog this long means nobody is watching anyway
+// A sentence waits this long at most for an engine still coming up (4-6 s is usual, a busy
+// machine takes far longer); the next sentence usually replaces it well before.
+constexpr int kEngineWaitMs = 60000;
 
 const QStringList kWave = {"wave-1", "wave-2", "wave-3", "wave-4", "wave-3",
                            "wave-2", "wave-3", "wave-4", "wave-2", "wave-1"};
@@ -66,7 +70,23 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
     });
     connect(m_engine.get(), &SpeechEngine::availabilityKnown, this,
             &PeedyCharacter::speechAvailability);
+    connect(m_engine.get(), &SpeechEngine::failed, this, &PeedyCharacter::engineFailed);
+    connect(m_engine.get(), &SpeechEngine::voicesKnown, this,
+            [this](const QStringList& voices, const QString& inUse) {
+                m_voices = voices;
+                m_voiceInUse = inUse;
+                emit voicesChanged();
+            });
     connect(m_engine.get(), &SpeechEngine::finished, this, &PeedyCharacter::sentenceEnded);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    m_now = [clock] { return clock->elapsed(); };
+    startEngine();
+}
+
+void PeedyCharacter::startEngine() {
+    m_engineState = Engine::Starting;
+    m_startedAtMs = m_now();
     m_engine->start();
 }
 
@@ -78,10 +98,69 @@ void PeedyCharacter::sentenceEnded() {
 }
 
 void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
-    m_voiceOk = ok;
+    // An engine that cannot start (no daemon, no French voice yet) is tried again later, like
+    // one that broke: the learner may start the daemon or install a voice meanwhile.
+    m_engineState = ok ? Engine::Ready : Engine::Broken;
     if (!ok && problem != m_voiceProblem)
-        std::fprintf(stderr, "dorvane: Peedy cannot read aloud: %s\n", qPrintable(problem));
+        std::fprintf(stderr, "speech: %s\n", qPrintable(problem));
     m_voiceProblem = ok ? QString() : problem;
+    if (!m_waiting || !m_current)
+        return;
+    m_waiting = false;
+    if (ok && stillOnBar(m_current->text))
+        say(*m_current);
+    else
+        finishCurrent();
+}
+
+void PeedyCharacter::say(const Request& request) {
+    if (request.slowly)
+        m_engine->saySlowly(request.text);
+    else
+        m_engine->say(request.text); // trailing blanks and all
+    m_limitTimer.start(speakingLimitMs(request.text, request.slowly));
+}
+
+void PeedyCharacter::engineFailed(const QString& problem) {
+    if (m_waiting && m_current)
+        finishCurrent();
+    if (m_engineState == Engine::Broken)
+        return;
+    m_engineState = Engine::Broken;
+    std::fprintf(stderr,
+                 "speech: the engine stopped working (%s); it is started again with a later "
+                 "sentence\n",
+                 qPrintable(problem));
+}
+
+bool PeedyCharacter::stillOnBar(const QString& text) const {
+    return !m_onBar || m_onBar() == text;
+}
+
+void PeedyCharacter::readOrWait(const Request& request) {
+    if (m_engineState == Engine::Broken && m_now() - m_startedAtMs >= kRestartSpacingMs)
+        startEngine();
+    switch (m_engineState) {
+    case Engine::Ready:
+        say(request);
+        break;
+    case Engine::Starting:
+        m_waiting = true;
+        m_limitTimer.start(kEngineWaitMs);
+        break;
+    case Engine::Broken:
+        m_limitTimer.start(speakingLimitMs(request.text, request.slowly));
+        break;
+    }
+}
+
+void PeedyCharacter::chooseVoice(const QString& name) {
+    m_engine->setVoice(name);
+    m_voiceInUse = name;
+    emit voicesChanged();
+    const QString sentence = m_onBar ? m_onBar() : m_lastSentence;
+    if (!sentence.isEmpty())
+        Speak(sentence);
 }
 
 AgentResult PeedyCharacter::Show() {
@@ -129,7 +208,7 @@ AgentResult PeedyCharacter::Stop() {
     };
     m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), speechOrGesture), m_queue.end());
     if (m_current && speechOrGesture(*m_current)) {
-        if (m_current->kind == Request::Speak && m_voiceOk)
+        if (m_current->kind == Request::Speak && !m_waiting && m_engineState == Engine::Ready)
             m_engine->stop();
         finishCurrent();
     }
@@ -152,6 +231,19 @@ AgentResult PeedyCharacter::setLanguageID(int languageId) {
 }
 
 AgentResult PeedyCharacter::enqueue(Request request) {
+    if (request.kind == Request::Speak) {
+        // Only the newest sentence is read: older ones still waiting are dropped, and one
+        // being read is cut short.
+        m_lastSentence = request.text;
+        m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(),
+                                     [](const Request& r) { return r.kind == Request::Speak; }),
+                      m_queue.end());
+        if (m_current && m_current->kind == Request::Speak) {
+            if (!m_waiting && m_engineState == Engine::Ready)
+                m_engine->stop();
+            finishCurrent();
+        }
+    }
     if (m_queue.size() >= kMaxPending)
         return {QStringLiteral("Peedy is still busy with earlier requests")};
     m_queue.push_back(std::move(request));
@@ -193,11 +285,7 @@ void PeedyCharacter::begin(const Request& request) {
     case Request::Speak:
         if (request.balloon)
             m_window->showBalloon(request.text);
-        if (m_voiceOk && request.slowly)
-            m_engine->saySlowly(request.text);
-        else if (m_voiceOk)
-            m_engine->say(request.text); // trailing blanks and all
-        m_limitTimer.start(speakingLimitMs(request.text, request.slowly));
+        readOrWait(request);
         break;
     case Request::Play:
         break;
@@ -225,7 +313,8 @@ void PeedyCharacter::step() {
         break;
     case Request::Speak:
         // The beak moves only while there is a voice to go with it.
-        m_window->setFrame(m_voiceOk ? kTalk[at % kTalk.size()] : QStringLiteral("idle"));
+        m_window->setFrame(m_engineState == Engine::Ready && !m_waiting ? kTalk[at % kTalk.size()]
+                                                                        : QStringLiteral("idle"));
         break;
     case Request::Play:
         if (at < kWave.size())
@@ -237,6 +326,7 @@ void PeedyCharacter::step() {
 }
 
 void PeedyCharacter::finishCurrent() {
+    m_waiting = false;
     m_frameTimer.stop();
     m_limitTimer.stop();
     if (m_current->kind == Request::Speak)

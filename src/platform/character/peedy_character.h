@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class CharacterWindow;
@@ -31,6 +32,16 @@ public:
     int LanguageID() const override { return m_languageId; }
     bool Visible() const override { return m_visible; }
 
+    // The French voices to choose from and the one in use, once the engine is up.
+    QStringList voices() const { return m_voices; }
+    QString voice() const { return m_voiceInUse; }
+    // Switches the voice at once and reads the sentence on the bar with it.
+    void chooseVoice(const QString& name);
+    // What the bar shows: a sentence that waited for the engine is read only if it is still there.
+    void setSentenceOnBar(std::function<QString()> onBar) { m_onBar = std::move(onBar); }
+    // Milliseconds from any fixed point; tests set their own clock.
+    void setClock(std::function<qint64()> now) { m_now = std::move(now); }
+
     CharacterWindow& window() { return *m_window; }
     // The frame tick; and the end of the sentence being read, when the engine finishes it or
     // its time is up.
@@ -43,7 +54,15 @@ public:
 
     static const QStringList& frameNames();
 
+    // The shortest time between two starts of a speech engine that keeps failing.
+    static constexpr qint64 kRestartSpacingMs = 30000;
+
+signals:
+    void voicesChanged();
+
 private:
+    enum class Engine { Starting, Ready, Broken };
+
     struct Request {
         enum Kind { Show, Hide, Speak, Play } kind;
         QString text;
@@ -57,6 +76,11 @@ private:
     void begin(const Request& request);
     void finishCurrent();
     void speechAvailability(bool ok, const QString& problem);
+    void engineFailed(const QString& problem);
+    void startEngine();
+    void readOrWait(const Request& request);
+    void say(const Request& request);
+    bool stillOnBar(const QString& text) const;
     void scheduleBlink();
 
     std::unique_ptr<CharacterWindow> m_window;
@@ -68,7 +92,14 @@ private:
     QTimer m_blinkTimer;
     int m_step = 0;
     bool m_visible = false; // as the requests run so far have left it
-    bool m_voiceOk = false;
+    Engine m_engineState = Engine::Starting;
+    bool m_waiting = false; // the current sentence waits for the engine to come up
+    qint64 m_startedAtMs = 0;
     QString m_voiceProblem; // empty while the voice works or is not yet known
+    QStringList m_voices;
+    QString m_voiceInUse;
+    QString m_lastSentence;
+    std::function<QString()> m_onBar;
+    std::function<qint64()> m_now;
     int m_languageId = 0;
 };

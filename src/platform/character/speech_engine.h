@@ -4,15 +4,21 @@
 
 #include <QLocale>
 #include <QObject>
+#include <QStringList>
 
 class SpeechEngine : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
 
-    // Begins bringing the engine up; availabilityKnown() follows when that is settled.
+    // Begins bringing the engine up; availabilityKnown() follows when that is settled. Called
+    // again after failed(), it drops the broken engine and brings up a fresh one.
     virtual void start() = 0;
     virtual void setLocale(const QLocale& locale) = 0;
+    // The learner's choice: before start() the voice to prefer, afterwards a switch at once.
+    virtual void setVoice(const QString& name) = 0;
+    // Each sentence replaces the one before: an older one still waiting is never read, and one
+    // being read is cut short.
     virtual void say(const QString& text) = 0;
     // Like say(), at a clearly slower rate; the next say() is at the normal rate again.
     virtual void saySlowly(const QString& text) = 0;
@@ -22,6 +28,10 @@ public:
 signals:
     // ok: speech is possible in the chosen locale; problem: what is missing otherwise.
     void availabilityKnown(bool ok, const QString& problem);
+    // The French voices to choose from, best first, and the one in use.
+    void voicesKnown(const QStringList& voices, const QString& inUse);
+    // The engine stopped working (its daemon died, say); it stays silent until started again.
+    void failed(const QString& problem);
     // The utterance begun by the last say() has ended.
     void finished();
 };
