@@ -18,6 +18,8 @@ TEST_PACKAGES=(
   hunspell hunspell-fr-classical hunspell-en-us
   xdotool desktop-file-utils appstream procps
   alsa-utils libasound2-plugins sox
+  # Windows, checked here: mingw compiles the program, Wine runs the Win32 unit tests.
+  g++-mingw-w64-x86-64-posix wine64 dpkg-dev
 )
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*"; }

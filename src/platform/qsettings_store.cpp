@@ -1,5 +1,18 @@
 #include "platform/qsettings_store.h"
 
+namespace {
+
+QString& registryRoot() {
+    static QString root = QStringLiteral("HKEY_CURRENT_USER\\Software");
+    return root;
+}
+
+} // namespace
+
+void QSettingsStore::setRegistryRoot(const QString& key) {
+    registryRoot() = key;
+}
+
 QSettings& QSettingsStore::settingsFor(const QString& application) const {
     auto& slot = m_byApplication[application];
     if (!slot) {
@@ -7,8 +20,8 @@ QSettings& QSettingsStore::settingsFor(const QString& application) const {
         // HKEY_CURRENT_USER\Software\<application> on Windows, ~/.config/<application>.conf
         // elsewhere.
 #ifdef Q_OS_WIN
-        slot = std::make_unique<QSettings>(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
+        slot = std::make_unique<QSettings>(registryRoot() + QLatin1Char('\\') + application,
+                                           QSettings::NativeFormat);
 #else
         slot =
             std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);

@@ -16,6 +16,10 @@ public:
                const QString& text) override;
     void sync() override;
 
+    // Windows: the registry key that holds every application's key, HKEY_CURRENT_USER\Software
+    // unless changed. Test programs point it at a key of their own before any store is used.
+    static void setRegistryRoot(const QString& key);
+
 private:
     QSettings& settingsFor(const QString& application) const;
 
