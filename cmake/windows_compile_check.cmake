@@ -56,4 +56,11 @@ function(dorvane_prepare_windows_compile_check)
       set_target_properties(${target} PROPERTIES EXCLUDE_FROM_ALL TRUE)
     endif()
   endforeach()
+
+  # The tests' shared main(), whose Windows branch keeps test runs out of the user's registry.
+  add_library(test_main_windows_objects OBJECT ${CMAKE_SOURCE_DIR}/tests/support/test_main.cpp)
+  target_compile_definitions(test_main_windows_objects PRIVATE DORVANE_TEST_WIDGETS)
+  target_include_directories(test_main_windows_objects PRIVATE
+    /usr/src/googletest/googletest/include)
+  target_link_libraries(test_main_windows_objects PRIVATE dorvane_ui)
 endfunction()
