@@ -65,8 +65,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-speech-speechd-plugin, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng")
 # Better voices, from contrib and non-free: suggested, never bundled.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "speech-dispatcher-pico, mbrola-fr4 | mbrola-fr1")
-# lintian reports no error and no warning. Of its notes (-I), two remain on a build from the
-# default preset, which scripts/package's Release preset (hardening flags) does not have:
-# hardening-no-bindnow and hardening-no-fortify-functions. "spelling-error-in-binary" notes
-# remain on both: they are French words of the lessons (complet, ressources, ...).
+# lintian reports no error and no warning. Its notes (-I) left: binary-has-unneeded-section
+# (.comment, the compiler's name, harmless) and spelling-error-in-binary, which are French words
+# of the lessons (complet, ressources, ...). A build from the default preset adds
+# hardening-no-bindnow and hardening-no-fortify-functions; scripts/package's Release preset sets
+# those flags.
 include(CPack)
