@@ -18,7 +18,13 @@ TEST_PACKAGES=(
   hunspell hunspell-fr-classical hunspell-en-us
   xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
   alsa-utils libasound2-plugins sox
+  # Windows, checked here: mingw compiles the program, Wine runs the Win32 unit tests.
+  g++-mingw-w64-x86-64-posix wine64 dpkg-dev googletest
+  # The Debian package and its test.
+  lintian file man-db binutils
 )
+# What scripts/package needs beyond building.
+PACKAGE_PACKAGES=(dpkg-dev lintian file man-db)
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*"; }
 

@@ -4,6 +4,11 @@
 
 namespace {
 
+QString& registryRoot() {
+    static QString root = QStringLiteral("HKEY_CURRENT_USER\\Software");
+    return root;
+}
+
 // QSettings says only that it could not write; the file and its folder usually tell why.
 QString whyNotWritten(const QString& fileName) {
     const QFileInfo file(fileName);
@@ -19,20 +24,23 @@ QString whyNotWritten(const QString& fileName) {
     return QStringLiteral("writing it failed (is the disk full?)");
 }
 
-} // namespace
-
-namespace {
 // Sections are groups inside the application's own place: the registry key
-// HKEY_CURRENT_USER\Software\<application> on Windows, ~/.config/<application>.conf elsewhere.
+// HKEY_CURRENT_USER\Software\<application> on Windows (tests use a root of their own),
+// ~/.config/<application>.conf elsewhere.
 std::unique_ptr<QSettings> openSettings(const QString& application) {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
+    return std::make_unique<QSettings>(registryRoot() + QLatin1Char('\\') + application,
+                                       QSettings::NativeFormat);
 #else
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
 #endif
 }
+
 } // namespace
+
+void QSettingsStore::setRegistryRoot(const QString& key) {
+    registryRoot() = key;
+}
 
 QString QSettingsStore::location(const QString& application) {
     return openSettings(application)->fileName();

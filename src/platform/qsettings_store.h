@@ -20,6 +20,10 @@ public:
     // Where an application's settings live: a file's path, or the registry key on Windows.
     static QString location(const QString& application);
 
+    // Windows: the registry key that holds every application's key, HKEY_CURRENT_USER\Software
+    // unless changed. Test programs point it at a key of their own before any store is used.
+    static void setRegistryRoot(const QString& key);
+
 private:
     QSettings& settingsFor(const QString& application) const;
 

@@ -1,8 +1,7 @@
 #include "platform/system_colors.h"
-
-#include <windows.h>
+#include "platform/system_colors_win32.h"
 
 QColor systemColor(SystemColor which) {
-    const DWORD bgr = GetSysColor(static_cast<int>(which));
-    return {GetRValue(bgr), GetGValue(bgr), GetBValue(bgr)};
+    const system_colors::Rgb rgb = system_colors::current(static_cast<int>(which));
+    return {rgb.red, rgb.green, rgb.blue};
 }

@@ -1,5 +1,8 @@
-// Shared main() of every test program: a throw-away HOME and settings folder, so no test ever
-// touches a user's real settings, and the offscreen platform for widget tests.
+// Shared main() of every test program: a throw-away HOME and settings folder (on Windows a
+// registry key of its own), so no test ever touches a user's real settings, and the offscreen
+// platform for widget tests.
+#include "platform/qsettings_store.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -39,6 +42,18 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        home.path() + QStringLiteral("/.config"));
 
+#ifdef Q_OS_WIN
+    // The registry has no HOME to redirect: each run writes under a key named after its process,
+    // removed at the end, instead of the user's own HKEY_CURRENT_USER\Software\Vesk.
+    const QString testsKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Dorvane tests");
+    const QString runName = QString::number(QCoreApplication::applicationPid());
+    QSettingsStore::setRegistryRoot(testsKey + QLatin1Char('\\') + runName);
+#endif
+
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+#ifdef Q_OS_WIN
+    QSettings(testsKey, QSettings::NativeFormat).remove(runName);
+#endif
+    return result;
 }
