@@ -2,7 +2,8 @@
 # Listen first and known sentences in the built program, on a private X display:
 #   learning_e2e.sh PATH/TO/dorvane [SCREENSHOT_FOLDER]
 # With listen_first=1 the French text waits while Peedy reads it, with no balloon, then slides
-# in; a sentence stored as known is passed by in sequence mode; Exit writes the seen sentences.
+# in; a sentence stored as known is passed by in sequence mode; Exit writes the seen sentences;
+# Ctrl+Alt+K marks the sentence on the bar, and the next start passes it by.
 set -uo pipefail
 program="$1"
 source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
@@ -45,5 +46,22 @@ check "the known sentence was passed: the sequence stands after 10119 ($(setting
   [ "$(setting guagen)" = 10120 ]
 check "Exit writes the seen sentence and keeps the known one and the mode" \
   eval '[ "$(setting seen)" = 10119 ] && [ "$(setting known)" = 10118 ] && [ "$(setting listen_first)" = 1 ]'
+
+# "I know this one" on the first sentence of a topic, then a start from the topic's start.
+sed -i 's/^guagen=.*/guagen=10101/; s/^listen_first=.*/listen_first=0/; s/^known=.*/known=/' "$settings"
+start_program "$program" "$work/known.log"
+check "the bar appears again" wait_until 5 viewable Form1
+check "the first sentence plays" eval 'wait_until 8 welcome_standing && wait_until 3 playback_started'
+sleep 0.5
+xdotool key ctrl+alt+k
+check "Ctrl+Alt+K stores the sentence on the bar as known at once" \
+  wait_until 2 bash -c "grep -q '^known=10101$' '$settings'"
+exit_through_menu
+sed -i 's/^guagen=.*/guagen=10101/' "$settings"
+start_program "$program" "$work/skip.log"
+check "the next start shows the bar" wait_until 5 viewable Form1
+exit_through_menu
+check "a start from the topic's start passes the known sentence by ($(setting guagen))" \
+  [ "$(setting guagen)" = 10103 ]
 
 e2e_finish

@@ -18,13 +18,22 @@ e2e_setup() {
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   settings="$XDG_CONFIG_HOME/Vesk.conf"
   trap e2e_cleanup EXIT
-  # Speech goes to a file, not to a sound card this machine may not have.
-  "$E2E_HERE/../support/speech-to-file" "$work/speech.raw"
+  # Speech goes to a file, not to a sound card this machine may not have; through the paced
+  # sink (when the test runner names it) a sentence takes as long as it would aloud.
+  if [ -n "${DORVANE_PACED_SINK:-}" ]; then
+    mkfifo "$work/speech.fifo"
+    "$DORVANE_PACED_SINK" "$work/speech.fifo" "$work/speech.raw" 44100 &
+    SINK_PID=$!
+    "$E2E_HERE/../support/speech-to-file" "$work/speech.fifo"
+  else
+    "$E2E_HERE/../support/speech-to-file" "$work/speech.raw"
+  fi
   start_private_display 1024x768x24 || exit 1
 }
 
 e2e_cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "${SINK_PID:-}" ] && kill "$SINK_PID" 2>/dev/null
   stop_speech_dispatcher
   stop_private_display
   rm -rf "$work"
