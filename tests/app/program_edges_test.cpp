@@ -1,40 +1,14 @@
 // The program at its edges: failed saves, ends other than Exit, and a second start.
-#include "app/module1.h"
-#include "app/program.h"
-#include "bar/form1.h"
-#include "commands/menu_commands.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_auto_start.h"
-#include "fakes/fake_message_dialog.h"
-#include "fakes/fake_settings_store.h"
-#include "fakes/fake_window_system.h"
-#include "fakes/scripted_random.h"
-#include "platform/platform.h"
-#include "platform/shell.h"
 #include "settings_dialog/form3.h"
+#include "support/desktop.h"
 
 #include <QCoreApplication>
-#include <gtest/gtest.h>
 
 namespace {
 
-struct NoShell : Shell {
-    void open(const QString&) override {}
-};
-
-class ProgramEdges : public ::testing::Test {
+class ProgramEdges : public ProgramOnFakes {
 protected:
     void SetUp() override { Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1"}; }
-
-    FakeSettingsStore store;
-    FakeWindowSystem windows;
-    FakeMessageDialog messages;
-    FakeAgentControl agent;
-    NoShell shell;
-    FakeAutoStart autoStart;
-    Platform platform{store, windows, messages, agent, shell, autoStart};
-    ScriptedRandom random;
-    Program program{platform, random};
 };
 
 TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEnd) {

@@ -1,9 +1,6 @@
 // The learner's commands driven over the play cycle tick by tick, in both language orders.
-#include "app/module1.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_caption_bar.h"
 #include "learning/learner_commands.h"
-#include "playback/playback_timers.h"
+#include "support/play_cycle.h"
 
 #include <gtest/gtest.h>
 #include <utility>
@@ -11,16 +8,11 @@
 
 namespace {
 
-class Commands : public ::testing::TestWithParam<int> { // Settings.ce: 1 is French first
+// Settings.ce: 1 is French first.
+class Commands : public ::testing::TestWithParam<int>, protected PlayCycle {
 protected:
+    Commands() : PlayCycle(GetParam()) {}
     void SetUp() override {
-        Settings = SettingsRecord{};
-        Settings.ce = static_cast<int16_t>(GetParam());
-        Settings.n = 2, Settings.etime = 5, Settings.ctime = 3, Settings.voice = 1;
-        gintRepeat = 0;
-        timers.armForStartUp();
-        bar.agent = &peedy;
-        bar.SelectNextSentence();
         for (int i = 0; i < 68; ++i) // the welcome, up to the start of playback
             timers.Timer1_Timer();
     }
@@ -44,10 +36,6 @@ protected:
     }
     QStringList heard() { return std::exchange(peedy.calls, {}); }
 
-    FakeCaptionBar bar;
-    FakePointer pointer;
-    PlaybackTimers timers{bar, pointer};
-    FakeCharacter peedy;
     LearnerCommands commands{timers, bar};
 };
 
