@@ -7,22 +7,15 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
 
 using namespace SentenceId;
 
 const QString kFolder = QStringLiteral(DORVANE_SOURCE_DIR "/resources/dialogues");
-
-const QStringList kNames =
-    QString("Greetings|The home|The family|Shopping one |Shopping two|Town and country|"
-            "At the hotel one|At the hotel two|Directions|Eating out|Enjoy your meal one|"
-            "Enjoy your meal two|Getting around|Health and fitness|Jobs one|Jobs two|"
-            "Looking Good|On your travels|Origins|Sport and leisure|The Arts")
-        .split('|');
 
 std::vector<DialogueTopic> topicFiles() {
     const DialogueTable folder = DialogueTable::fromFolder(kFolder);
@@ -61,9 +54,11 @@ QStringList unknownWords(const QString& dictionary, const QStringList& texts) {
 TEST(ContentRules, everyTopicFileIsReadableAndNamed) {
     const auto topics = topicFiles();
     EXPECT_EQ(int(topics.size()), QDir(kFolder).entryList({"*.json"}, QDir::Files).size());
+    QSet<QString> names;
     for (const DialogueTopic& topic : topics) {
         SCOPED_TRACE(topic.fileName.toStdString());
-        EXPECT_EQ(topic.name, kNames[topic.number - 1]);
+        EXPECT_FALSE(topic.name.trimmed().isEmpty() || names.contains(topic.name));
+        names << topic.name;
         EXPECT_EQ(topic.sentences.size(), 35u);
     }
 }
@@ -104,16 +99,11 @@ TEST(ContentRules, everyWordIsKnownToTheSpellCheckers) {
     EXPECT_EQ(unknownWords("en_US", english), QStringList());
 }
 
-int trailingBlanks(const QString& text) {
-    return int(text.size() - text.trimmed().size());
-}
-
 TEST(WholeTable, holdsEveryIdOfTwentyNineTopicsWithItsTranslationAndNothingElse) {
     const DialogueTable& table = DialogueTable::builtIn();
     EXPECT_TRUE(table.problems().isEmpty()) << qPrintable(table.problems().join('\n'));
     EXPECT_EQ(table.lookup(10101), QString("Bonjour!  ")) << "exact, trailing blanks included";
     int french = 0, english = 0;
-    std::map<int, int> frenchBlanks, englishBlanks; // blanks at the end -> entries
     for (int id = -32768; id < 32768; ++id) {
         const auto text = table.lookup(id);
         if (!text)
@@ -123,14 +113,9 @@ TEST(WholeTable, holdsEveryIdOfTwentyNineTopicsWithItsTranslationAndNothingElse)
             continue;
         }
         ++french;
-        const auto translation = table.lookup(englishFor(id));
-        ASSERT_TRUE(translation) << id;
-        ++frenchBlanks[trailingBlanks(*text)];
-        ++englishBlanks[trailingBlanks(*translation)];
+        ASSERT_TRUE(table.lookup(englishFor(id))) << id;
     }
     EXPECT_EQ(QList<int>({french, english}), QList<int>({1015, 1015}));
-    EXPECT_EQ(frenchBlanks, (std::map<int, int>{{0, 51}, {1, 85}, {2, 879}}));
-    EXPECT_EQ(englishBlanks, (std::map<int, int>{{0, 27}, {1, 103}, {2, 885}}));
     for (int k = 1; k <= kRepeatedTopics; ++k) {
         for (int s = 1; s <= kSentencesPerTopic; ++s) {
             const int id = SentenceId::french(k, s),

@@ -7,28 +7,16 @@
 
 namespace {
 
-struct Text {
-    QString where, text;
-};
-
-std::vector<Text> texts(bool french) {
-    std::vector<Text> all;
-    for (int t = 1; t <= SentenceId::kNamedTopics; ++t) {
-        const auto& sentences = DialogueTable::builtIn().topic(t).sentences;
-        for (size_t i = 0; i < sentences.size(); ++i)
-            all.push_back({QString("%1#%2").arg(t).arg(i + 1),
-                           french ? sentences[i].french : sentences[i].english});
-    }
-    return all;
-}
-
-// The places ("topic#sentence") whose text matches.
+// The places ("topic#sentence") whose French or English text matches.
 QStringList placesMatching(bool french, const QString& pattern) {
     const QRegularExpression re(pattern, QRegularExpression::CaseInsensitiveOption);
     QStringList where;
-    for (const Text& t : texts(french))
-        if (re.match(t.text).hasMatch())
-            where << t.where;
+    for (int t = 1; t <= SentenceId::kNamedTopics; ++t) {
+        const auto& sentences = DialogueTable::builtIn().topic(t).sentences;
+        for (size_t i = 0; i < sentences.size(); ++i)
+            if (re.match(french ? sentences[i].french : sentences[i].english).hasMatch())
+                where << QString("%1#%2").arg(t).arg(i + 1);
+    }
     return where;
 }
 
