@@ -45,12 +45,6 @@ QString captureStderr() {
     return path;
 }
 
-QString readAll(const QString& path) {
-    std::fflush(stderr);
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 template <typename Signal> bool waitFor(QtSpeechEngine& engine, Signal signal, int milliseconds) {
     QEventLoop loop;
     bool happened = false;
@@ -67,7 +61,7 @@ TEST(RealSpeech, aFrenchSentenceIsSpokenAndSpeechComesBackAfterTheDaemonDies) {
     std::signal(SIGPIPE, SIG_IGN); // as the program does: a dead daemon's socket
     const QString audio = QDir::homePath() + "/spoken.raw";
     ASSERT_TRUE(configureSpeechDispatcher(audio));
-    const QString stderrFile = captureStderr();
+    QFile errorFile(captureStderr());
 
     auto engine = std::make_unique<QtSpeechEngine>();
     bool available = false;
@@ -82,7 +76,9 @@ TEST(RealSpeech, aFrenchSentenceIsSpokenAndSpeechComesBackAfterTheDaemonDies) {
     ASSERT_TRUE(waitFor(*engine, &SpeechEngine::availabilityKnown, kEngineStartMs))
         << "the engine never said whether it could speak";
     ASSERT_TRUE(available) << qPrintable(problem);
-    const QString errors = readAll(stderrFile);
+    std::fflush(stderr);
+    const QString errors =
+        errorFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(errorFile.readAll()) : QString();
     EXPECT_TRUE(errors.contains(QRegularExpression(
         R"re(speech: engine speechd, voice "French \(France\)" \(espeak-ng\), ready in \d+\.\d s)re")))
         << qPrintable(errors);
