@@ -1,41 +1,11 @@
-// Peedy's request queue: order, hidden behaviour, errors. Frames are stepped by hand.
-#include "fakes/fake_speech_engine.h"
-#include "platform/character/character_window.h"
-#include "platform/character/desktop_agent.h"
-#include "platform/character/peedy_character.h"
+// Peedy's request queue: order, hidden behaviour, errors, stopping.
+#include "support/peedy_fixture.h"
 
-#include <QCoreApplication>
 #include <QScreen>
-#include <gtest/gtest.h>
 
 namespace {
 
-class Peedy : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(agent.Characters().Load("Peedy", QVariant()).ok());
-        peedy = agent.peedy();
-        ASSERT_EQ(agent.Characters()("Peedy"), peedy);
-    }
-
-    // Lets queued requests start, then runs frames until the request ends or a sentence is
-    // being read (which ends when the engine says so).
-    void settle() {
-        QCoreApplication::processEvents();
-        for (int i = 0; i < 50 && peedy->busy() && !peedy->window().balloonShown(); ++i) {
-            peedy->step();
-            QCoreApplication::processEvents();
-        }
-    }
-
-    FakeSpeechEngine* engine = nullptr;
-    DesktopAgent agent{":/art/peedy", [this] {
-                           auto made = std::make_unique<FakeSpeechEngine>();
-                           engine = made.get();
-                           return made;
-                       }};
-    PeedyCharacter* peedy = nullptr;
-};
+using Peedy = PeedyFixture;
 
 TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMadeWithoutTheCallerWaiting) {
     engine->becomeAvailable();
@@ -56,10 +26,20 @@ TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMadeWithoutTheCallerWaiting) {
     QCoreApplication::processEvents();
     peedy->step();
     EXPECT_TRUE(peedy->window().frame().startsWith("wave")) << "the wave before the next sentence";
-    EXPECT_EQ(engine->said.size(), 1);
     peedy->Speak("Salut!");
     settle();
     EXPECT_EQ(engine->said, QStringList({"Bonjour!  ", "Salut!"}));
+
+    // A sentence the engine never finishes ends in time, and the queue goes on.
+    engine->finishUtterance();
+    peedy->Speak("Encore.");
+    peedy->Play("Wave");
+    QCoreApplication::processEvents();
+    peedy->sentenceEnded();
+    QCoreApplication::processEvents();
+    peedy->step();
+    EXPECT_TRUE(peedy->window().frame().startsWith("wave"));
+    EXPECT_LT(PeedyCharacter::speakingLimitMs(QString(119, 'a')), 15000);
 }
 
 TEST_F(Peedy, hiddenCharacterAcceptsButDropsSpeechAndGestures) {
@@ -74,7 +54,6 @@ TEST_F(Peedy, hiddenCharacterAcceptsButDropsSpeechAndGestures) {
     settle();
     EXPECT_FALSE(peedy->window().isVisible());
     EXPECT_TRUE(engine->said.isEmpty());
-    EXPECT_FALSE(peedy->window().balloonShown());
     EXPECT_FALSE(peedy->busy());
 }
 
@@ -89,24 +68,30 @@ TEST_F(Peedy, withoutAVoiceTheBalloonStillShowsAndTheCallerHearsWhy) {
     EXPECT_EQ(peedy->window().frame(), "idle") << "no beak moving without a voice";
     peedy->sentenceEnded();
     EXPECT_FALSE(peedy->window().balloonShown());
-    EXPECT_TRUE(engine->said.isEmpty());
 }
 
-TEST_F(Peedy, aSentenceTheEngineNeverFinishesEndsInTimeAndTheQueueGoesOn) {
+TEST_F(Peedy, stopSilencesTheSentenceAndDropsWhatWasQueuedButNotShowingOrHiding) {
     engine->becomeAvailable();
     peedy->Show();
+    peedy->SpeakSlowly("Bonjour!  ");
     settle();
-    peedy->Speak("Bonjour!  ");
+    ASSERT_TRUE(peedy->window().balloonShown());
+    EXPECT_EQ(engine->said, QStringList({"slowly:Bonjour!  "}));
     peedy->Play("Wave");
-    QCoreApplication::processEvents();
-    peedy->sentenceEnded();
-    QCoreApplication::processEvents();
-    peedy->step();
-    EXPECT_TRUE(peedy->window().frame().startsWith("wave"));
-    EXPECT_LT(PeedyCharacter::speakingLimitMs(QString(119, 'a')), 15000);
+
+    EXPECT_TRUE(peedy->Stop().ok());
+    EXPECT_EQ(engine->stops, 1) << "the voice stops at once";
+    EXPECT_FALSE(peedy->window().balloonShown());
+    settle();
+    EXPECT_EQ(peedy->window().frame(), "idle") << "the queued gesture is gone";
+
+    peedy->Hide();
+    peedy->Stop();
+    settle();
+    EXPECT_FALSE(peedy->Visible()) << "a hide asked for before the stop still happens";
 }
 
-TEST_F(Peedy, refusesUnknownAnimationsLanguagesAndAnEndlessBacklog) {
+TEST_F(Peedy, refusesUnknownAnimationsLanguagesCharactersMissingArtAndAnEndlessBacklog) {
     EXPECT_FALSE(peedy->Play("Dance").ok());
     EXPECT_FALSE(peedy->setLanguageID(9999).ok());
     EXPECT_TRUE(peedy->setLanguageID(1036).ok());
@@ -116,13 +101,10 @@ TEST_F(Peedy, refusesUnknownAnimationsLanguagesAndAnEndlessBacklog) {
     for (int i = 0; i < 40; ++i)
         refused += peedy->Play("Wave").ok() ? 0 : 1;
     EXPECT_GT(refused, 0);
-}
 
-TEST(DesktopAgentLoading, unknownCharactersAndMissingArtAreErrors) {
-    DesktopAgent agent(":/art/peedy", [] { return std::make_unique<FakeSpeechEngine>(); });
-    EXPECT_EQ(agent.Characters()("Peedy"), nullptr);
-    EXPECT_FALSE(agent.Characters().Load("Merlin", QVariant()).ok());
+    EXPECT_FALSE(agent->Characters().Load("Merlin", QVariant()).ok());
     DesktopAgent artless("/no/such/folder", [] { return std::make_unique<FakeSpeechEngine>(); });
+    EXPECT_EQ(artless.Characters()("Peedy"), nullptr) << "nothing before loading";
     EXPECT_FALSE(artless.Characters().Load("Peedy", QVariant()).ok());
     EXPECT_FALSE(artless.Characters()("Peedy")->Show().ok());
 }

@@ -1,54 +1,30 @@
 // Peedy and a speech engine that is slow to come up, breaks down, or is switched to another
 // voice: only the sentence on the bar is ever read, and speech comes back by itself.
 #include "fakes/fake_settings_store.h"
-#include "fakes/fake_speech_engine.h"
-#include "platform/character/character_window.h"
-#include "platform/character/desktop_agent.h"
-#include "platform/character/peedy_character.h"
 #include "platform/character/peedy_voice_choice.h"
-
-#include <QCoreApplication>
-#include <gtest/gtest.h>
+#include "support/peedy_fixture.h"
 
 namespace {
 
-class SpeechRecovery : public ::testing::Test {
+class SpeechRecovery : public PeedyFixture {
 protected:
     void SetUp() override { fresh(); }
 
     // A newly loaded, shown character whose engine is still starting.
     void fresh() {
-        agent = std::make_unique<DesktopAgent>(":/art/peedy", [this] {
-            auto made = std::make_unique<FakeSpeechEngine>();
-            engine = made.get();
-            return made;
-        });
+        load();
         agent->setSentenceOnBar([this] { return onBar; });
-        agent->Characters().Load("Peedy", QVariant());
-        peedy = agent->peedy();
         peedy->setClock([this] { return now; });
         peedy->Show();
-        run();
-    }
-
-    // Lets queued requests start and the frames run until the character waits or reads.
-    void run() {
-        QCoreApplication::processEvents();
-        for (int i = 0; i < 50 && peedy->busy() && !peedy->window().balloonShown(); ++i) {
-            peedy->step();
-            QCoreApplication::processEvents();
-        }
+        settle();
     }
 
     void speak(const QString& sentence) {
         onBar = sentence;
         peedy->Speak(sentence);
-        run();
+        settle();
     }
 
-    FakeSpeechEngine* engine = nullptr;
-    std::unique_ptr<DesktopAgent> agent;
-    PeedyCharacter* peedy = nullptr;
     QString onBar;
     qint64 now = 0;
 };
@@ -116,7 +92,7 @@ TEST_F(SpeechRecovery, choosingAVoiceSwitchesRemembersItAndRereadsTheBar) {
     speak("Bonjour!  ");
     for (const char* name : {"Klingon", "virginie", "French (France)"}) // absent, same, new
         choice.chooseVoice(name);
-    run();
+    settle();
     EXPECT_EQ(engine->voices, QStringList({"French (France)"}));
     EXPECT_EQ(choice.currentVoice(), "French (France)");
     EXPECT_EQ(store.values, (QMap<QString, QString>{{"Vesk/Voice/name", "French (France)"}}));

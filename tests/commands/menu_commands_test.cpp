@@ -10,12 +10,8 @@
 namespace {
 
 TEST_F(Desktop, readAloudTogglesOnlyTheCharacterLinksGoToTheShellAndExitSavesThenEnds) {
-    QStringList captions;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         form2.mnu_hlp->trigger();
-        captions << form2.mnu_hlp->text();
-    }
-    EXPECT_EQ(captions, QStringList({"R&ead aloud", "Non r&ead aloud", "R&ead aloud"}));
     EXPECT_EQ(agent.peedy.calls, QStringList({"Hide", "Show", "Hide"}));
     form2.mnu_page->trigger();
     form2.mnu_email->trigger();

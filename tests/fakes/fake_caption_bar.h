@@ -23,19 +23,8 @@ public:
     void closeSplash() override { ++splashCloses; }
     const QString& french() const override { return frenchText; }
     const QString& english() const override { return englishText; }
-    void SelectNextSentence() override {
-        ++selections;
-        frenchText = QStringLiteral("Phrase %1.  ").arg(selections);
-        englishText = QStringLiteral("Sentence %1.  ").arg(selections);
-    }
-    bool SelectPreviousSentence() override {
-        if (selections <= 1)
-            return false;
-        --selections;
-        frenchText = QStringLiteral("Phrase %1.  ").arg(selections);
-        englishText = QStringLiteral("Sentence %1.  ").arg(selections);
-        return true;
-    }
+    void SelectNextSentence() override { show(++selections); }
+    bool SelectPreviousSentence() override { return selections > 1 && show(--selections); }
     AgentCharacter* character() const override { return agent; }
 
     QString label1, label2;
@@ -50,6 +39,13 @@ public:
     int selections = 0;
     QString frenchText, englishText;
     AgentCharacter* agent = nullptr;
+
+private:
+    bool show(int number) {
+        frenchText = QStringLiteral("Phrase %1.  ").arg(number);
+        englishText = QStringLiteral("Sentence %1.  ").arg(number);
+        return true;
+    }
 };
 
 // A pointer the test moves by hand.

@@ -1,9 +1,8 @@
-// The learner's commands driven over the play cycle tick by tick, in both language orders.
-#include "app/module1.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_caption_bar.h"
+// The learner's commands driven over the play cycle tick by tick, in both language orders, and
+// the wheel's movement turned into steps: one per notch, quiet for 300 ms after each notch.
 #include "learning/learner_commands.h"
-#include "playback/playback_timers.h"
+#include "learning/wheel_notches.h"
+#include "support/play_cycle.h"
 
 #include <gtest/gtest.h>
 #include <utility>
@@ -11,16 +10,11 @@
 
 namespace {
 
-class Commands : public ::testing::TestWithParam<int> { // Settings.ce: 1 is French first
+// Settings.ce: 1 is French first.
+class Commands : public ::testing::TestWithParam<int>, protected PlayCycle {
 protected:
+    Commands() : PlayCycle(GetParam()) {}
     void SetUp() override {
-        Settings = SettingsRecord{};
-        Settings.ce = static_cast<int16_t>(GetParam());
-        Settings.n = 2, Settings.etime = 5, Settings.ctime = 3, Settings.voice = 1;
-        gintRepeat = 0;
-        timers.armForStartUp();
-        bar.agent = &peedy;
-        bar.SelectNextSentence();
         for (int i = 0; i < 68; ++i) // the welcome, up to the start of playback
             timers.Timer1_Timer();
     }
@@ -35,19 +29,16 @@ protected:
     }
     // Everything in the cycle and on the bar that could move.
     QString state() const {
-        const QList<int> counts = {gintTick, gintPhase, gintRepeat, timers.mintSlide,
-                                   bar.label2Top};
-        QStringList parts = {bar.label1, bar.label2};
-        for (int count : counts)
-            parts << QString::number(count);
-        return parts.join('/');
+        return QString("%1/%2/%3/%4/%5/%6/%7")
+            .arg(bar.label1, bar.label2)
+            .arg(gintTick)
+            .arg(gintPhase)
+            .arg(gintRepeat)
+            .arg(timers.mintSlide)
+            .arg(bar.label2Top);
     }
     QStringList heard() { return std::exchange(peedy.calls, {}); }
 
-    FakeCaptionBar bar;
-    FakePointer pointer;
-    PlaybackTimers timers{bar, pointer};
-    FakeCharacter peedy;
     LearnerCommands commands{timers, bar};
 };
 
@@ -135,5 +126,34 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
 INSTANTIATE_TEST_SUITE_P(LanguageOrders, Commands, ::testing::Values(1, 2), [](const auto& info) {
     return info.param == 1 ? "frenchFirst" : "englishFirst";
 });
+
+struct Turn {
+    int delta;
+    qint64 atMs;
+};
+
+TEST(WheelNotches, turnsMovementIntoOneStepPerNotchIgnoringFlicks) {
+    struct Case {
+        const char* what;
+        std::vector<Turn> turns;
+        std::vector<int> steps;
+    };
+    const Case cases[] = {
+        {"down is next, up is previous", {{-120, 0}, {120, 400}}, {1, -1}},
+        {"each notch of a flick restarts the quiet time",
+         {{-120, 0}, {-120, 250}, {-120, 500}},
+         {1, 0, 0}},
+        {"notches 300 ms apart each count", {{-120, 0}, {-120, 300}, {120, 600}}, {1, 1, -1}},
+        {"a fine wheel's fractions add up to a notch", {{-40, 0}, {-40, 10}, {-40, 20}}, {0, 0, 1}},
+        {"turning back discards the fraction", {{-100, 0}, {60, 10}, {60, 20}}, {0, 0, -1}},
+    };
+    for (const Case& c : cases) {
+        WheelNotches wheel;
+        std::vector<int> steps;
+        for (const Turn& turn : c.turns)
+            steps.push_back(wheel.step(turn.delta, turn.atMs));
+        EXPECT_EQ(steps, c.steps) << c.what;
+    }
+}
 
 } // namespace

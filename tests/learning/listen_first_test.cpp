@@ -1,8 +1,5 @@
-#include "app/module1.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_caption_bar.h"
 #include "learning/listen_first.h"
-#include "playback/playback_timers.h"
+#include "support/play_cycle.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -33,23 +30,15 @@ TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothi
         {"listen first off", 1, 1, false, false, "", 20000, kNever, 1, 51, "Speak:"},
     };
     for (const auto& c : cases) {
-        Settings = SettingsRecord{};
-        Settings.ce = c.ce, Settings.n = 2, Settings.etime = 5, Settings.ctime = 3;
+        PlayCycle cycle(c.ce);
+        auto& [bar, pointer, peedy, timers] = cycle;
         Settings.voice = c.voice;
         qint64 now = c.start;
         ListenFirst hold([&] { return now; });
         hold.setEnabled(c.listen);
-        FakeCaptionBar bar;
-        FakeCharacter peedy;
         peedy.calls << "Show" << (c.hidden ? "Hide" : "");
         peedy.failure = c.failure;
-        bar.agent = &peedy;
-        bar.SelectNextSentence();
-        FakePointer pointer;
-        PlaybackTimers timers(bar, pointer);
-        timers.armForStartUp();
         timers.setFrenchHold(&hold);
-        gintRepeat = 0;
 
         int french = 0, english = 0;
         for (int tick = 1; tick <= 140; ++tick) {

@@ -21,45 +21,30 @@ const QStringList kMbrola = {"french-mbrola-1", "french-mbrola-2", "french-mbrol
                              "french-mbrola-7"};
 
 TEST(VoicePreferences, picksTheBestInstalledFrenchVoiceOrTheLearnersOwn) {
-    struct Case {
+    const QStringList mbrola12 = {"french-mbrola-2", "french-mbrola-1"};
+    const QStringList withPico = kEspeak + QStringList{"virginie"};
+    const QStringList windows = {"Microsoft Caroline@fr_CA", "Microsoft Zira@en_US",
+                                 "Microsoft Hortense", "Microsoft Paul"};
+    const struct {
         const char* what;
         QStringList installed;
-        QString stored;
-        QString expected; // empty: none at all
+        QString stored, expected; // expected empty: none at all
         double volume, rate;
-    };
-    const Case cases[] = {
-        {"pico first", kEspeak + kMbrola + QStringList{"virginie"}, "", "virginie", 1, 0},
+    } cases[] = {
+        {"pico first", withPico + kMbrola, "", "virginie", 1, 0},
         {"only MBROLA: fr4, quieter, slower", kMbrola, "", "french-mbrola-4", 0.4, -0.2},
-        {"MBROLA without fr4",
-         {"french-mbrola-2", "french-mbrola-1"},
-         "",
-         "french-mbrola-1",
-         .5,
-         -.2},
-        {"any other MBROLA",
-         {"french-mbrola-7", "French (France)"},
-         "",
-         "french-mbrola-7",
-         .5,
-         -.2},
+        {"MBROLA without fr4", mbrola12, "", "french-mbrola-1", .5, -.2},
+        {"any other MBROLA", {"french-mbrola-7", kEspeak[2]}, "", "french-mbrola-7", .5, -.2},
         {"espeak-ng: not a variant", kEspeak, "", "French (France)", 1, 0},
-        {"fr-FR before a variant", {"French (France)+Annie", "Amélie"}, "", "Amélie", 1, 0},
+        {"fr-FR before a variant", {kEspeak[1], "Amélie"}, "", "Amélie", 1, 0},
         {"Belgian and Swiss only", {kEspeak[3], kEspeak[0]}, "", "French (Switzerland)", 1, 0},
-        {"the stored choice", kEspeak + QStringList{"virginie"}, "French (Belgium)",
-         "French (Belgium)", 1, 0},
+        {"the stored choice", withPico, "French (Belgium)", "French (Belgium)", 1, 0},
         {"stored, no longer installed", kEspeak, "virginie", "French (France)", 1, 0},
         {"stored, not French", kEspeak, "English (America)", "French (France)", 1, 0},
-        {"no French voice", {"English (America)@en_US"}, "French (France)", "", 0, 0},
-        {"Windows: fr-FR first",
-         {"Microsoft Caroline@fr_CA", "Microsoft Zira@en_US", "Microsoft Hortense",
-          "Microsoft Paul"},
-         "",
-         "Microsoft Hortense",
-         1,
-         0},
+        {"no French voice", {kEspeak[4]}, "French (France)", "", 0, 0},
+        {"Windows: fr-FR first", windows, "", "Microsoft Hortense", 1, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const std::optional<VoicePick> pick = pickVoice(voices(c.installed), c.stored);
         ASSERT_EQ(pick.has_value(), !c.expected.isEmpty()) << c.what;
         if (!pick)

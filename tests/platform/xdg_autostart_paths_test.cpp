@@ -1,5 +1,6 @@
-// The login entry for programs in awkwardly named folders: one valid Exec line that a desktop
-// launches as exactly that program, and no entry for a path no entry can hold.
+// The login entry: added, refreshed and removed; for programs in awkwardly named folders one valid
+// Exec line that a desktop launches as exactly that program, and no entry for a path no entry can
+// hold.
 #include "platform/xdg_autostart.h"
 
 #include <QDeadlineTimer>
@@ -14,6 +15,25 @@ namespace {
 QString readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST(XdgAutoStart, entryIsAddedRefreshedInPlaceAndRemoved) {
+    QTemporaryDir dir;
+    XdgAutoStart entry(dir.path() + "/autostart");
+    entry.add("/opt/dorvane/dorvane");
+    entry.add("/home/ana maria/Programs/dorvane");
+    EXPECT_TRUE(
+        readAll(entry.entryPath()).contains("\nExec=\"/home/ana maria/Programs/dorvane\"\n"));
+    EXPECT_EQ(QDir(dir.path() + "/autostart").entryList(QDir::Files).size(), 1)
+        << "one entry, no temporary file beside it";
+    entry.remove();
+    EXPECT_FALSE(QFile::exists(entry.entryPath()));
+    entry.remove(); // no entry is no error
+    EXPECT_EQ(entry.lastError(), QString());
+
+    EXPECT_EQ(XdgAutoStart::execValue("/100%/dorvane"), "/100%%/dorvane") << "cannot be launched";
+    EXPECT_EQ(windowsProgramPath("C:\\", "dorvane"), "C:\\dorvane.exe");
+    EXPECT_EQ(windowsProgramPath("C:\\Apps", "dorvane"), "C:\\Apps\\dorvane.exe");
 }
 
 TEST(XdgAutoStartPaths, awkwardFoldersGiveOneValidLineThatLaunchesExactlyTheProgram) {

@@ -1,8 +1,4 @@
-#include "app/module1.h"
-#include "content/dialogue_table.h"
-#include "fakes/fake_message_dialog.h"
-#include "fakes/scripted_random.h"
-#include "playback/sentence_selector.h"
+#include "support/selector_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,10 +7,8 @@
 
 namespace {
 
-class Selector : public ::testing::Test {
+class Selector : public SelectorFixture {
 protected:
-    void SetUp() override { Settings = SettingsRecord{}; }
-
     // Selects once and gives the French id selected, after checking that its texts were fetched.
     int select() {
         tooltips = selector.SelectNextSentence(french, english);
@@ -24,11 +18,6 @@ protected:
         return id;
     }
 
-    const DialogueTable& table = DialogueTable::builtIn();
-    ScriptedRandom random;
-    FakeMessageDialog dialog;
-    SentenceSelector selector{table, random, dialog};
-    QString french, english;
     bool tooltips = false;
 };
 

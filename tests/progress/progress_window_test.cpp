@@ -1,41 +1,19 @@
 // The learning modes inside the program, their menu entries and their progress window.
-#include "app/module1.h"
-#include "app/program.h"
-#include "bar/form1.h"
 #include "content/dialogue_table.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_auto_start.h"
-#include "fakes/fake_message_dialog.h"
-#include "fakes/fake_settings_store.h"
-#include "fakes/fake_window_system.h"
-#include "fakes/scripted_random.h"
-#include "platform/platform.h"
-#include "platform/shell.h"
+#include "support/desktop.h"
 #include "tray/learning_menu.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <gtest/gtest.h>
 
 namespace {
 
-struct NoShell : Shell {
-    void open(const QString&) override {}
-};
+using Learning = ProgramOnFakes;
 
-TEST(Learning, knownSentencesArePassedMarkingMovesOnAndProgressUpdatesWithoutTakingTheFocus) {
+TEST_F(Learning, knownSentencesArePassedMarkingMovesOnAndProgressUpdatesWithoutTakingTheFocus) {
     Settings = SettingsRecord{};
-    FakeSettingsStore store;
-    FakeWindowSystem windows;
-    FakeMessageDialog messages;
-    FakeAgentControl agent;
-    NoShell shell;
-    FakeAutoStart autoStart;
-    Platform platform{store, windows, messages, agent, shell, autoStart};
-    ScriptedRandom random;
-    Program program{platform, random};
     for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
         store.seed(key, value);
     store.values["Vesk/Learning/known"] = "10101";

@@ -1,7 +1,9 @@
-// The bar, its menu and every platform service faked, as the window tests share them.
+// Every platform service faked, alone, under the whole program, or under the bar and its menu,
+// as the window tests share them.
 #pragma once
 
 #include "app/module1.h"
+#include "app/program.h"
 #include "bar/form1.h"
 #include "commands/menu_commands.h"
 #include "fakes/fake_agent.h"
@@ -22,7 +24,23 @@ struct RecordingShell : Shell {
     QStringList opened;
 };
 
-class Desktop : public ::testing::Test {
+struct FakePlatform {
+    FakeSettingsStore store;
+    FakeWindowSystem windows;
+    FakeMessageDialog messages;
+    FakeAgentControl agent;
+    RecordingShell shell;
+    FakeAutoStart autoStart;
+    Platform platform{store, windows, messages, agent, shell, autoStart};
+    ScriptedRandom random;
+};
+
+class ProgramOnFakes : public ::testing::Test, protected FakePlatform {
+protected:
+    Program program{platform, random};
+};
+
+class Desktop : public ::testing::Test, protected FakePlatform {
 protected:
     void SetUp() override {
         Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1"};
@@ -32,14 +50,6 @@ protected:
         bar.setLeft(5680);
     }
 
-    FakeWindowSystem windows;
-    FakeAgentControl agent;
-    FakeSettingsStore store;
-    FakeMessageDialog messages;
-    RecordingShell shell;
-    FakeAutoStart autoStart;
-    Platform platform{store, windows, messages, agent, shell, autoStart};
-    ScriptedRandom random;
     Form1 bar{agent, windows};
     Form2 form2;
     MenuCommands commands{bar, form2, platform};

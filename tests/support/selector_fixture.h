@@ -1,0 +1,21 @@
+// The sentence selector over the built-in lesson table with scripted draws, settings reset.
+#pragma once
+
+#include "app/module1.h"
+#include "content/dialogue_table.h"
+#include "fakes/fake_message_dialog.h"
+#include "fakes/scripted_random.h"
+#include "playback/sentence_selector.h"
+
+#include <gtest/gtest.h>
+
+class SelectorFixture : public ::testing::Test {
+protected:
+    void SetUp() override { Settings = SettingsRecord{}; }
+
+    const DialogueTable& table = DialogueTable::builtIn();
+    ScriptedRandom random;
+    FakeMessageDialog dialog;
+    SentenceSelector selector{table, random, dialog};
+    QString french, english;
+};
