@@ -1,5 +1,6 @@
 // Form3's controls, placed exactly as the dialog was designed (twips).
 #include "content/dialogue_table.h"
+#include "forms/normal_window_state.h"
 #include "forms/twips.h"
 #include "forms/value_scroll_bar.h"
 #include "settings_dialog/form3.h"
@@ -35,6 +36,7 @@ Form3::Form3(QWidget* parent)
     setWindowTitle(QStringLiteral("Setting..."));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dialog-16.png")));
     setFixedSize(Twips::toPixels(5370), Twips::toPixels(6075));
+    keepInNormalState(*this); // it offers a close box only, whatever the window manager draws
     QFont dialogFont;
     dialogFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                             QStringLiteral("Arial")});
