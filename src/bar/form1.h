@@ -102,6 +102,7 @@ public:
 
 private:
     void layoutControls();
+    void placeLineBaselines();
     void placeWindow();
     void placeBottomLine();
 
