@@ -1,5 +1,6 @@
 // Form3's controls, placed exactly as the dialog was designed (twips).
 #include "content/dialogue_table.h"
+#include "forms/caption_fit.h"
 #include "forms/normal_window_state.h"
 #include "forms/twips.h"
 #include "forms/value_scroll_bar.h"
@@ -81,6 +82,7 @@ Form3::Form3(QWidget* parent)
                    5700, 2535, 255);
     Label5 = place(new QLabel(this), "Label5", 0, 0, 60, 60);
     Label6 = place(new QLabel(this), "Label6", 3615, 0, 60, 60);
+    widenToFitCaptions(*this);
 
     QList<QPair<int, QWidget*>> indexed = {
         {1, Option1[0]},  {6, Text1[0]},    {7, Text1[1]},    {8, Option2[0]}, {10, Text1[2]},
