@@ -29,8 +29,13 @@ private:
     void restore() {
         if (!m_window || !(m_window->windowState() & kUndone))
             return;
+        const bool minimised = m_window->windowState() & Qt::WindowMinimized;
         const QRect normal = m_window->normalGeometry();
         m_window->setWindowState(m_window->windowState() & ~kUndone);
+        // A window the manager is still iconifying may ignore a plain map request; withdrawn
+        // and shown afresh, it is managed as a new normal window.
+        if (minimised)
+            m_window->hide();
         if (normal.isValid())
             m_window->setGeometry(normal);
         m_window->show();

@@ -47,7 +47,8 @@ sleep 0.05
 check "a minimised Settings dialog is back on the screen within a second, in its place" \
   wait_until 1 eval '[ "$(xprop -id "$(window_id "Setting...")" WM_STATE | grep -c Normal)" = 1 ] && viewable "Setting..." && [ "$(geometry "Setting...")" = "$dialog_at" ]'
 shot 04-dialog-after-minimise
-xdotool windowactivate --sync "$(window_id "Setting...")" key --clearmodifiers alt+F4
+echo "# dialog: $(geometry "Setting...") was $dialog_at; $(xprop -id "$(window_id "Setting...")" WM_STATE _NET_WM_STATE | tr '\n' ' ')"
+timeout 3 xdotool windowactivate --sync "$(window_id "Setting...")" key --clearmodifiers alt+F4
 wait_until 2 bash -c "! xwininfo -root -tree | grep -q '\"Setting...\"'"
 
 # --- The About window: exactly centred, and back from a minimise ----------------------------
