@@ -31,9 +31,10 @@ check "a single movement onto the picture opens the menu ($opened of 5)" [ "$ope
 
 # --- The sequence tooltip shows while the pointer rests on the inactive bar -----------------
 xdotool mousemove 480 12
-tip_shown() {
+tip_shown() { # a light box of some 300 pixels or more just under the pointer
   import -window root "$shots/03-tooltip.png" &&
-    [ "$(mean_brightness 03-tooltip 100x12+480+34)" -gt 120 ]
+    [ "$(convert "$shots/03-tooltip.png" -crop 200x30+470+24 +repage -colorspace gray \
+      -threshold 80% -format '%[fx:int(mean*w*h)]' info:)" -gt 300 ]
 }
 check "resting on the French line shows its tooltip" wait_until 3 tip_shown
 
