@@ -1,5 +1,6 @@
 #include "about/form7.h"
 
+#include "forms/normal_window_state.h"
 #include "forms/picture_box.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,7 @@ Form7::Form7(QWidget& menuPicture)
     : PictureWindow("Form7", Qt::white, Qt::Tool | Qt::WindowStaysOnTopHint),
       m_menuPicture(&menuPicture) {
     m_menuPicture->setEnabled(false);
+    keepInNormalState(*this);
     connect(Image1, &PictureBox::Click, this, &Form7::Image1_Click);
 }
 
@@ -26,8 +28,9 @@ void Form7::Image1_Click() {
 
 void Form7::showCentred() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // QRect::center() rounds down on an even size: place by halving what is left over.
         const QRect area = screen->geometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
     show();
     raise();

@@ -85,8 +85,10 @@ Form1::Form1(AgentControl& agent, WindowSystem& windows, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.svg")));
-    // The bar never takes the focus from the learner's work.
+    // The bar never takes the focus from the learner's work, so it is never the active
+    // window: its lines' tooltips must show without that.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     paintBackground(this, systemColor(SystemColor::Background));
 
     // Back to front. The two lines let the bar's background show through, so their white
@@ -129,6 +131,7 @@ Form1::Form1(AgentControl& agent, WindowSystem& windows, QWidget* parent)
     m_line->hide();
 
     layoutControls();
+    placeLineBaselines();
     placeWindow();
 
     for (BarLabel* label : {Label1, Label2, Label3, Label4}) {
@@ -152,6 +155,17 @@ void Form1::layoutControls() {
     PauseSign->setGeometry(Twips::rect(6600, 60, 225, 240)); // just left of the picture
 }
 
+// The raised English line rests on the French line's baseline; both keep their descenders
+// above the outline's bottom edge.
+void Form1::placeLineBaselines() {
+    const QFontMetrics metrics(Label1->font());
+    const int centred = Label1->y() + (Label1->height() - metrics.height()) / 2 + metrics.ascent();
+    const int lowest = Shape1->geometry().bottom() - metrics.descent();
+    const int baseline = std::min(centred, lowest); // in the bar
+    Label1->setBaseline(baseline - Label1->y());
+    Label2->setBaseline(baseline - Twips::toPixels(PlaybackTimers::kLabel2Raised));
+}
+
 void Form1::placeWindow() {
     setGeometry(Twips::toPixels(m_left), Twips::toPixels(m_top), Twips::toPixels(kWidth),
                 std::max(1, Twips::toPixels(m_height)));
@@ -172,7 +186,9 @@ void Form1::setHeight(double twips) {
     const int pixels = std::max(1, Twips::toPixels(twips));
     if (pixels != height())
         resize(width(), pixels);
-    if (!m_line->isHidden())
+    if (twips >= mlngBarHeight)
+        m_line->hide(); // the line belongs to the collapsed strip only
+    else if (!m_line->isHidden())
         placeBottomLine();
 }
 

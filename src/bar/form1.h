@@ -119,6 +119,7 @@ protected:
 
 private:
     void layoutControls();
+    void placeLineBaselines();
     void placeWindow();
     void placeBottomLine();
 

@@ -33,6 +33,7 @@ void Form1::Label_MouseMove() {
     m_left = static_cast<float>(Twips::fromPixels(x));
     m_top = static_cast<float>(Twips::fromPixels(y));
     m_height = mlngBarHeight;
+    Cls(); // the collapsed strip's line has no place on a full bar
 }
 
 void Form1::clampLeft() {

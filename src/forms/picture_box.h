@@ -4,6 +4,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -18,8 +19,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    void movedTo(QPoint global);
+
     QPixmap m_picture;
     bool m_flatBorder;
+    // Where the last reported movement ended; cleared when the pointer really leaves.
+    std::optional<QPoint> m_reportedAt;
 };

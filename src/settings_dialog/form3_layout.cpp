@@ -1,5 +1,7 @@
 // Form3's controls, placed exactly as the dialog was designed (twips).
 #include "content/dialogue_table.h"
+#include "forms/caption_fit.h"
+#include "forms/normal_window_state.h"
 #include "forms/twips.h"
 #include "forms/value_scroll_bar.h"
 #include "settings_dialog/form3.h"
@@ -35,6 +37,7 @@ Form3::Form3(QWidget* parent)
     setWindowTitle(QStringLiteral("Setting..."));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dialog-16.png")));
     setFixedSize(Twips::toPixels(5370), Twips::toPixels(6075));
+    keepInNormalState(*this); // it offers a close box only, whatever the window manager draws
     QFont dialogFont;
     dialogFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                             QStringLiteral("Arial")});
@@ -79,6 +82,7 @@ Form3::Form3(QWidget* parent)
                    5700, 2535, 255);
     Label5 = place(new QLabel(this), "Label5", 0, 0, 60, 60);
     Label6 = place(new QLabel(this), "Label6", 3615, 0, 60, 60);
+    widenToFitCaptions(*this);
 
     QList<QPair<int, QWidget*>> indexed = {
         {1, Option1[0]},  {6, Text1[0]},    {7, Text1[1]},    {8, Option2[0]}, {10, Text1[2]},
