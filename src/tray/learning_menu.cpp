@@ -35,7 +35,7 @@ LearningMenuEntries addLearningEntries(QMenu& menu, QAction* before, LearningMod
             listen->setChecked(modes.listenFirst());
     });
 
-    entries.progress = add(QStringLiteral("&Progress..."));
+    entries.progress = add(QStringLiteral("Pro&gress..."));
     QObject::connect(entries.progress, &QAction::triggered, &menu, [showProgress] {
         if (showProgress)
             showProgress();

@@ -18,17 +18,18 @@ TrayIcon::TrayIcon(LearnerCommands& commands, Form2& barMenu, const QWidget& men
     m_icon.setIcon(QIcon(QStringLiteral(":/icons/dorvane.svg")));
     m_icon.setToolTip(QString::fromLatin1(Product::kTitle));
 
-    m_pause = addEntry("tray_pause", commands.paused() ? kResume : kPause);
+    m_pause = addEntry("tray_pause", commands.paused() ? kResume : kPause, "Ctrl+Alt+Space");
     connect(m_pause, &QAction::triggered, &commands, &LearnerCommands::togglePause);
-    connect(addEntry("tray_replay", QStringLiteral("&Replay")), &QAction::triggered, &commands,
-            &LearnerCommands::replay);
-    connect(addEntry("tray_replay_slowly", QStringLiteral("Replay s&lowly")), &QAction::triggered,
-            &commands, &LearnerCommands::replaySlowly);
-    connect(addEntry("tray_previous", QStringLiteral("Pre&vious")), &QAction::triggered, &commands,
-            &LearnerCommands::previous);
-    connect(addEntry("tray_next", QStringLiteral("&Next")), &QAction::triggered, &commands,
-            &LearnerCommands::next);
-    m_extrasAnchor = m_menu.addSeparator();
+    connect(addEntry("tray_replay", QStringLiteral("&Replay"), "Ctrl+Alt+R"), &QAction::triggered,
+            &commands, &LearnerCommands::replay);
+    connect(addEntry("tray_replay_slowly", QStringLiteral("Replay sl&owly"), "Ctrl+Alt+S"),
+            &QAction::triggered, &commands, &LearnerCommands::replaySlowly);
+    connect(addEntry("tray_previous", QStringLiteral("Pre&vious"), "Ctrl+Alt+B"),
+            &QAction::triggered, &commands, &LearnerCommands::previous);
+    connect(addEntry("tray_next", QStringLiteral("&Next"), "Ctrl+Alt+N"), &QAction::triggered,
+            &commands, &LearnerCommands::next);
+    m_menu.addSeparator();
+    m_extrasAnchor = m_menu.addSeparator(); // an empty group between the two collapses
     m_extrasAnchor->setObjectName(QStringLiteral("tray_extras"));
 
     m_readAloud = addEntry("tray_read_aloud", QStringLiteral("Read &aloud"));
@@ -57,9 +58,14 @@ TrayIcon::TrayIcon(LearnerCommands& commands, Form2& barMenu, const QWidget& men
     connect(&commands, &LearnerCommands::pausedChanged, this, &TrayIcon::followPause);
 }
 
-QAction* TrayIcon::addEntry(const char* name, const QString& caption) {
+QAction* TrayIcon::addEntry(const char* name, const QString& caption, const char* desktopKey) {
     QAction* action = m_menu.addAction(caption);
     action->setObjectName(QLatin1String(name));
+    if (desktopKey) {
+        // Shown as a hint only: the desktop-wide key itself is grabbed elsewhere.
+        action->setShortcut(QKeySequence(QLatin1String(desktopKey)));
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
     return action;
 }
 

@@ -29,7 +29,7 @@ public:
     void activate(QSystemTrayIcon::ActivationReason reason);
 
 private:
-    QAction* addEntry(const char* name, const QString& caption);
+    QAction* addEntry(const char* name, const QString& caption, const char* desktopKey = nullptr);
     void followPause(bool paused);
     void followReadAloud();
 

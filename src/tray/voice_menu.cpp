@@ -5,7 +5,7 @@
 #include <QActionGroup>
 
 VoiceMenu::VoiceMenu(VoiceChoice& choice, QWidget* parent)
-    : QMenu(tr("&Voice"), parent), m_choice(choice) {
+    : QMenu(tr("Vo&ice"), parent), m_choice(choice) {
     connect(&m_choice, &VoiceChoice::voicesChanged, this, &VoiceMenu::rebuild);
     rebuild();
 }
