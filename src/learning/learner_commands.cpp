@@ -42,19 +42,19 @@ void LearnerCommands::silence() {
 }
 
 void LearnerCommands::replay() {
-    if (!welcomeOver() || m_bar.french().trimmed().isEmpty())
-        return;
-    silence();
-    if (AgentCharacter* agent = m_bar.character())
-        agent->Speak(m_bar.french());
+    readAgain(&AgentCharacter::Speak);
 }
 
 void LearnerCommands::replaySlowly() {
+    readAgain(&AgentCharacter::SpeakSlowly);
+}
+
+void LearnerCommands::readAgain(AgentResult (AgentCharacter::*speak)(const QString&)) {
     if (!welcomeOver() || m_bar.french().trimmed().isEmpty())
         return;
     silence();
     if (AgentCharacter* agent = m_bar.character())
-        agent->SpeakSlowly(m_bar.french());
+        (agent->*speak)(m_bar.french());
 }
 
 void LearnerCommands::next() {

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+class AgentCharacter;
+struct AgentResult;
 class CaptionBar;
 class PlaybackTimers;
 
@@ -31,6 +33,7 @@ private:
     bool cycleRunning() const;
     void setPaused(bool paused);
     void silence();
+    void readAgain(AgentResult (AgentCharacter::*speak)(const QString&));
     void restartCycle();
 
     PlaybackTimers& m_timers;
