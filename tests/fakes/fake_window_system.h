@@ -18,14 +18,12 @@ public:
         window.setGeometry(x, y, width, height);
     }
     void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) override {
-        topmost = QRect(x, y, width, height);
-        window.setGeometry(topmost);
+        window.setGeometry(x, y, width, height);
     }
     void BringToFront(QWidget& window) override { broughtToFront << window.isVisible(); }
 
     POINT cursor;
     QSize screen{1024, 768};
-    QRect topmost;
     int moves = 0;
     QList<bool> broughtToFront; // whether the window was shown at each call
 };
