@@ -1,6 +1,5 @@
 #include "app/module1.h"
 #include "app/settings_persistence.h"
-#include "app/stored_text.h"
 #include "fakes/fake_settings_store.h"
 
 #include <gtest/gtest.h>
@@ -54,12 +53,6 @@ TEST(SettingsPersistence, laterRunsLoadEachKeyDefaultTheUnreadableAndBringTheRes
         EXPECT_EQ(load(store), expected) << qPrintable(c);
         EXPECT_TRUE(store.writes.isEmpty());
     }
-}
-
-TEST(StoredText, singlesRoundTripWithoutNeedlessDigits) {
-    EXPECT_EQ(textFromSingle(-120.25f), "-120.25");
-    for (float value : {5680.0f, 5680.5f, 123456.7f})
-        EXPECT_FLOAT_EQ(*singleFromText(textFromSingle(value)), value);
 }
 
 } // namespace

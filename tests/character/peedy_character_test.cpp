@@ -1,8 +1,6 @@
 // Peedy's request queue: order, hidden behaviour, errors, stopping.
 #include "support/peedy_fixture.h"
 
-#include <QScreen>
-
 namespace {
 
 using Peedy = PeedyFixture;
@@ -107,15 +105,6 @@ TEST_F(Peedy, refusesUnknownAnimationsLanguagesCharactersMissingArtAndAnEndlessB
     EXPECT_EQ(artless.Characters()("Peedy"), nullptr) << "nothing before loading";
     EXPECT_FALSE(artless.Characters().Load("Peedy", QVariant()).ok());
     EXPECT_FALSE(artless.Characters()("Peedy")->Show().ok());
-}
-
-TEST(CharacterWindowPlacement, standsInTheBottomRightCornerAndNeverTakesTheFocus) {
-    CharacterWindow window(":/art/peedy", PeedyCharacter::frameNames());
-    const QRect area = window.screen()->availableGeometry();
-    EXPECT_TRUE(area.contains(window.geometry()));
-    EXPECT_LT(area.right() - window.geometry().right(), 40);
-    EXPECT_LT(area.bottom() - window.geometry().bottom(), 40);
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 #include "app/module1.h"
 #include "fakes/fake_settings_store.h"
 #include "learning/learning_modes.h"
-#include "platform/qsettings_store.h"
 
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,16 +57,6 @@ TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
     EXPECT_FALSE(store.unsynced);
     for (const QString& path : store.values.keys())
         EXPECT_TRUE(path.startsWith("Vesk/Learning/")) << "[French] untouched";
-}
-
-TEST(LearningStore, handEditedListWithCommasReadsAsWritten) {
-    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
-    QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + "/VeskLearningTest.conf");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Learning]\nknown=10101-10103,10301,junk\n");
-    file.close();
-    EXPECT_EQ(QSettingsStore().read("VeskLearningTest", "Learning", "known"),
-              "10101-10103,10301,junk");
 }
 
 } // namespace
