@@ -1,8 +1,14 @@
 // Peedy and a speech engine that is slow to come up, breaks down, or is switched to another
-// voice: only the sentence on the bar is ever read, and speech comes back by itself.
+// voice: only the sentence on the bar is ever read, and speech comes back by itself; and the
+// Voice submenu over a voice choice the test controls.
 #include "fakes/fake_settings_store.h"
 #include "platform/character/peedy_voice_choice.h"
+#include "platform/voice_choice.h"
 #include "support/peedy_fixture.h"
+#include "tray/voice_menu.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -97,6 +103,38 @@ TEST_F(SpeechRecovery, choosingAVoiceSwitchesRemembersItAndRereadsTheBar) {
     EXPECT_EQ(choice.currentVoice(), "French (France)");
     EXPECT_EQ(store.values, (QMap<QString, QString>{{"Vesk/Voice/name", "French (France)"}}));
     EXPECT_EQ(engine->said, QStringList({"Bonjour!  ", "Bonjour!  "}));
+}
+
+struct FakeVoiceChoice : VoiceChoice {
+    QStringList voices() const override { return installed; }
+    QString currentVoice() const override { return current; }
+    void chooseVoice(const QString& name) override { chosen << name; }
+    QStringList installed, chosen;
+    QString current;
+};
+
+// Each entry as "name", "[x] name" when ticked, "(name)" when disabled.
+QStringList entries(const QMenu& menu) {
+    QStringList shown;
+    for (const QAction* action : menu.actions())
+        shown << QString(action->isEnabled() ? "%1%2" : "(%1%2)")
+                     .arg(action->isChecked() ? "[x] " : "", action->text());
+    return shown;
+}
+
+TEST(VoiceMenu, listsTheVoicesTicksTheOneInUseFollowsChangesAndAsksForTheOneChosen) {
+    FakeVoiceChoice choice;
+    VoiceMenu menu(choice);
+    EXPECT_EQ(entries(menu), QStringList({"(No French voice yet)"}));
+    choice.installed = {"virginie", "French (France)"};
+    for (const QString& current : choice.installed) {
+        choice.current = current;
+        emit choice.voicesChanged();
+        EXPECT_EQ(entries(menu).filter("[x] "), QStringList({"[x] " + current}));
+    }
+    menu.actions().at(0)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(choice.chosen, QStringList({"virginie"}));
 }
 
 } // namespace
