@@ -51,15 +51,12 @@ QStringList unknownWords(const QString& dictionary, const QStringList& texts) {
     return words;
 }
 
-TEST(ContentRules, everyTopicFileIsReadableAndNamed) {
-    const auto topics = topicFiles();
-    EXPECT_EQ(int(topics.size()), QDir(kFolder).entryList({"*.json"}, QDir::Files).size());
+TEST(ContentRules, everyTopicHasANameOfItsOwn) {
     QSet<QString> names;
-    for (const DialogueTopic& topic : topics) {
-        SCOPED_TRACE(topic.fileName.toStdString());
-        EXPECT_FALSE(topic.name.trimmed().isEmpty() || names.contains(topic.name));
+    for (const DialogueTopic& topic : topicFiles()) {
+        EXPECT_FALSE(topic.name.trimmed().isEmpty() || names.contains(topic.name))
+            << qPrintable(topic.fileName);
         names << topic.name;
-        EXPECT_EQ(topic.sentences.size(), 35u);
     }
 }
 
