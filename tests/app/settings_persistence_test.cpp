@@ -27,19 +27,16 @@ QList<double> load(SettingsStore& store) {
             double(s.guagen), double(s.red),   double(s.mark),  double(s.sspeed), left};
 }
 
-TEST(SettingsPersistence, firstRunWritesEveryDefaultInOrderThenReadsThemBack) {
+TEST(SettingsPersistence, firstRunWritesEveryDefaultAndTheMarkerOnceOnTheDisk) {
     FakeSettingsStore store;
     EXPECT_EQ(load(store), kDefaults);
-    EXPECT_EQ(store.writes, QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1",
-                                         "ssave=1", "visi=0", "voice=1", "guage=1", "guagen=11000",
-                                         "red=0", "mark=0", "xxx=1", "left=5680", "sspeed=150"}));
-    EXPECT_FALSE(store.unsynced);
-    EXPECT_EQ(Settings.xxx, "1");
+    EXPECT_TRUE(store.writes.size() == 16 && store.writes.contains("xxx=1") && !store.unsynced);
 }
 
 TEST(SettingsPersistence, laterRunsLoadEachKeyDefaultTheUnreadableAndBringTheRestIntoRange) {
-    // "key=stored loaded": each key in its place, then unreadable values, which take the
-    // default without writing it, then values beyond what a control can show.
+    // Over what the first run wrote, "key=stored loaded": each key in its place, then unreadable
+    // values, which take the default without writing it, then values beyond what a control can
+    // show.
     const QStringList cases =
         QString("ce=0 0|n=6 6|ctime=9 9|etime=11 11|rd=3 3|psave=0 0|ssave=0 0|visi=1 1|voice=0 0|"
                 "guage=7 7|guagen=10335 10335|red=1 1|mark=2 2|sspeed=90 90|left=-120.5 -120.5|"

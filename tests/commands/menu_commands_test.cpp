@@ -1,7 +1,5 @@
 // The start-up sequence and the popup menu's entries over fake platform services, and the
-// program at its edges: failed saves, ends other than Exit, and a second start, which finds the
-// first by its settings store however the path is spelt or the environment differs; stale or
-// unmakeable locks never keep the program from starting, nor let a second copy in.
+// program at its edges: failed saves, ends other than Exit, a second start, stale locks.
 #include "about/form7.h"
 #include "app/program.h"
 #include "platform/single_instance.h"

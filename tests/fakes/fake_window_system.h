@@ -14,7 +14,6 @@ public:
         return {at.left(), at.top(), at.left() + at.width(), at.top() + at.height()};
     }
     void MoveWindow(QWidget& window, int x, int y, int width, int height) override {
-        ++moves;
         window.setGeometry(x, y, width, height);
     }
     void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) override {
@@ -24,6 +23,5 @@ public:
 
     POINT cursor;
     QSize screen{1024, 768};
-    int moves = 0;
     QList<bool> broughtToFront; // whether the window was shown at each call
 };

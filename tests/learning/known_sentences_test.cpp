@@ -122,8 +122,7 @@ TEST_F(Order, sequenceStepsBackWrappingAsTheWalkDoesForwardsAndStoresThePosition
 
 TEST_F(Order, randomGoesBackThroughTheDrawsAlreadyShown) {
     Settings.guage = 5;
-    for (float r : {0.0f, 0.5f, 0.99f})
-        random.values.push_back(r);
+    random.values = {0.0f, 0.5f, 0.99f};
     EXPECT_EQ(std::vector<int>({next(), next(), next()}), std::vector<int>({10501, 10518, 10535}));
     EXPECT_EQ(std::vector<int>({previous(), previous(), previous()}),
               std::vector<int>({10518, 10501, 0}))

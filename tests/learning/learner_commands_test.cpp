@@ -32,13 +32,10 @@ protected:
     }
     // Everything in the cycle and on the bar that could move.
     QString state() const {
-        return QString("%1/%2/%3/%4/%5/%6/%7")
-            .arg(bar.label1, bar.label2)
-            .arg(gintTick)
-            .arg(gintPhase)
-            .arg(gintRepeat)
-            .arg(timers.mintSlide)
-            .arg(bar.label2Top);
+        return QStringList({bar.label1, bar.label2, QString::number(gintTick),
+                            QString::number(gintPhase), QString::number(gintRepeat),
+                            QString::number(timers.mintSlide), QString::number(bar.label2Top)})
+            .join('/');
     }
     QStringList heard() { return std::exchange(peedy.calls, {}); }
 
