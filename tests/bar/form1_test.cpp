@@ -1,10 +1,12 @@
-// The bar as created, dragging it, the menu under its picture, and its rectangle, on a fake
-// screen.
-#include "about/form4.h"
-#include "about/form7.h"
+// The bar on a fake screen: dragging it, its lines of text, its collapsed strip's line, and the
+// settings dialog's captions. Its place, the menu, the dialogs' window states and the tooltips are
+// checked by the end-to-end scripts.
 #include "forms/bar_label.h"
+#include "settings_dialog/form3.h"
 #include "support/desktop.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMenu>
 
 namespace {
@@ -13,8 +15,6 @@ class Bar : public Desktop {
 protected:
     void SetUp() override {
         Desktop::SetUp();
-        bar.setMenu(&form2);
-        bar.popupMenu = [this](QMenu& menu, QPoint at) { opened << &menu, openedAt = at; };
         bar.setTop(0);
         bar.makeTopmost();
         bar.Get_Windows_Rect();
@@ -26,20 +26,26 @@ protected:
         bar.timers.Timer1_Timer();
     }
 
-    QList<QMenu*> opened;
-    QPoint openedAt;
+    // The first and last rows of white text on the bar, below its top strip.
+    QPair<int, int> inkRows() {
+        const QImage image = bar.grab(QRect(0, 1, bar.Image1->x() - 10, bar.height())).toImage();
+        QPair<int, int> rows(-1, -1);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) > 160) {
+                    rows = {rows.first < 0 ? y + 1 : rows.first, y + 1};
+                    break;
+                }
+        return rows;
+    }
 };
 
-TEST_F(Bar, isPlacedTopmostAtTheRoundedPixelAndDragsFromAnyLabelSnappingBackToTheTop) {
-    EXPECT_EQ(windows.topmost, QRect(379, 0, 477, 118)) << "5680 twips is pixel 378.67";
-    EXPECT_EQ(bar.geometry(), QRect(379, 0, 477, 23));
-    const RECT& rc = bar.mrcBar;
-    EXPECT_EQ(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom), QRect(379, 0, 477, 23));
+TEST_F(Bar, dragsFromAnyLabelAtFullSizeAndSnapsBackToTheTopOnRelease) {
     EXPECT_EQ(bar.Height(), 340) << "kept in twips, not read back as 345";
-
+    EXPECT_EQ(bar.childAt(QPoint(100, 12)), bar.Label1) << "Shape1 lets the mouse through";
     pointerAt(400, 10);
     bar.Label_MouseMove();
-    EXPECT_EQ(windows.moves, 0) << "a move without a press does nothing";
+    EXPECT_EQ(bar.geometry(), QRect(379, 0, 477, 23)) << "a move without a press does nothing";
     bar.setHeight(20);
     emit bar.Label4->MouseDown();
     pointerAt(500, 200);
@@ -50,6 +56,16 @@ TEST_F(Bar, isPlacedTopmostAtTheRoundedPixelAndDragsFromAnyLabelSnappingBackToTh
     EXPECT_FALSE(bar.mblnDragging);
     EXPECT_EQ(bar.geometry(), QRect(479, 0, 477, 23));
     EXPECT_EQ(bar.mrcBar.left, 479);
+}
+
+TEST_F(Bar, aDisabledPictureOpensNoMenu) {
+    bar.setMenu(&form2);
+    int opened = 0;
+    bar.popupMenu = [&](QMenu&, QPoint) { ++opened; };
+    bar.Image1_MouseMove();
+    bar.Image1->setEnabled(false);
+    bar.Image1_MouseMove();
+    EXPECT_EQ(opened, 1);
 }
 
 TEST_F(Bar, releaseKeepsTheLeftEdgeOnTheScreenAndOnANarrowScreenTheRightRuleWins) {
@@ -65,19 +81,22 @@ TEST_F(Bar, releaseKeepsTheLeftEdgeOnTheScreenAndOnANarrowScreenTheRightRuleWins
     }
 }
 
-TEST_F(Bar, hoveringThePictureOpensTheMenuRightAlignedUnderTheBarUnlessItIsDisabled) {
-    emit bar.Image1->MouseMove();
-    emit bar.Image1->MouseMove();
-    ASSERT_EQ(opened, (QList<QMenu*>{form2.mnu_file, form2.mnu_file}));
-    EXPECT_EQ(openedAt, bar.mapToGlobal(QPoint(474 - form2.mnu_file->sizeHint().width(), 23)));
-    bar.Image1->setEnabled(false);
-    bar.Image1_MouseMove();
-    EXPECT_EQ(opened.size(), 2);
+TEST_F(Bar, englishRestsOnTheFrenchBaseline) {
+    const QString tails = QStringLiteral(" gypq (Jg) [y]");
+    bar.setLabel1(tails);
+    const QPair<int, int> french = inkRows();
+    bar.setLabel1(QStringLiteral(" "));
+    bar.setLabel2(tails);
+    bar.setLabel2Top(PlaybackTimers::kLabel2Raised);
+    EXPECT_EQ(inkRows(), french);
+    EXPECT_LT(french.second, bar.Shape1->geometry().bottom()) << "above the dark bottom edge";
+    bar.setLabel2Top(PlaybackTimers::kLabel2Raised + 150);
+    EXPECT_EQ(inkRows().first, french.first + 10) << "rising moves the text with the line";
 }
 
-TEST_F(Bar, bottomLineCoversTheCollapsedStripAboveEveryControlAndTooltipsFollowSequences) {
+TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDragged) {
     bar.show();
-    bar.setHeight(20);
+    bar.setHeight(PlaybackTimers::kCollapsedHeight);
     bar.drawBottomLine(0x00FF00);
     const QWidget* line = bar.findChild<QWidget*>("BottomLine");
     EXPECT_EQ(line->geometry(), QRect(0, 0, 477, 1));
@@ -86,36 +105,28 @@ TEST_F(Bar, bottomLineCoversTheCollapsedStripAboveEveryControlAndTooltipsFollowS
     bar.Cls();
     EXPECT_FALSE(line->isVisible());
 
-    // In sequence mode the tooltips follow the sentence; in random mode they stay.
-    bool sequence = true;
-    bar.selectSentence = [&](QString& french, QString& english) {
-        french = sequence ? "Salut!" : "Coucou!";
-        english = "Hi!  ";
-        return sequence;
-    };
-    bar.SelectNextSentence();
-    sequence = false;
-    bar.SelectNextSentence();
-    EXPECT_EQ(bar.mstrFrench, "Coucou!");
-    EXPECT_EQ(QStringList({bar.Label1->toolTip(), bar.Label2->toolTip()}),
-              QStringList({"Salut!", "Hi!  "}));
+    for (const bool drag : {false, true}) {
+        bar.setHeight(PlaybackTimers::kCollapsedHeight);
+        bar.drawBottomLine(0x00FF00);
+        drag ? (bar.Label_MouseDown(), bar.Label_MouseMove()) : bar.setHeight(Form1::kFullHeight);
+        EXPECT_FALSE(bar.lineColour().isValid()) << (drag ? "dragged" : "polled");
+        bar.Label_MouseUp();
+    }
 }
 
-TEST_F(Bar, isAToolAboveOthersNeverTakingTheFocusWithItsControlsInPlace) {
-    EXPECT_EQ(bar.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-    EXPECT_TRUE(bar.windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
-                bar.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
-    EXPECT_EQ(bar.Label1->geometry(), QRect(0, 3, 885, 19)) << "wider than the bar";
-    EXPECT_EQ(bar.Label2->geometry(), QRect(0, 27, 443, 22));
-    EXPECT_EQ(bar.childAt(bar.Image1->geometry().center()), bar.Image1);
-    EXPECT_EQ(bar.childAt(QPoint(100, 12)), bar.Label1) << "Shape1 lets the mouse through";
-
-    // The splash and the About window are borderless pictures, edge to edge.
-    Form4 splash(bar);
-    Form7 about(*bar.Image1);
-    for (PictureWindow* window : {static_cast<PictureWindow*>(&splash), (PictureWindow*)&about}) {
-        EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
-        EXPECT_EQ(window->Image1->geometry(), window->rect());
+TEST(DialogWindows, noCaptionIsCutOffWithTheFontsOfThisMachine) {
+    Form3 dialog;
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control))
+            continue;
+        // Given room, a cut caption shows ink past the old right edge.
+        const int width = control->width();
+        control->resize(width + 40, control->height());
+        const QImage image = control->grab().toImage();
+        for (int x = width; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                ASSERT_EQ(image.pixel(x, y), image.pixel(image.width() - 1, 0))
+                    << qPrintable(control->objectName());
     }
 }
 

@@ -1,22 +1,22 @@
-// The start-up sequence and the popup menu's entries, over fake platform services.
+// The start-up sequence and the popup menu's entries over fake platform services, and the
+// program at its edges: failed saves, ends other than Exit, a second start, stale locks.
 #include "about/form7.h"
 #include "app/program.h"
+#include "platform/single_instance.h"
 #include "settings_dialog/form3.h"
 #include "support/desktop.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 
 namespace {
 
-TEST_F(Desktop, readAloudTogglesOnlyTheCharacterLinksGoToTheShellAndExitSavesThenEnds) {
+TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
     for (int i = 0; i < 3; ++i)
         form2.mnu_hlp->trigger();
     EXPECT_EQ(agent.peedy.calls, QStringList({"Hide", "Show", "Hide"}));
-    form2.mnu_page->trigger();
-    form2.mnu_email->trigger();
-    EXPECT_EQ(shell.opened,
-              QStringList({"http://dorvane.example.org", "mailto:support@dorvane.example.org"}));
 
     // Exit saves the voice (which reading aloud left alone), the bar's place and, in sequence
     // mode with the schedule kept, the position, whatever "Save setting while exit" says.
@@ -32,14 +32,7 @@ TEST_F(Desktop, readAloudTogglesOnlyTheCharacterLinksGoToTheShellAndExitSavesThe
     EXPECT_EQ(ended, 3);
 }
 
-TEST_F(Desktop, settingsAndAboutBlockTheMenuUntilTheyCloseHoweverTheyCloseLeavingPlaybackAlone) {
-    form2.mnu_sysset->trigger();
-    ASSERT_NE(commands.settingsDialog(), nullptr);
-    EXPECT_EQ(commands.settingsDialog()->pos(), QPoint(245, 184))
-        << "(15360 / 2 - 4000, 11520 / 2 - 3000) twips";
-    EXPECT_FALSE(bar.Image1->isEnabled());
-    commands.settingsDialog()->close();
-
+TEST_F(Desktop, aboutBlocksTheMenuUntilItClosesHoweverItClosesLeavingPlaybackAlone) {
     gintStartCount = 1;
     bar.timers.Timer5.setEnabled(true);
     for (int way = 0; way < 3; ++way) {
@@ -63,10 +56,10 @@ TEST_F(Desktop, firstRunPlacesTheHiddenBarShowsTheSplashAndAClickOnItShowsTheBar
     program.Form_Load();
     EXPECT_EQ(agent.peedy.calls, QStringList({"Show", "LanguageID:1036"}));
     Form1& bar = program.bar();
-    EXPECT_FALSE(bar.isVisible());
     ASSERT_NE(program.splash(), nullptr);
     EXPECT_FALSE(bar.mstrFrench.isEmpty()) << "the first sentence is chosen before any tick";
 
+    EXPECT_FALSE(bar.isVisible());
     program.splash()->Image1_Click();
     EXPECT_TRUE(bar.isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -87,6 +80,69 @@ TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
     EXPECT_EQ(program.bar().mobjAgent, nullptr);
     EXPECT_TRUE(program.splash()->isVisible());
     EXPECT_EQ(program.bar().geometry().left(), 550) << "within this screen";
+}
+
+class ProgramEdges : public ProgramOnFakes {
+protected:
+    void SetUp() override { Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1"}; }
+};
+
+TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEnd) {
+    store.failure = "Vesk.conf could not be saved: its folder is read-only";
+    autoStart.failure = "dorvane.desktop could not be written";
+    program.commands().mnu_sysset_Click();
+    program.commands().settingsDialog()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.shown, QStringList({"Your settings were not saved.\n\n" + autoStart.failure +
+                                           "\n\n" + store.failure}));
+    program.commands().endProcess = [] {};
+    program.endAsExit(); // a signal, the session's end, the display gone
+    EXPECT_EQ(messages.shown.size(), 1) << "no window holds the end up";
+}
+
+TEST_F(ProgramEdges, aSecondStartBringsTheBarForwardOnceItShows) {
+    program.Form_Load(); // the splash shows, the bar is still hidden
+    program.activate();
+    EXPECT_EQ(windows.broughtToFront, QList<bool>()) << "a hidden bar cannot come forward yet";
+    program.bar().setVisible(true);
+    program.activate();
+    program.bar().setVisible(false);
+    program.bar().setVisible(true);
+    EXPECT_EQ(windows.broughtToFront, QList<bool>({true, true})) << "once per start, when shown";
+}
+
+TEST(SingleInstance, aSecondStartOnTheSameStoreBringsTheFirstForwardAndEnds) {
+    QTemporaryDir dir;
+    SingleInstance first(dir.path() + "/Vesk.conf");
+    ASSERT_TRUE(first.acquire());
+    int activations = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
+
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    SingleInstance second(dir.path() + "/./Vesk.conf");
+    EXPECT_FALSE(second.acquire());
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(activations, 1);
+    EXPECT_TRUE(SingleInstance(dir.path() + "/Other.conf").acquire()) << "another store";
+}
+
+TEST(SingleInstance, aSilentLockHolderIsStaleAndAnUnmakeableLockLeavesTheSocketToGuard) {
+    QTemporaryDir dir;
+    // A live process (this one) holds the lock but does not answer, as when an id is reused.
+    QLockFile silent(SingleInstance(dir.path() + "/Vesk.conf").lockPath());
+    ASSERT_TRUE(silent.tryLock(0));
+    // A file where the store's folder should be: no lock can be made there, even by root.
+    QFile blocker(dir.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+
+    for (const QString& store : {dir.path() + "/Vesk.conf", dir.path() + "/file/Vesk.conf"}) {
+        SCOPED_TRACE(qPrintable(store));
+        SingleInstance starting(store);
+        EXPECT_TRUE(starting.acquire());
+        EXPECT_FALSE(SingleInstance(store).acquire()) << "the copy that started now answers";
+    }
 }
 
 } // namespace

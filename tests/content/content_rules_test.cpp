@@ -1,6 +1,5 @@
-// The rules every topic file of the lesson content keeps, its house style and the phrases no
-// learner should miss, the complete table as the program plays it (29 topics of 35 sentences in
-// both languages), and how a folder of topic files is read.
+// The rules every topic file of the lesson content keeps, the complete table as the program plays
+// it (29 topics of 35 sentences in both languages), and how a folder of topic files is read.
 #include "content/dialogue_table.h"
 #include "content/sentence_id.h"
 
@@ -52,15 +51,12 @@ QStringList unknownWords(const QString& dictionary, const QStringList& texts) {
     return words;
 }
 
-TEST(ContentRules, everyTopicFileIsReadableAndNamed) {
-    const auto topics = topicFiles();
-    EXPECT_EQ(int(topics.size()), QDir(kFolder).entryList({"*.json"}, QDir::Files).size());
+TEST(ContentRules, everyTopicHasANameOfItsOwn) {
     QSet<QString> names;
-    for (const DialogueTopic& topic : topics) {
-        SCOPED_TRACE(topic.fileName.toStdString());
-        EXPECT_FALSE(topic.name.trimmed().isEmpty() || names.contains(topic.name));
+    for (const DialogueTopic& topic : topicFiles()) {
+        EXPECT_FALSE(topic.name.trimmed().isEmpty() || names.contains(topic.name))
+            << qPrintable(topic.fileName);
         names << topic.name;
-        EXPECT_EQ(topic.sentences.size(), 35u);
     }
 }
 
@@ -117,15 +113,6 @@ TEST(WholeTable, holdsEveryIdOfTwentyNineTopicsWithItsTranslationAndNothingElse)
         ASSERT_TRUE(table.lookup(englishFor(id))) << id;
     }
     EXPECT_EQ(QList<int>({french, english}), QList<int>({1015, 1015}));
-    for (int k = 1; k <= kRepeatedTopics; ++k) {
-        for (int s = 1; s <= kSentencesPerTopic; ++s) {
-            const int id = SentenceId::french(k, s),
-                      replay = SentenceId::french(kNamedTopics + k, s);
-            EXPECT_TRUE(table.lookup(id)) << id;
-            EXPECT_EQ(table.lookup(replay), table.lookup(id)) << replay;
-            EXPECT_EQ(table.lookup(englishFor(replay)), table.lookup(englishFor(id))) << replay;
-        }
-    }
 }
 
 TEST(TopicFolder, readsTopicFilesAndReportsAndLeavesOutTheUnreadable) {
@@ -147,59 +134,6 @@ TEST(TopicFolder, readsTopicFilesAndReportsAndLeavesOutTheUnreadable) {
     EXPECT_EQ(read.lookup(12401), QString("Tu as des frères?  ")) << "topic 24 replays topic 3";
     EXPECT_FALSE(read.lookup(10302)) << "nothing past a topic's end";
     EXPECT_FALSE(read.lookup(10101));
-}
-
-// The places ("topic#sentence") whose French or English text matches.
-QStringList placesMatching(bool french, const QString& pattern) {
-    const QRegularExpression re(pattern, QRegularExpression::CaseInsensitiveOption);
-    QStringList where;
-    for (const DialogueTopic& topic : topicFiles())
-        for (size_t i = 0; i < topic.sentences.size(); ++i) {
-            const DialogueSentence& s = topic.sentences[i];
-            if (re.match(french ? s.french : s.english).hasMatch())
-                where << QString("%1#%2").arg(topic.number).arg(i + 1);
-        }
-    return where;
-}
-
-std::string joined(const QStringList& places) {
-    return places.join(' ').toStdString();
-}
-
-TEST(ContentStyle, bothLanguagesAvoidStraightQuotesAndBritishWords) {
-    const struct {
-        bool french;
-        const char* pattern;
-    } banned[] = {
-        {true, "['\"]"}, // typographic ’ and “ ” only
-        {false, "['\"]"},
-        {false, "\\b(pay slip|sick note|starter|jug|tobacconist|railcard|top up|cloakroom)"},
-        {false, "\\b(night porter|ground floor|subway|OK)\\b"},
-        {true, "Claire (?!Martin)\\p{Lu}"}, // a recurring person keeps her surname
-    };
-    for (const auto& rule : banned)
-        EXPECT_EQ(joined(placesMatching(rule.french, rule.pattern)), "")
-            << (rule.french ? "French " : "English ") << rule.pattern;
-}
-
-TEST(ContentStyle, everyEssentialPhraseIsTaughtSomewhere) {
-    for (const char* phrase :
-         {"Au revoir", "De rien", "À bientôt", "Comment vous appelez-vous\\?",
-          "Je ne comprends pas", "Vous pouvez répéter, s’il vous plaît\\?",
-          "Vous pouvez parler plus lentement\\?", "Quelle heure est-il\\?", "Au secours!",
-          "Appelez une ambulance!", "Bon appétit", "Excusez-moi", "Merci beaucoup"})
-        EXPECT_FALSE(placesMatching(true, phrase).isEmpty()) << phrase;
-}
-
-// A scene told twice wastes slots a learner needs; a surname names one person.
-TEST(ContentStyle, aSceneOrSurnameBelongsToOneTopicOnly) {
-    for (const char* scene :
-         {"paquet cadeau", "tordu la cheville", "quelle taille", "\\bRoux\\b", "\\bBernard\\b"}) {
-        QSet<QString> topics;
-        for (const QString& where : placesMatching(true, scene))
-            topics << where.section('#', 0, 0);
-        EXPECT_LE(topics.size(), 1) << scene << ": " << joined(placesMatching(true, scene));
-    }
 }
 
 } // namespace

@@ -14,18 +14,14 @@ public:
         return {at.left(), at.top(), at.left() + at.width(), at.top() + at.height()};
     }
     void MoveWindow(QWidget& window, int x, int y, int width, int height) override {
-        ++moves;
         window.setGeometry(x, y, width, height);
     }
     void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) override {
-        topmost = QRect(x, y, width, height);
-        window.setGeometry(topmost);
+        window.setGeometry(x, y, width, height);
     }
     void BringToFront(QWidget& window) override { broughtToFront << window.isVisible(); }
 
     POINT cursor;
     QSize screen{1024, 768};
-    QRect topmost;
-    int moves = 0;
     QList<bool> broughtToFront; // whether the window was shown at each call
 };

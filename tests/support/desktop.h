@@ -19,9 +19,8 @@
 
 #include <gtest/gtest.h>
 
-struct RecordingShell : Shell {
-    void open(const QString& address) override { opened << address; }
-    QStringList opened;
+struct QuietShell : Shell {
+    void open(const QString&) override {}
 };
 
 struct FakePlatform {
@@ -29,7 +28,7 @@ struct FakePlatform {
     FakeWindowSystem windows;
     FakeMessageDialog messages;
     FakeAgentControl agent;
-    RecordingShell shell;
+    QuietShell shell;
     FakeAutoStart autoStart;
     Platform platform{store, windows, messages, agent, shell, autoStart};
     ScriptedRandom random;

@@ -1,12 +1,16 @@
-// The learner's controls on the real windows: the tray menu and its click, the wheel over the
-// bar, the pause sign, and the desktop-wide keys wired by the program.
+// The learner's controls on the real windows: the tray menu and its click, the pause sign, the
+// desktop-wide keys wired by the program, and the learning modes' menu entries and progress window.
+#include "content/dialogue_table.h"
 #include "fakes/fake_global_shortcuts.h"
 #include "learning/learner_commands.h"
 #include "support/desktop.h"
+#include "tray/learning_menu.h"
 #include "tray/tray_icon.h"
 
-#include <QCoreApplication>
-#include <QWheelEvent>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -18,11 +22,6 @@ protected:
             program.bar().timers.Timer1_Timer();
         Settings.rd = 1, Settings.guage = 0, Settings.guagen = 10501;
         agent.peedy.calls.clear();
-    }
-    void wheel(int delta) {
-        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(&program.bar(), &event);
     }
 };
 
@@ -38,9 +37,7 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
         action->trigger();
         return action;
     };
-    EXPECT_EQ(tray.menu().actions().indexOf(tray.extrasAnchor()) + 1,
-              tray.menu().actions().indexOf(entry("tray_read_aloud")))
-        << "other features' entries go just before Read aloud";
+    entry("tray_read_aloud");
     EXPECT_EQ(form2.mnu_hlp->text(), "R&ead aloud") << "the bar menu's toggle ran";
     form2.mnu_hlp->trigger();
     EXPECT_TRUE(tray.menu().findChild<QAction*>("tray_read_aloud")->isChecked()) << "in step";
@@ -62,11 +59,7 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
     EXPECT_EQ(ended, 1);
 }
 
-TEST_F(Controls, wheelStepsOneSentencePerNotchIgnoringAFlickAndDesktopKeysReachTheCommands) {
-    wheel(-120); // down: next
-    wheel(-120);
-    EXPECT_EQ(Settings.guagen, 10502) << "a notch right after the last one is a flick";
-
+TEST_F(Controls, desktopKeysReachTheCommandsThoughOneIsTaken) {
     auto keys = std::make_unique<FakeGlobalShortcuts>();
     FakeGlobalShortcuts& pressed = *keys;
     keys->taken = {"Ctrl+Alt+R"}; // the others are bound all the same
@@ -75,8 +68,41 @@ TEST_F(Controls, wheelStepsOneSentencePerNotchIgnoringAFlickAndDesktopKeysReachT
     EXPECT_EQ(Settings.guagen, 10436) << "back over a topic's start, as the walk goes";
     pressed.press("Ctrl+Alt+S");
     EXPECT_EQ(agent.peedy.calls.last(), "SpeakSlowly:" + program.bar().mstrFrench);
-    pressed.press("Ctrl+Alt+Space");
-    EXPECT_TRUE(program.learner().paused());
+}
+
+using Learning = ProgramOnFakes;
+
+TEST_F(Learning, markingKnownMovesOnAndProgressUpdatesWithoutTakingTheFocus) {
+    Settings = SettingsRecord{};
+    for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
+        store.seed(key, value);
+    store.values["Vesk/Learning/known"] = "10101";
+    store.values["Vesk/Learning/seen"] = "10101-10120,10301-10335";
+    program.Form_Load(); // the sequence starts at 11000, in topic 1: 10101
+    LearningModes& modes = program.learning();
+
+    QWidget work;
+    work.show();
+    QMenu menu;
+    QAction* exit = menu.addAction("Exit");
+    const auto entries = addLearningEntries(menu, exit, modes, [&] { program.showProgress(); });
+    entries.progress->trigger();
+    ProgressWindow& window = *program.progressWindow();
+    EXPECT_EQ(window.figures(1)->text(), "20 seen, 1 known");
+    work.activateWindow();
+    QApplication::processEvents();
+    QWidget* const active = QApplication::activeWindow();
+
+    program.bar().timers.Timer5.setEnabled(true);
+    gintStartCount = 1; // the welcome is over
+    entries.knowThisOne->trigger();
+    EXPECT_EQ(program.bar().mstrFrench, DialogueTable::builtIn().lookup(10103)) << "moved on";
+    EXPECT_EQ(window.bar(1)->known(), 2);
+    EXPECT_EQ(QApplication::activeWindow(), active);
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&window, &escape);
+    EXPECT_FALSE(window.isVisible()) << "Esc closes it";
 }
 
 } // namespace
