@@ -1,4 +1,5 @@
-// The rules every topic file of the lesson content keeps, the complete table as the program plays
+// The rules every topic file of the lesson content keeps (its house style and the phrases no
+// learner should miss among them), the complete table as the program plays
 // it (29 topics of 35 sentences in both languages), and how a folder of topic files is read.
 #include "content/dialogue_table.h"
 #include "content/sentence_id.h"
@@ -61,7 +62,9 @@ TEST(ContentRules, everyTopicHasANameOfItsOwn) {
 }
 
 TEST(ContentRules, textsKeepTheLengthsBlanksCharactersPunctuationAndNoRepeatsOfTheTable) {
-    static const QRegularExpression innerDoubleBlank("\\S  +\\S"), blankBefore(" [!?:;]");
+    static const QRegularExpression innerDoubleBlank("\\S  +\\S"), blankBefore(" [!?:;]"),
+        british("\\b(pay slip|sick note|starter|jug|tobacconist|railcard|top up|cloakroom|night "
+                "porter|ground floor)");
     QHash<QString, QString> seen; // French text -> where
     for (const DialogueTopic& topic : topicFiles()) {
         for (size_t i = 0; i < topic.sentences.size(); ++i) {
@@ -76,7 +79,10 @@ TEST(ContentRules, textsKeepTheLengthsBlanksCharactersPunctuationAndNoRepeatsOfT
                 EXPECT_TRUE(text.size() >= shortest && text.size() <= longest) << qPrintable(text);
                 EXPECT_TRUE(std::all_of(text.begin(), text.end(), inWindows1252))
                     << qPrintable(text);
+                EXPECT_FALSE(text.contains(QLatin1Char('\'')) || text.contains(QLatin1Char('"')))
+                    << "the typographic ’ and “ ” only: " << qPrintable(text);
             }
+            EXPECT_FALSE(british.match(s.english).hasMatch()) << qPrintable(s.english);
             EXPECT_FALSE(blankBefore.match(s.french).hasMatch()) << qPrintable(s.french);
             // Short formulas may come back; longer sentences may not.
             const QString french = s.french.trimmed();
@@ -94,6 +100,18 @@ TEST(ContentRules, everyWordIsKnownToTheSpellCheckers) {
             french << s.french, english << s.english;
     EXPECT_EQ(unknownWords("fr_FR", french), QStringList());
     EXPECT_EQ(unknownWords("en_US", english), QStringList());
+}
+
+TEST(ContentRules, everyEssentialPhraseIsTaughtSomewhere) {
+    QString french;
+    for (const DialogueTopic& topic : topicFiles())
+        for (const DialogueSentence& s : topic.sentences)
+            french += s.french + QLatin1Char('\n');
+    for (const char* phrase :
+         {"Au revoir", "De rien", "À bientôt", "Comment vous appelez-vous?", "Je ne comprends pas",
+          "Vous pouvez répéter, s’il vous plaît?", "Vous pouvez parler plus lentement?",
+          "Quelle heure est-il?", "Au secours!", "Appelez une ambulance!"})
+        EXPECT_TRUE(french.contains(QString::fromUtf8(phrase), Qt::CaseInsensitive)) << phrase;
 }
 
 TEST(WholeTable, holdsEveryIdOfTwentyNineTopicsWithItsTranslationAndNothingElse) {

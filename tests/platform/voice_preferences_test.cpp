@@ -6,12 +6,12 @@
 namespace {
 
 // "name" is a voice of fr_FR; "name@xx_YY" one of that locale.
-QList<InstalledVoice> voices(const QStringList& specs) {
+QList<InstalledVoice> voices(const QStringList& entries) {
     QList<InstalledVoice> list;
-    for (const QString& spec : specs)
+    for (const QString& entry : entries)
         list << InstalledVoice{
-            spec.section('@', 0, 0),
-            QLocale(spec.section('@', 1).isEmpty() ? "fr_FR" : spec.section('@', 1))};
+            entry.section('@', 0, 0),
+            QLocale(entry.section('@', 1).isEmpty() ? "fr_FR" : entry.section('@', 1))};
     return list;
 }
 
