@@ -19,8 +19,15 @@ QString canonicalStorePath(const QString& storePath) {
 }
 
 QString serverNameFor(const QString& storePath) {
-    // Short enough for a socket path; the store's path is private to its user already.
-    return QStringLiteral("dorvane-") +
+    // Short enough for a socket path; the store's path is private to its user already. On Unix
+    // the socket gets a fixed folder: a name alone lands in $TMPDIR, which two starts on one
+    // store may see differently.
+#ifdef Q_OS_UNIX
+    const QString folder = QStringLiteral("/tmp/");
+#else
+    const QString folder;
+#endif
+    return folder + QStringLiteral("dorvane-") +
            QString::fromLatin1(
                QCryptographicHash::hash(storePath.toUtf8(), QCryptographicHash::Sha1)
                    .toHex()

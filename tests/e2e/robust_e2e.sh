@@ -59,8 +59,12 @@ wait_until 3 viewable Cover
 xdotool windowactivate --sync "$(window_id Cover)" >/dev/null 2>&1
 sleep 0.3; shot 01-bar-covered
 check "the covering window hides the bar" red_over_blue 01-bar-covered 200x12+320+4
-"$program" >"$work/third.log" 2>&1 &
-wait_until 3 bash -c "! kill -0 $! 2>/dev/null"
+# Started from another environment (its own TMPDIR, no runtime folder): still the same store.
+mkdir -p "$work/other-tmp"
+TMPDIR="$work/other-tmp" env -u XDG_RUNTIME_DIR "$program" >"$work/third.log" 2>&1 &
+third=$!
+check "a start from another environment finds the running copy and ends" \
+  wait_until 3 bash -c "! kill -0 $third 2>/dev/null"
 sleep 0.3; shot 02-bar-forward
 check "a start brings the bar in front of it" eval '! red_over_blue 02-bar-forward 200x12+320+4'
 kill "$cover"; wait "$cover" 2>/dev/null
