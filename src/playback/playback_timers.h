@@ -34,7 +34,6 @@ public:
 
     // Listen-first: the French may be held back while it is read. Null never holds.
     void setFrenchHold(FrenchHold* hold) { m_hold = hold; }
-    bool holdingFrench() const { return m_holding; }
     // Drops what the cycle shows (both lines, the slides, a held French) and puts it back at
     // its first phase with no play counted, for a sentence chosen out of turn.
     void restartCycle();
