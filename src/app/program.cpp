@@ -43,6 +43,9 @@ Program::Program(Platform& platform, RandomSource& random)
     m_selector.setFilter(&m_learning);
     m_form1->timers.setFrenchHold(&m_learning.frenchHold());
     m_learning.moveToNextSentence = [this] { m_learner->next(); };
+    connect(
+        &m_order, &PlayOrder::sentenceChanged, &m_learning,
+        [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
     m_form1->setMenu(m_form2.get());
     m_form1->selectSentence = [this](QString& french, QString& english) {
         return m_order.next(french, english);

@@ -50,7 +50,9 @@ public:
     // SelectionFilter.
     bool known(int frenchId) const override { return m_known.contains(frenchId); }
     void everySentenceKnown() override;
-    void selected(int frenchId) override;
+
+    // The sentence now on the bar, whichever way it came (next, previous, a replayed draw).
+    void selected(int frenchId);
 
 signals:
     // Counts or modes changed: a progress view refreshes.

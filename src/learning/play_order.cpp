@@ -44,5 +44,5 @@ QString PlayOrder::currentTopicName() const {
 
 void PlayOrder::showing(int id, const QString& french) {
     m_currentId = id;
-    emit sentenceChanged(currentTopicName(), french);
+    emit sentenceChanged(currentTopicName(), french, id);
 }

@@ -27,7 +27,7 @@ public:
     QString currentTopicName() const;
 
 signals:
-    void sentenceChanged(const QString& topicName, const QString& french);
+    void sentenceChanged(const QString& topicName, const QString& french, int frenchId);
 
 private:
     void showing(int id, const QString& french);

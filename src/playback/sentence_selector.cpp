@@ -75,15 +75,11 @@ bool SentenceSelector::SelectNextSentence(QString& mstrFrench, QString& mstrEngl
     if (Settings.rd == 0) {
         mintRandomId = drawRandomId();
         fetch(mintRandomId, mstrFrench, mstrEnglish);
-        if (m_filter)
-            m_filter->selected(mintRandomId);
         return false;
     }
     const int16_t position = skipKnown(sequencePosition());
     fetch(position, mstrFrench, mstrEnglish);
     Settings.guagen = static_cast<int16_t>(position + 1);
-    if (m_filter)
-        m_filter->selected(position);
     return true;
 }
 

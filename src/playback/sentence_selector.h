@@ -16,7 +16,6 @@ public:
     virtual bool known(int frenchId) const = 0;
     // Every sentence the mode could play is known: they are played all the same.
     virtual void everySentenceKnown() = 0;
-    virtual void selected(int frenchId) = 0;
 };
 
 class SentenceSelector {

@@ -99,6 +99,10 @@ TEST_F(Learning, markingKnownMovesOnAndProgressUpdatesWithoutTakingTheFocus) {
     EXPECT_EQ(program.bar().mstrFrench, DialogueTable::builtIn().lookup(10103)) << "moved on";
     EXPECT_EQ(window.bar(1)->known(), 2);
     EXPECT_EQ(QApplication::activeWindow(), active);
+    program.learner().next();
+    program.learner().previous(); // back on 10103: that is the sentence a mark means
+    entries.knowThisOne->trigger();
+    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101-10103");
 
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&window, &escape);
