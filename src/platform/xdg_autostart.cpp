@@ -40,27 +40,20 @@ QString XdgAutoStart::execValue(const QString& programPath) {
     }
     // Then the string escapes of every desktop entry value, so a line break in a folder name
     // can never start a line of its own; '%' would start a field code.
+    static const std::pair<QChar, QLatin1String> escapes[] = {
+        {QLatin1Char('\\'), QLatin1String("\\\\")},
+        {QLatin1Char('\n'), QLatin1String("\\n")},
+        {QLatin1Char('\t'), QLatin1String("\\t")},
+        {QLatin1Char('\r'), QLatin1String("\\r")},
+        {QLatin1Char('%'), QLatin1String("%%")}};
     QString value;
     for (QChar c : argument) {
-        switch (c.unicode()) {
-        case '\\':
-            value += QStringLiteral("\\\\");
-            break;
-        case '\n':
-            value += QStringLiteral("\\n");
-            break;
-        case '\t':
-            value += QStringLiteral("\\t");
-            break;
-        case '\r':
-            value += QStringLiteral("\\r");
-            break;
-        case '%':
-            value += QStringLiteral("%%");
-            break;
-        default:
+        const auto escape = std::find_if(std::begin(escapes), std::end(escapes),
+                                         [c](const auto& e) { return e.first == c; });
+        if (escape != std::end(escapes))
+            value += escape->second;
+        else
             value += c;
-        }
     }
     return value;
 }
