@@ -83,9 +83,9 @@ bool SentenceSelector::SelectNextSentence(QString& mstrFrench, QString& mstrEngl
     return true;
 }
 
-// The first sentence from the position on that the learner does not know yet; when there is
-// none in the whole walk, the position itself.
-int16_t SentenceSelector::skipKnown(int16_t position) {
+// The first sentence from the position on (or back, for the learner's "previous") that the
+// learner does not know yet; when there is none in the whole walk, the position itself.
+int16_t SentenceSelector::skipKnown(int16_t position, bool backwards) {
     if (!m_filter)
         return position;
     const int walkLength = kSentencesPerTopic * (Settings.guage != 0 ? 1 : kTopics);
@@ -93,8 +93,12 @@ int16_t SentenceSelector::skipKnown(int16_t position) {
     for (int step = 0; step < walkLength; ++step) {
         if (!known(candidate))
             return static_cast<int16_t>(candidate);
-        candidate = Settings.guage != 0 ? positionInTopic(candidate + 1, Settings.guage)
-                                        : positionInWalk(candidate + 1);
+        if (backwards)
+            candidate = Settings.guage != 0 ? previousInTopic(candidate, Settings.guage)
+                                            : previousInWalk(candidate);
+        else
+            candidate = Settings.guage != 0 ? positionInTopic(candidate + 1, Settings.guage)
+                                            : positionInWalk(candidate + 1);
     }
     m_filter->everySentenceKnown();
     return position;
@@ -105,9 +109,11 @@ bool SentenceSelector::SelectPreviousSentence(QString& mstrFrench, QString& mstr
         return false;
     // The position stands one past the sentence last selected.
     const int current = Settings.guagen - 1;
-    const int previous =
-        Settings.guage != 0 ? previousInTopic(current, Settings.guage) : previousInWalk(current);
-    fetch(static_cast<int16_t>(previous), mstrFrench, mstrEnglish);
+    const int16_t previous = skipKnown(
+        static_cast<int16_t>(Settings.guage != 0 ? previousInTopic(current, Settings.guage)
+                                                 : previousInWalk(current)),
+        /*backwards=*/true);
+    fetch(previous, mstrFrench, mstrEnglish);
     Settings.guagen = static_cast<int16_t>(previous + 1);
     return true;
 }

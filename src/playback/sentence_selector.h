@@ -40,7 +40,7 @@ public:
 private:
     int16_t drawRandomId();
     static int16_t sequencePosition();
-    int16_t skipKnown(int16_t position);
+    int16_t skipKnown(int16_t position, bool backwards = false);
     bool known(int id) const { return m_filter && m_filter->known(id); }
     void fetch(int16_t id, QString& mstrFrench, QString& mstrEnglish);
 

@@ -60,6 +60,9 @@ TEST_F(KnownSentences, everyModePassesKnownSentencesAcrossEveryWrap) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(select(c.rd, c.topic, c.position, c.draws), c.expected) << c.what;
+    select(1, 3, 10304, {0}); // on 10304: back over 10303-10301, and 10335 at the wrap
+    selector.SelectPreviousSentence(french, english);
+    EXPECT_EQ(Settings.guagen - 1, 10334) << "previous passes known sentences too";
     EXPECT_TRUE(notices.isEmpty());
 }
 
