@@ -1,19 +1,19 @@
 // Renders every window of the program to PNG files, for looking at the layout:
 //   render_windows OUTPUT_FOLDER
-#include "about/form4.h"
-#include "about/form7.h"
-#include "bar/form1.h"
-#include "forms/form2.h"
-#include "forms/picture_box.h"
-#include "learning/learning_modes.h"
-#include "platform/character/character_window.h"
-#include "platform/character/desktop_agent.h"
-#include "platform/character/peedy_character.h"
-#include "platform/character/speech_engine.h"
-#include "platform/settings_store.h"
+#include "ui/dialogs/splash_window.h"
+#include "ui/dialogs/about_window.h"
+#include "ui/bar/caption_bar.h"
+#include "ui/bar/bar_menu.h"
+#include "ui/widgets/picture_box.h"
+#include "core/learning/learning_modes.h"
+#include "ui/character/character_window.h"
+#include "ui/character/desktop_character_loader.h"
+#include "ui/character/peedy_character.h"
+#include "core/ports/speech_engine.h"
+#include "core/ports/settings_store.h"
 #include "platform/window_system.h"
-#include "progress/progress_window.h"
-#include "settings_dialog/form3.h"
+#include "ui/dialogs/progress_window.h"
+#include "ui/dialogs/settings_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,35 +71,34 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     QtWindowSystem windows;
-    DesktopAgent agent(":/art/peedy", [] { return std::make_unique<SilentEngine>(); });
-    Form1 bar(agent, windows);
-    ok &= save(bar, folder, "form1-created");
-    bar.Get_Windows_Rect();
-    bar.setLabel1(QString(20, ' ') + " Welcome to use Dorvane V1.01.");
-    ok &= save(bar, folder, "form1-welcome");
-    bar.setLabel1(" Bonjour, madame! Vous allez bien?  ");
-    ok &= save(bar, folder, "form1-french");
-    bar.setLabel1(" ");
-    bar.setLabel2Top(60);
-    bar.setLabel2(" Good morning, ma’am! Are you well?  ");
-    ok &= save(bar, folder, "form1-english");
-    bar.setHeight(20);
+        CaptionBar bar(windows);
+    ok &= save(bar, folder, "bar-created");
+    bar.captureBarRect();
+    bar.setFrenchLine(QString(20, ' ') + " Welcome to use Dorvane V1.01.");
+    ok &= save(bar, folder, "bar-welcome");
+    bar.setFrenchLine(" Bonjour, madame! Vous allez bien?  ");
+    ok &= save(bar, folder, "bar-french");
+    bar.setFrenchLine(" ");
+    bar.setEnglishLineTop(60);
+    bar.setEnglishLine(" Good morning, ma’am! Are you well?  ");
+    ok &= save(bar, folder, "bar-english");
+    bar.setBarHeight(20);
     bar.drawBottomLine(0x00FF00);
-    ok &= save(bar, folder, "form1-collapsed");
+    ok &= save(bar, folder, "bar-collapsed");
 
-    Form2 menuHolder;
-    menuHolder.mnu_file->adjustSize();
-    ok &= save(*menuHolder.mnu_file, folder, "form2-menu");
+    BarMenu menu;
+    menu.adjustSize();
+    ok &= save(menu, folder, "bar-menu");
 
-    Form3 dialog;
-    dialog.Option1[3]->setChecked(true);
-    dialog.Option2[1]->setChecked(true);
-    dialog.Check1->setChecked(true);
-    ok &= save(dialog, folder, "form3");
-    Form4 splash(bar);
-    ok &= save(splash, folder, "form4");
-    Form7 about(*bar.Image1);
-    ok &= save(about, folder, "form7");
+    SettingsDialog dialog;
+    dialog.topicButtons()[3]->setChecked(true);
+    dialog.modeButtons()[1]->setChecked(true);
+    dialog.saveSettingsBox()->setChecked(true);
+    ok &= save(dialog, folder, "settings");
+    SplashWindow splash;
+    ok &= save(splash, folder, "splash");
+    AboutWindow about(*bar.menuPicture());
+    ok &= save(about, folder, "about");
 
     CharacterWindow peedy(":/art/peedy", PeedyCharacter::frameNames());
     ok &= save(peedy, folder, "peedy-idle");

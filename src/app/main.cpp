@@ -1,23 +1,24 @@
 // Dorvane: learning everyday spoken French from a caption bar on the top edge of the screen.
-#include "app/product.h"
-#include "app/program.h"
-#include "app/settings_persistence.h"
-#include "bar/form1.h"
-#include "commands/menu_commands.h"
-#include "platform/auto_start.h"
-#include "platform/character/desktop_agent.h"
-#include "platform/character/peedy_character.h"
-#include "platform/character/peedy_voice_choice.h"
-#include "platform/character/qt_speech_engine.h"
+#include "app/application.h"
+#include "core/logging.h"
+#include "core/playback/random_source.h"
+#include "core/settings/product.h"
+#include "core/settings/settings_persistence.h"
+#include "core/voice/voice_choice.h"
+#include "platform/desktop_shell.h"
 #include "platform/end_requests.h"
-#include "platform/global_shortcuts.h"
+#include "platform/os_services.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
-#include "platform/shell.h"
+#include "platform/qt_speech_engine.h"
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
-#include "playback/random_source.h"
+#include "ui/bar/caption_bar.h"
+#include "ui/bar/menu_commands.h"
+#include "ui/character/desktop_character_loader.h"
+#include "ui/character/peedy_character.h"
+#include "ui/character/peedy_voice_choice.h"
 
 #include <QApplication>
 #include <csignal>
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     // A speech daemon that goes away must not take the program with it.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    installDiagnosticsOutput();
     preferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Product::kTitle));
@@ -56,31 +58,32 @@ int main(int argc, char* argv[]) {
     QSettingsStore store;
     QtWindowSystem windows;
     QtMessageDialog messages;
-    DesktopAgent agent(QStringLiteral(":/art/peedy"), [&store] {
+    DesktopCharacterLoader characters(QStringLiteral(":/art/peedy"), [&store] {
         auto engine = std::make_unique<QtSpeechEngine>();
         engine->setVoice(storedVoice(store));
         return engine;
     });
     DesktopShell shell;
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
-    Platform platform{store, windows, messages, agent, shell, *autoStart};
+    Platform platform{store, windows, messages, characters, shell, *autoStart};
     ClockSeededRandom random;
 
-    Program program(platform, random);
+    Application program(platform, random);
     // Exit ends the process at once; the lock beside the store goes with it, not left stale.
-    program.commands().endProcess = [&instance] {
+    QObject::connect(&program.commands(), &MenuCommands::exitRequested, [&instance] {
         instance.release();
         std::_Exit(0);
-    };
-    agent.setSentenceOnBar([&program] { return program.bar().french(); });
-    QObject::connect(&instance, &SingleInstance::activationRequested, &program, &Program::activate);
+    });
+    characters.setSentenceOnBar([&program] { return program.bar().french(); });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &program,
+                     &Application::activate);
     EndRequests endRequests;
-    QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Program::endAsExit,
+    QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Application::endAsExit,
                      Qt::DirectConnection);
-    program.Form_Load();
+    program.start();
     // What the tray's Voice submenu offers and changes.
     std::unique_ptr<PeedyVoiceChoice> voiceChoice;
-    if (PeedyCharacter* peedy = agent.peedy())
+    if (PeedyCharacter* peedy = characters.peedy())
         voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, store);
     endRequests.watchProcessExit();
     program.startLearnerControls(makeGlobalShortcuts(), voiceChoice.get());

@@ -1,7 +1,7 @@
 // Every service of the operating system the program uses, handed to it at start.
 #pragma once
 
-class AgentControl;
+class CharacterLoader;
 class AutoStart;
 class MessageDialog;
 class SettingsStore;
@@ -12,7 +12,7 @@ struct Platform {
     SettingsStore& store;
     WindowSystem& windows;
     MessageDialog& messages;
-    AgentControl& agent; // the control that loads the speaking character
+    CharacterLoader& characters; // loads the speaking character
     Shell& shell;
     AutoStart& autoStart;
 };

@@ -2,7 +2,7 @@
 // an INI file under ~/.config on Linux.
 #pragma once
 
-#include "platform/settings_store.h"
+#include "core/ports/settings_store.h"
 
 #include <QSettings>
 #include <map>

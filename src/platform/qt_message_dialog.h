@@ -1,7 +1,7 @@
 // The modal message box, as a Qt dialog.
 #pragma once
 
-#include "platform/message_dialog.h"
+#include "core/ports/message_dialog.h"
 
 class QtMessageDialog : public MessageDialog {
 public:

@@ -1,10 +1,11 @@
 #include "platform/single_instance.h"
 
+#include "core/logging.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <cstdio>
 
 namespace {
 
@@ -67,12 +68,12 @@ bool SingleInstance::acquire() {
     // No lock could be made (a read-only folder, say): the socket alone keeps later copies away.
     if (listen())
         return true;
-    std::fprintf(stderr,
-                 "dorvane: cannot make sure only one copy runs (lock file %s: %s); running "
-                 "anyway\n",
-                 qPrintable(QDir::toNativeSeparators(m_lock.fileName())),
-                 m_lock.error() == QLockFile::PermissionError ? "permission denied"
-                                                              : "cannot be created");
+    qCWarning(lcInstance).noquote()
+        << QStringLiteral("cannot make sure only one copy runs (lock file %1: %2); running anyway")
+               .arg(QDir::toNativeSeparators(m_lock.fileName()),
+                    m_lock.error() == QLockFile::PermissionError
+                        ? QStringLiteral("permission denied")
+                        : QStringLiteral("cannot be created"));
     return true;
 }
 

@@ -5,9 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
-POINT QtWindowSystem::GetCursorPos() const {
-    const QPoint at = QCursor::pos();
-    return {at.x(), at.y()};
+QPoint QtWindowSystem::cursorPos() const {
+    return QCursor::pos();
 }
 
 QSize QtWindowSystem::screenSize() const {
@@ -15,21 +14,20 @@ QSize QtWindowSystem::screenSize() const {
     return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
-RECT QtWindowSystem::GetWindowRect(const QWidget& window) const {
-    const QRect at = window.frameGeometry();
-    return {at.left(), at.top(), at.left() + at.width(), at.top() + at.height()};
+QRect QtWindowSystem::windowRect(const QWidget& window) const {
+    return window.frameGeometry();
 }
 
-void QtWindowSystem::MoveWindow(QWidget& window, int x, int y, int width, int height) {
-    window.setGeometry(x, y, width, height);
+void QtWindowSystem::moveWindow(QWidget& window, const QRect& to) {
+    window.setGeometry(to);
 }
 
-void QtWindowSystem::SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) {
+void QtWindowSystem::placeTopmost(QWidget& window, const QRect& to) {
     window.setWindowFlag(Qt::WindowStaysOnTopHint, true); // hides the window when it changes
-    window.setGeometry(x, y, width, height);
+    window.setGeometry(to);
     window.raise();
 }
 
-void QtWindowSystem::BringToFront(QWidget& window) {
+void QtWindowSystem::bringToFront(QWidget& window) {
     window.raise();
 }

@@ -1,8 +1,9 @@
 // The window system calls the caption bar makes, in screen pixels.
 #pragma once
 
-#include "platform/pointer.h"
+#include "core/ports/pointer_source.h"
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -11,21 +12,22 @@ class WindowSystem : public PointerSource {
 public:
     // The primary screen's size.
     virtual QSize screenSize() const = 0;
-    virtual RECT GetWindowRect(const QWidget& window) const = 0;
-    virtual void MoveWindow(QWidget& window, int x, int y, int width, int height) = 0;
+    // The window's frame on the screen.
+    virtual QRect windowRect(const QWidget& window) const = 0;
+    virtual void moveWindow(QWidget& window, const QRect& to) = 0;
     // Places the window and keeps it above every other window.
-    virtual void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) = 0;
+    virtual void placeTopmost(QWidget& window, const QRect& to) = 0;
     // Puts a shown window in front of the others.
-    virtual void BringToFront(QWidget& window) = 0;
+    virtual void bringToFront(QWidget& window) = 0;
 };
 
 // The real one, over Qt.
 class QtWindowSystem : public WindowSystem {
 public:
-    POINT GetCursorPos() const override;
+    QPoint cursorPos() const override;
     QSize screenSize() const override;
-    RECT GetWindowRect(const QWidget& window) const override;
-    void MoveWindow(QWidget& window, int x, int y, int width, int height) override;
-    void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) override;
-    void BringToFront(QWidget& window) override;
+    QRect windowRect(const QWidget& window) const override;
+    void moveWindow(QWidget& window, const QRect& to) override;
+    void placeTopmost(QWidget& window, const QRect& to) override;
+    void bringToFront(QWidget& window) override;
 };

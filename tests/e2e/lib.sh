@@ -76,7 +76,7 @@ start_program() {
   pid=$!
 }
 # Waits until the program it started has shown its bar and the first French sentence is due.
-wait_for_bar() { wait_until "${1:-3}" viewable Form1; }
+wait_for_bar() { wait_until "${1:-3}" viewable Dorvane; }
 # Hovers the menu picture at the bar's right end (first start's place).
 hover_menu_picture() { xdotool mousemove 845 12; sleep 0.1; xdotool mousemove 846 13; }
 # Exit through the hover menu, and waits for the program to end.

@@ -1,7 +1,7 @@
 // Remembers what became of the start-with-login entry.
 #pragma once
 
-#include "platform/auto_start.h"
+#include "core/ports/auto_start.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // the test presses the others by name.
 #pragma once
 
-#include "platform/global_shortcuts.h"
+#include "core/ports/global_shortcuts.h"
 
 #include <QMap>
 #include <QStringList>

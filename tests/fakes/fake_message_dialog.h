@@ -1,7 +1,7 @@
 // Records the message boxes the program would show.
 #pragma once
 
-#include "platform/message_dialog.h"
+#include "core/ports/message_dialog.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // An in-memory settings store that remembers every write in order.
 #pragma once
 
-#include "platform/settings_store.h"
+#include "core/ports/settings_store.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // A speech engine under the test's control: it records what it is asked and answers when told.
 #pragma once
 
-#include "platform/character/speech_engine.h"
+#include "core/ports/speech_engine.h"
 
 #include <QStringList>
 

@@ -7,21 +7,14 @@
 
 class FakeWindowSystem : public WindowSystem {
 public:
-    POINT GetCursorPos() const override { return cursor; }
+    QPoint cursorPos() const override { return cursor; }
     QSize screenSize() const override { return screen; }
-    RECT GetWindowRect(const QWidget& window) const override {
-        const QRect at = window.geometry();
-        return {at.left(), at.top(), at.left() + at.width(), at.top() + at.height()};
-    }
-    void MoveWindow(QWidget& window, int x, int y, int width, int height) override {
-        window.setGeometry(x, y, width, height);
-    }
-    void SetWindowPosTopmost(QWidget& window, int x, int y, int width, int height) override {
-        window.setGeometry(x, y, width, height);
-    }
-    void BringToFront(QWidget& window) override { broughtToFront << window.isVisible(); }
+    QRect windowRect(const QWidget& window) const override { return window.geometry(); }
+    void moveWindow(QWidget& window, const QRect& to) override { window.setGeometry(to); }
+    void placeTopmost(QWidget& window, const QRect& to) override { window.setGeometry(to); }
+    void bringToFront(QWidget& window) override { broughtToFront << window.isVisible(); }
 
-    POINT cursor;
+    QPoint cursor;
     QSize screen{1024, 768};
     QList<bool> broughtToFront; // whether the window was shown at each call
 };

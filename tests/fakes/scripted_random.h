@@ -1,7 +1,7 @@
 // Draws the values it is given, in turn, and counts the reseeds.
 #pragma once
 
-#include "playback/random_source.h"
+#include "core/playback/random_source.h"
 
 #include <deque>
 

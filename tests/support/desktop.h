@@ -2,20 +2,20 @@
 // as the window tests share them.
 #pragma once
 
-#include "app/module1.h"
-#include "app/program.h"
-#include "bar/form1.h"
-#include "commands/menu_commands.h"
-#include "fakes/fake_agent.h"
+#include "core/settings/settings_record.h"
+#include "app/application.h"
+#include "ui/bar/caption_bar.h"
+#include "ui/bar/menu_commands.h"
+#include "fakes/fake_character.h"
 #include "fakes/fake_auto_start.h"
 #include "fakes/fake_message_dialog.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/scripted_random.h"
-#include "forms/form2.h"
-#include "forms/picture_box.h"
+#include "ui/bar/bar_menu.h"
+#include "ui/widgets/picture_box.h"
 #include "platform/platform.h"
-#include "platform/shell.h"
+#include "core/ports/shell.h"
 
 #include <gtest/gtest.h>
 
@@ -27,30 +27,30 @@ struct FakePlatform {
     FakeSettingsStore store;
     FakeWindowSystem windows;
     FakeMessageDialog messages;
-    FakeAgentControl agent;
+    FakeCharacterLoader characters;
     QuietShell shell;
     FakeAutoStart autoStart;
-    Platform platform{store, windows, messages, agent, shell, autoStart};
+    Platform platform{store, windows, messages, characters, shell, autoStart};
     ScriptedRandom random;
 };
 
-class ProgramOnFakes : public ::testing::Test, protected FakePlatform {
+class ApplicationOnFakes : public ::testing::Test, protected FakePlatform {
 protected:
-    Program program{platform, random};
+    Application program{platform, random};
 };
 
 class Desktop : public ::testing::Test, protected FakePlatform {
 protected:
     void SetUp() override {
         Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1"};
-        agent.Load("Peedy", {});
-        bar.mobjAgent = agent("Peedy");
-        commands.endProcess = [this] { ++ended; };
-        bar.setLeft(5680);
+        characters.load("Peedy");
+        bar.setCharacter(characters.character("Peedy"));
+        QObject::connect(&commands, &MenuCommands::exitRequested, [this] { ++ended; });
+        bar.setLeftTwips(5680);
     }
 
-    Form1 bar{agent, windows};
-    Form2 form2;
-    MenuCommands commands{bar, form2, platform};
+    CaptionBar bar{windows};
+    BarMenu menu;
+    MenuCommands commands{bar, menu, platform};
     int ended = 0;
 };

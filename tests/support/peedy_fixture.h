@@ -2,9 +2,9 @@
 #pragma once
 
 #include "fakes/fake_speech_engine.h"
-#include "platform/character/character_window.h"
-#include "platform/character/desktop_agent.h"
-#include "platform/character/peedy_character.h"
+#include "ui/character/character_window.h"
+#include "ui/character/desktop_character_loader.h"
+#include "ui/character/peedy_character.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -14,13 +14,13 @@ protected:
     void SetUp() override { load(); }
 
     void load() {
-        agent = std::make_unique<DesktopAgent>(":/art/peedy", [this] {
+        characters = std::make_unique<DesktopCharacterLoader>(":/art/peedy", [this] {
             auto made = std::make_unique<FakeSpeechEngine>();
             engine = made.get();
             return made;
         });
-        ASSERT_TRUE(agent->Characters().Load("Peedy", QVariant()).ok());
-        peedy = agent->peedy();
+        ASSERT_TRUE(characters->load("Peedy").ok());
+        peedy = characters->peedy();
     }
 
     // Lets queued requests start, then runs frames until the request ends or a sentence is
@@ -34,6 +34,6 @@ protected:
     }
 
     FakeSpeechEngine* engine = nullptr;
-    std::unique_ptr<DesktopAgent> agent;
+    std::unique_ptr<DesktopCharacterLoader> characters;
     PeedyCharacter* peedy = nullptr;
 };

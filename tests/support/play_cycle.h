@@ -2,23 +2,22 @@
 // sentence twice, read aloud, the first sentence chosen as at start-up.
 #pragma once
 
-#include "app/module1.h"
-#include "fakes/fake_agent.h"
-#include "fakes/fake_caption_bar.h"
-#include "playback/playback_timers.h"
+#include "core/settings/settings_record.h"
+#include "fakes/fake_character.h"
+#include "fakes/fake_caption_bar_view.h"
+#include "core/playback/playback_timers.h"
 
 struct PlayCycle {
     explicit PlayCycle(int frenchFirst = 1) {
         Settings = SettingsRecord{};
-        Settings.ce = static_cast<int16_t>(frenchFirst);
-        Settings.n = 2, Settings.etime = 5, Settings.ctime = 3, Settings.voice = 1;
-        gintRepeat = 0;
+        Settings.frenchFirst = static_cast<int16_t>(frenchFirst);
+        Settings.playsPerSentence = 2, Settings.frenchSeconds = 5, Settings.englishSeconds = 3, Settings.readAloud = 1;
         timers.armForStartUp();
         bar.agent = &peedy;
-        bar.SelectNextSentence();
+        bar.selectNextSentence();
     }
 
-    FakeCaptionBar bar;
+    FakeCaptionBarView bar;
     FakePointer pointer;
     FakeCharacter peedy;
     PlaybackTimers timers{bar, pointer};

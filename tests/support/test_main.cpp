@@ -1,6 +1,7 @@
 // Shared main() of every test program: a throw-away HOME and settings folder (on Windows a
 // registry key of its own), so no test ever touches a user's real settings, and the offscreen
 // platform for widget tests.
+#include "core/logging.h"
 #include "platform/qsettings_store.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     // As in the program: a speech daemon that goes away must not take the process with it.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    installDiagnosticsOutput(); // the program's own one-line messages, as it writes them
     QTemporaryDir home;
     if (!home.isValid())
         return 2;

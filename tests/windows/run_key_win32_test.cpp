@@ -1,4 +1,4 @@
-#include "platform/run_key_win32.h"
+#include "platform/windows/run_key_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ protected:
 };
 
 TEST_F(RunKeyTest, theQuotedPathReadsBackUnchangedInEveryScriptAsAWholeUtf16String) {
-    for (const std::wstring path : {L"C:\\dorvane.exe", L"C:\\Program Files\\Dorvane\\dorvane.exe",
+    for (const std::wstring path : {L"C:\\dorvane.exe", L"C:\\Application Files\\Dorvane\\dorvane.exe",
                                     L"C:\\Users\\Пётр Zoë\\日本\\😀\\dorvane.exe"}) {
         const std::wstring command = run_key::commandFor(path);
         EXPECT_EQ(command, L"\"" + path + L"\"");

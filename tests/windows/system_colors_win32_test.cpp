@@ -1,4 +1,4 @@
-#include "platform/system_colors_win32.h"
+#include "platform/windows/system_colors_win32.h"
 
 #include <gtest/gtest.h>
 #include <tuple>

@@ -1,0 +1,169 @@
+#include "app/application.h"
+
+#include "core/learning/learner_commands.h"
+#include "core/learning/learner_shortcuts.h"
+#include "core/lessons/dialogue_table.h"
+#include "core/logging.h"
+#include "core/playback/speaking_character.h"
+#include "core/ports/global_shortcuts.h"
+#include "core/settings/product.h"
+#include "core/settings/settings_persistence.h"
+#include "platform/platform.h"
+#include "platform/window_system.h"
+#include "ui/bar/bar_menu.h"
+#include "ui/bar/caption_bar.h"
+#include "ui/bar/menu_commands.h"
+#include "ui/tray/learning_menu.h"
+#include "ui/tray/tray_icon.h"
+#include "ui/tray/voice_menu.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/twips.h"
+
+#include <QEvent>
+
+namespace {
+
+const QString kCharacterName = QStringLiteral("Peedy");
+
+void report(const CharacterResult& result, const char* what) {
+    if (!result.ok())
+        qCWarning(lcDesktop, "%s: %s", what, qPrintable(result.error));
+}
+
+} // namespace
+
+Application::Application(Platform& platform, RandomSource& random)
+    : m_platform(platform), m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
+      m_selector(DialogueTable::builtIn(), random, platform.messages),
+      m_order(m_selector, DialogueTable::builtIn()),
+      m_bar(std::make_unique<CaptionBar>(platform.windows)),
+      m_barMenu(std::make_unique<BarMenu>()),
+      m_learner(std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar)) {
+    m_sinceStart.start();
+    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform); // owned by its menu
+    connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
+            Qt::DirectConnection);
+    m_bar->installEventFilter(this);
+    m_selector.setFilter(&m_learning);
+    m_bar->timers().setFrenchHold(&m_learning.frenchHold());
+    m_bar->setPlayOrder(&m_order);
+    connect(&m_learning, &LearningModes::moveOnRequested, m_learner.get(), &LearnerCommands::next);
+    connect(&m_learning, &LearningModes::notice, this, &Application::tellLearner);
+    connect(&m_order, &PlayOrder::sentenceChanged, &m_learning,
+            [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
+    connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
+    connect(m_learner.get(), &LearnerCommands::pausedChanged, m_bar.get(), &CaptionBar::showPaused);
+    connect(m_bar.get(), &CaptionBar::wheelStepped, m_learner.get(), [this](int direction) {
+        if (direction > 0)
+            m_learner->next();
+        else
+            m_learner->previous();
+    });
+    connect(m_bar.get(), &CaptionBar::splashCloseRequested, this, [this] {
+        if (m_splash)
+            m_splash->close();
+    });
+}
+
+Application::~Application() {
+    delete m_splash;
+    delete m_progress;
+}
+
+void Application::showProgress() {
+    if (!m_progress)
+        m_progress = new ProgressWindow(m_learning);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow(); // asked for: Esc then closes it
+}
+
+void Application::start() {
+    CaptionBar& bar = *m_bar;
+    loadCharacter();
+
+    bar.setLeftTwips(loadSettings(m_platform.store, static_cast<float>(bar.screenWidthTwips())));
+    // A position saved on a wider screen would leave the bar, and its menu, out of reach.
+    bar.clampLeft();
+    m_learning.load();
+    bar.setTopTwips(0);
+    bar.setVisible(false);
+
+    m_splash = new SplashWindow;
+    connect(m_splash, &SplashWindow::dismissed, this, [this] {
+        m_bar->setVisible(true);
+        m_bar->timers().skipSplash();
+    });
+    m_splash->move(Twips::toPixels(bar.screenWidthTwips() / 2 - 1000),
+                   Twips::toPixels(bar.screenHeightTwips() / 2 - 1800));
+    m_splash->show();
+
+    bar.timers().armForStartUp();
+    bar.selectNextSentence();
+    bar.makeTopmost();
+    bar.captureBarRect();
+}
+
+void Application::loadCharacter() {
+    CharacterLoader& characters = m_platform.characters;
+    report(characters.load(kCharacterName), "the speaking character could not be loaded");
+    SpeakingCharacter* character = characters.character(kCharacterName);
+    m_bar->setCharacter(character);
+    if (!character)
+        return;
+    report(character->show(), "the speaking character cannot be shown");
+    report(character->setLanguage(QLocale::French), "the speaking character has no French");
+}
+
+void Application::activate() {
+    // During the splash the bar is hidden, and raising a hidden window does nothing.
+    if (m_bar->isVisible())
+        bringBarForward();
+    else
+        m_activationPending = true;
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_bar.get() && event->type() == QEvent::Show && m_activationPending) {
+        m_activationPending = false;
+        bringBarForward();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::bringBarForward() {
+    m_platform.windows.bringToFront(*m_bar);
+}
+
+void Application::endAsExit() {
+    m_commands->exit();
+}
+
+// A line on standard error until a tray can show it.
+void Application::tellLearner(const QString& text) {
+    if (m_tray)
+        m_tray->icon().showMessage(QString::fromLatin1(Product::kTitle), text);
+    else
+        qCWarning(lcLearning).noquote() << text;
+}
+
+void Application::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
+                                       VoiceChoice* voices) {
+    if (TrayIcon::available()) {
+        m_tray = std::make_unique<TrayIcon>(*m_learner, *m_barMenu, *m_bar->menuPicture());
+        connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
+        m_tray->showSentence(m_order.currentTopicName(), m_bar->french());
+        if (voices)
+            m_tray->menu().insertMenu(m_tray->extrasAnchor(),
+                                      new VoiceMenu(*voices, &m_tray->menu()));
+        addLearningEntries(m_tray->menu(), m_tray->extrasAnchor(), m_learning,
+                           [this] { showProgress(); });
+        m_tray->icon().show();
+    } else {
+        qCWarning(lcDesktop) << "this desktop has no system tray, so there is no tray icon; the "
+                                "bar works as before";
+    }
+    m_shortcuts = std::move(shortcuts);
+    if (m_shortcuts)
+        bindLearnerShortcuts(*m_shortcuts, *m_learner, [this] { m_learning.markCurrentKnown(); });
+}

@@ -1,0 +1,83 @@
+// The whole program once running: its windows, the sentence selector, and the start-up
+// sequence that brings them up.
+#pragma once
+
+#include "core/learning/learning_modes.h"
+#include "core/learning/play_order.h"
+#include "core/playback/sentence_selector.h"
+#include "ui/dialogs/progress_window.h"
+#include "ui/dialogs/splash_window.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class BarMenu;
+class CaptionBar;
+class GlobalShortcuts;
+class LearnerCommands;
+class MenuCommands;
+class RandomSource;
+class TrayIcon;
+class VoiceChoice;
+struct Platform;
+
+class Application : public QObject {
+    Q_OBJECT
+public:
+    Application(Platform& platform, RandomSource& random);
+    ~Application() override;
+
+    // The start-up sequence: the character, the settings, the splash, the timers, the first
+    // sentence, and the bar placed topmost at the top of the screen (still hidden).
+    void start();
+
+    // Another copy was started: bring the bar to the front, at once if it shows, else as
+    // soon as it appears.
+    void activate();
+
+    // The process is told to end some other way than Exit (a signal, the end of the session,
+    // the display gone): the same save as Exit, then the end, never waiting on speech.
+    void endAsExit();
+
+    MenuCommands& commands() { return *m_commands; }
+    // The tray icon, where the desktop has a tray, and the learner's keys for the whole
+    // desktop; what is missing is said on standard error and the rest goes on.
+    void startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
+                              VoiceChoice* voices = nullptr);
+    LearnerCommands& learner() { return *m_learner; }
+    TrayIcon* tray() const { return m_tray.get(); }
+
+    CaptionBar& bar() { return *m_bar; }
+    BarMenu& barMenu() { return *m_barMenu; }
+    SplashWindow* splash() const { return m_splash; }
+
+    // Listen first, known and seen sentences; and their window, opened or brought up.
+    LearningModes& learning() { return m_learning; }
+    void showProgress();
+    ProgressWindow* progressWindow() const { return m_progress; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void loadCharacter();
+    void bringBarForward();
+    void tellLearner(const QString& text);
+
+    Platform& m_platform;
+    QElapsedTimer m_sinceStart;
+    LearningModes m_learning;
+    SentenceSelector m_selector;
+    PlayOrder m_order;
+    std::unique_ptr<CaptionBar> m_bar;
+    std::unique_ptr<BarMenu> m_barMenu;
+    QPointer<SplashWindow> m_splash;
+    QPointer<ProgressWindow> m_progress;
+    MenuCommands* m_commands; // owned by the menu it serves
+    bool m_activationPending = false;
+    std::unique_ptr<LearnerCommands> m_learner;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<GlobalShortcuts> m_shortcuts;
+};

@@ -1,0 +1,107 @@
+#include "core/learning/learning_modes.h"
+
+#include "core/settings/settings_record.h"
+#include "core/settings/settings_persistence.h"
+#include "core/lessons/dialogue_table.h"
+#include "core/lessons/sentence_id.h"
+#include "core/ports/settings_store.h"
+
+
+namespace {
+const QString kListenFirst = QStringLiteral("listen_first");
+const QString kKnown = QStringLiteral("known");
+const QString kSeen = QStringLiteral("seen");
+} // namespace
+
+LearningModes::LearningModes(SettingsStore& store, Clock clock, QObject* parent)
+    : QObject(parent), m_store(store), m_clock(clock), m_listen(clock) {}
+
+void LearningModes::load() {
+    const auto read = [this](const QString& key) {
+        return m_store.read(QLatin1String(kSettingsApplication), QLatin1String(kSection), key);
+    };
+    m_listen.setEnabled(read(kListenFirst).trimmed() == QLatin1String("1"));
+    m_known = SentenceSet::fromText(read(kKnown));
+    m_seen = SentenceSet::fromText(read(kSeen));
+    emit changed();
+}
+
+void LearningModes::save() {
+    const auto write = [this](const QString& key, const QString& text) {
+        m_store.write(QLatin1String(kSettingsApplication), QLatin1String(kSection), key, text);
+    };
+    write(kListenFirst, m_listen.enabled() ? QStringLiteral("1") : QStringLiteral("0"));
+    write(kKnown, m_known.toText());
+    write(kSeen, m_seen.toText());
+    m_store.sync();
+    m_seenUnsaved = false;
+    m_lastSave = m_clock();
+}
+
+void LearningModes::markCurrentKnown() {
+    if (m_current == 0)
+        return; // nothing has played yet
+    m_known.add(m_current);
+    m_seen.add(m_current);
+    save();
+    emit changed();
+    emit moveOnRequested();
+}
+
+void LearningModes::forgetChosenTopic() {
+    if (Settings.topic == 0)
+        m_known.clear();
+    else
+        m_known.removeTopic(Settings.topic);
+    m_noticedTopic = kNoTopic;
+    save();
+    emit changed();
+}
+
+void LearningModes::setListenFirst(bool on) {
+    if (on == m_listen.enabled())
+        return;
+    m_listen.setEnabled(on);
+    save();
+    emit changed();
+}
+
+int LearningModes::seenCount(int topic) const {
+    if (topic < 1 || topic > SentenceId::kNamedTopics)
+        return 0;
+    // A sentence marked known has been seen, even when the two lists were edited apart.
+    int count = 0;
+    for (int sentence = 1; sentence <= SentenceId::kSentencesPerTopic; ++sentence) {
+        const int id = SentenceId::french(topic, sentence);
+        count += m_seen.contains(id) || m_known.contains(id);
+    }
+    return count;
+}
+
+int LearningModes::knownCount(int topic) const {
+    return m_known.countInTopic(topic);
+}
+
+void LearningModes::everySentenceKnown() {
+    if (m_noticedTopic == Settings.topic)
+        return;
+    m_noticedTopic = Settings.topic;
+    const QString what =
+        Settings.topic == 0
+            ? tr("Every sentence")
+            : tr("Every sentence of \"%1\"")
+                  .arg(DialogueTable::builtIn().topicName(Settings.topic).trimmed());
+    emit notice(what + tr(" is marked as known: playing them all again."));
+}
+
+void LearningModes::selected(int frenchId) {
+    m_current = frenchId;
+    if (!known(frenchId))
+        m_noticedTopic = kNoTopic; // the next time all are known is worth saying again
+    if (m_seen.add(frenchId)) {
+        m_seenUnsaved = true;
+        emit changed();
+    }
+    if (m_seenUnsaved && m_clock() - m_lastSave >= kSeenSaveIntervalMs)
+        save();
+}

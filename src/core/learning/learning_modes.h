@@ -1,0 +1,71 @@
+// The learner's own modes: listen first, the sentences marked known (which the selector then
+// passes by), and the sentences seen so far; kept in the [Learning] group of the settings store.
+#pragma once
+
+#include "core/learning/listen_first.h"
+#include "core/learning/sentence_set.h"
+#include "core/playback/sentence_selector.h"
+
+#include <QObject>
+
+class SettingsStore;
+
+class LearningModes : public QObject, public SelectionFilter {
+    Q_OBJECT
+public:
+    using Clock = ListenFirst::Clock;
+    LearningModes(SettingsStore& store, Clock clock, QObject* parent = nullptr);
+
+    static constexpr const char* kSection = "Learning";
+    // Newly seen sentences are written at most this often; marks and switches at once.
+    static constexpr qint64 kSeenSaveIntervalMs = 30000;
+
+    // Reads [Learning]; what cannot be read is left out, never an error.
+    void load();
+    // Writes [Learning] and makes it durable.
+    void save();
+
+    // Marks the sentence now playing as known and moves on to the next one at once.
+    void markCurrentKnown();
+    // Forgets the known sentences of the chosen topic (of every topic with "Entire").
+    void forgetChosenTopic();
+    void setListenFirst(bool on);
+    bool listenFirst() const { return m_listen.enabled(); }
+
+    int seenCount(int topic) const;
+    int knownCount(int topic) const;
+    int currentSentence() const { return m_current; }
+    const SentenceSet& known() const { return m_known; }
+    const SentenceSet& seen() const { return m_seen; }
+
+    // For the play cycle.
+    FrenchHold& frenchHold() { return m_listen; }
+
+
+    // SelectionFilter.
+    bool known(int frenchId) const override { return m_known.contains(frenchId); }
+    void everySentenceKnown() override;
+
+    // The sentence now on the bar, whichever way it came (next, previous, a replayed draw).
+    void selected(int frenchId);
+
+signals:
+    // Counts or modes changed: a progress view refreshes.
+    void changed();
+    // The sentence on the bar was marked known: the next one is due now.
+    void moveOnRequested();
+    // Something the learner should be told, in a line.
+    void notice(const QString& text);
+
+private:
+    SettingsStore& m_store;
+    Clock m_clock;
+    ListenFirst m_listen;
+    SentenceSet m_known;
+    SentenceSet m_seen;
+    int m_current = 0;
+    bool m_seenUnsaved = false;
+    qint64 m_lastSave = -kSeenSaveIntervalMs;
+    int m_noticedTopic = kNoTopic; // the choice the all-known notice was given for
+    static constexpr int kNoTopic = -1;
+};

@@ -1,0 +1,48 @@
+#include "core/learning/play_order.h"
+
+#include "core/settings/settings_record.h"
+#include "core/lessons/dialogue_table.h"
+#include "core/lessons/sentence_id.h"
+#include "core/playback/sentence_selector.h"
+
+PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, QObject* parent)
+    : QObject(parent), m_selector(selector), m_table(table) {}
+
+bool PlayOrder::next(QString& french, QString& english) {
+    const bool sequence = m_selector.selectNextSentence(french, english);
+    if (sequence) {
+        showing(Settings.sequencePosition - 1, french);
+    } else {
+        m_history.record({m_selector.randomId(), french, english});
+        showing(m_selector.randomId(), french);
+    }
+    return sequence;
+}
+
+std::optional<bool> PlayOrder::previous(QString& french, QString& english) {
+    if (m_selector.selectPreviousSentence(french, english)) {
+        showing(Settings.sequencePosition - 1, french);
+        return true;
+    }
+    const auto earlier = m_history.stepBack();
+    if (!earlier)
+        return std::nullopt;
+    french = earlier->french;
+    english = earlier->english;
+    showing(earlier->id, french);
+    return false;
+}
+
+QString PlayOrder::currentTopicName() const {
+    if (m_currentId == 0)
+        return {};
+    const int topic = SentenceId::topicOf(m_currentId);
+    if (topic < 1 || topic > SentenceId::kTopics)
+        return {};
+    return m_table.topicName(SentenceId::storedTopic(topic));
+}
+
+void PlayOrder::showing(int id, const QString& french) {
+    m_currentId = id;
+    emit sentenceChanged(currentTopicName(), french, id);
+}

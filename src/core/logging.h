@@ -1,0 +1,15 @@
+// The program's diagnostics: one logging category per area, all written to standard error as
+// one line each, "dorvane: ..." or, for speech, "speech: ...".
+#pragma once
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcSettings) // the settings store and the login entry
+Q_DECLARE_LOGGING_CATEGORY(lcLearning) // known and seen sentences, learning notices
+Q_DECLARE_LOGGING_CATEGORY(lcDesktop)  // tray, desktop keys, windows, the character's loading
+Q_DECLARE_LOGGING_CATEGORY(lcInstance) // the single running copy
+Q_DECLARE_LOGGING_CATEGORY(lcSpeech)   // the speech engine and its voice
+
+// Writes every message straight to standard error as "<area>: <message>", whatever the session
+// does with Qt's default output (which may go to the system journal instead).
+void installDiagnosticsOutput();

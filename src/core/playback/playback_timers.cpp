@@ -1,0 +1,226 @@
+#include "core/playback/playback_timers.h"
+
+#include "core/settings/settings_record.h"
+#include "core/settings/product.h"
+#include "core/playback/speaking_character.h"
+#include "core/playback/caption_bar_view.h"
+
+namespace {
+QString spaces(int count) {
+    return QString(std::max(count, 0), QLatin1Char(' '));
+}
+} // namespace
+
+PlaybackTimers::PlaybackTimers(CaptionBarView& bar, const PointerSource& pointer, QObject* parent)
+    : QObject(parent), m_bar(bar), m_pointer(pointer) {
+    connect(&m_welcomeTimer, &Timer::tick, this, &PlaybackTimers::onWelcomeTick);
+    connect(&m_blinkTimer, &Timer::tick, this, &PlaybackTimers::onBlinkTick);
+    connect(&m_englishRiseTimer, &Timer::tick, this, &PlaybackTimers::onEnglishRiseTick);
+    connect(&m_frenchSlideTimer, &Timer::tick, this, &PlaybackTimers::onFrenchSlideTick);
+    connect(&m_playCycleTimer, &Timer::tick, this, &PlaybackTimers::onPlayCycleTick);
+}
+
+QString PlaybackTimers::welcomeText() {
+    return QStringLiteral(" Welcome to use %1 %2.").arg(Product::kTitle, Product::kVersion);
+}
+
+RgbColour PlaybackTimers::paletteColour(int colour) {
+    static constexpr RgbColour palette[16] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    return palette[colour & 15];
+}
+
+void PlaybackTimers::armForStartUp() {
+    m_welcomeTimer.setInterval(60);
+    m_blinkTimer.setInterval(1500);
+    m_welcomeTimer.setEnabled(true);
+    m_blinkTimer.setEnabled(true);
+    m_englishRiseTimer.setEnabled(false);
+    m_frenchSlideTimer.setEnabled(false);
+    m_playCycleTimer.setEnabled(false);
+    m_cycleTick = 0;
+    m_cyclePhase = 0;
+    m_lineColour1 = 10;
+    m_lineColour2 = 12;
+    m_lineColour3 = 10;
+    m_welcomeCountdown = kWelcomeTicks;
+}
+
+// Welcome countdown, pointer sample and auto-hide, every 60 ms.
+void PlaybackTimers::onWelcomeTick() {
+    --m_welcomeCountdown;
+    m_cursor = m_pointer.cursorPos();
+    applyAutoHide();
+    countdownStep();
+}
+
+void PlaybackTimers::applyAutoHide() {
+    const bool inside = m_bar.barRect().contains(m_cursor);
+    const double full = m_bar.fullHeight();
+    // A collapsed bar opens again only from the screen's top rows; an open one stays open
+    // while the pointer is on it.
+    const bool keepFull = m_welcomeCountdown > 0 || Settings.autoHide == 0 ||
+                          (inside && (m_cursor.y() <= 3 || m_bar.barHeight() == full));
+    m_bar.setBarHeight(keepFull ? full : kCollapsedHeight);
+}
+
+void PlaybackTimers::countdownStep() {
+    const int count = m_welcomeCountdown;
+    if (count == 0) {
+        m_welcomeCountdown = 1;
+    } else if (count == 1 || count == 2) {
+        m_bar.setFrenchLine(QStringLiteral(" "));
+        if (m_bar.menuEnabled())
+            m_playCycleTimer.setEnabled(true);
+    } else if (count >= 3 && count <= 20) {
+        m_bar.setFrenchLine(welcomeText());
+    } else if (count >= 21 && count <= 50) {
+        m_bar.closeSplash();
+        m_bar.setVisible(true);
+        m_bar.setFrenchLine(spaces(count - 20) + welcomeText());
+    } else if (count >= 51) {
+        m_bar.setFrenchLine(spaces(count - 20) + welcomeText());
+    }
+}
+
+// The blinking line on a collapsed bar, every 1.5 s.
+void PlaybackTimers::onBlinkTick() {
+    if (m_bar.barHeight() != m_bar.fullHeight() && !m_bar.dragging())
+        m_bar.drawBottomLine(paletteColour(m_lineColour1));
+    else
+        m_bar.clearBottomLine();
+    const int16_t oldColor2 = m_lineColour2;
+    m_lineColour1 = m_lineColour2;
+    m_lineColour2 = m_lineColour3;
+    m_lineColour3 = oldColor2;
+}
+
+// The English line rises from below the bar, every 50 ms.
+void PlaybackTimers::onEnglishRiseTick() {
+    if (m_held)
+        return;
+    m_bar.setEnglishLine(QStringLiteral(" ") + m_bar.english());
+    if (m_bar.englishLineTop() > kEnglishLineRaised) {
+        m_bar.setEnglishLineTop(m_bar.englishLineTop() - 10);
+    } else {
+        m_bar.setEnglishLineTop(kEnglishLineRaised);
+        m_englishRiseTimer.setEnabled(false);
+    }
+}
+
+// The French line slides in from the right, every 80 ms.
+void PlaybackTimers::onFrenchSlideTick() {
+    if (m_held)
+        return;
+    m_bar.setFrenchLine(spaces(kSlideSteps - m_slideStep) + m_bar.french());
+    ++m_slideStep;
+    if (m_slideStep == kSlideSteps) {
+        m_slideStep = 0;
+        m_frenchSlideTimer.setEnabled(false);
+    }
+}
+
+// The play cycle, every 100 ms: the first language, its time, the second language, its time.
+void PlaybackTimers::onPlayCycleTick() {
+    if (m_held)
+        return;
+    // While the French is being read first the cycle stands still; the tick that ends the
+    // wait starts the slide-in and stands for the French's first tick.
+    if (m_holding) {
+        if (!m_hold || !m_hold->holding()) {
+            m_holding = false;
+            m_frenchSlideTimer.setEnabled(true);
+        }
+        return;
+    }
+    ++m_cycleTick;
+    if (m_cyclesPlayed >= Settings.playsPerSentence) {
+        m_cyclesPlayed = 0;
+        m_bar.selectNextSentence();
+    }
+    const bool frenchFirst = Settings.frenchFirst == 1;
+    const int16_t first =
+        static_cast<int16_t>((frenchFirst ? Settings.frenchSeconds : Settings.englishSeconds) * 10);
+    const int16_t both = static_cast<int16_t>((Settings.frenchSeconds + Settings.englishSeconds) * 10);
+    // Each phase stores its successor before it acts.
+    switch (m_cyclePhase) {
+    case 0:
+        m_cyclePhase = 1;
+        if (frenchFirst)
+            startFrench();
+        else
+            startEnglish();
+        break;
+    case 1:
+        m_cyclePhase = (m_cycleTick >= 0 && m_cycleTick < first) ? 1 : 2;
+        break;
+    case 2:
+        m_cyclePhase = 3;
+        if (frenchFirst) {
+            m_bar.setFrenchLine(QStringLiteral(" "));
+            startEnglish();
+        } else {
+            clearEnglish();
+            startFrench();
+        }
+        break;
+    case 3:
+        m_cyclePhase = (m_cycleTick >= first && m_cycleTick <= both) ? 3 : 4;
+        break;
+    case 4:
+        m_cyclePhase = 0;
+        if (frenchFirst)
+            clearEnglish();
+        else
+            m_bar.setFrenchLine(QStringLiteral(" "));
+        ++m_cyclesPlayed;
+        m_cycleTick = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void PlaybackTimers::startFrench() {
+    const auto start =
+        m_hold ? m_hold->begin(m_bar.character(), m_bar.french()) : FrenchHold::Start::Off;
+    if (start == FrenchHold::Start::Holding) {
+        m_holding = true;
+        return;
+    }
+    m_frenchSlideTimer.setEnabled(true);
+    if (start == FrenchHold::Start::Off)
+        speechStep();
+}
+
+void PlaybackTimers::restartCycle() {
+    m_holding = false;
+    m_englishRiseTimer.setEnabled(false);
+    m_frenchSlideTimer.setEnabled(false);
+    m_slideStep = 0;
+    m_bar.setFrenchLine(QStringLiteral(" "));
+    clearEnglish();
+    m_cycleTick = 0;
+    m_cyclePhase = 0;
+    m_cyclesPlayed = 0;
+}
+
+void PlaybackTimers::startEnglish() {
+    m_englishRiseTimer.setEnabled(true);
+}
+
+void PlaybackTimers::clearEnglish() {
+    m_bar.setEnglishLine(QStringLiteral(" "));
+    m_bar.setEnglishLineTop(kEnglishLineRest);
+}
+
+// The character reads the French and waves; whatever goes wrong with it, playback goes on.
+void PlaybackTimers::speechStep() {
+    SpeakingCharacter* agent = m_bar.character();
+    if (!agent)
+        return;
+    if (Settings.readAloud == 1)
+        agent->speak(m_bar.french());
+    agent->play(QStringLiteral("Wave"));
+}

@@ -1,0 +1,103 @@
+// The bar's five timers and what each tick does: the welcome countdown, pointer sample and
+// auto-hide (welcomeTimer), the blinking line on a collapsed bar (blinkTimer), the English rising
+// into view (englishRiseTimer), the French sliding in (frenchSlideTimer), and the play cycle
+// (playCycleTimer). The play state they share lives here too.
+#pragma once
+
+#include "core/playback/caption_bar_view.h"
+#include "core/playback/french_hold.h"
+#include "core/playback/timer.h"
+#include "core/ports/pointer_source.h"
+
+#include <QObject>
+#include <QPoint>
+#include <cstdint>
+
+class PlaybackTimers : public QObject {
+    Q_OBJECT
+public:
+    PlaybackTimers(CaptionBarView& bar, const PointerSource& pointer, QObject* parent = nullptr);
+
+    Timer& welcomeTimer() { return m_welcomeTimer; }
+    Timer& blinkTimer() { return m_blinkTimer; }
+    Timer& englishRiseTimer() { return m_englishRiseTimer; }
+    Timer& frenchSlideTimer() { return m_frenchSlideTimer; }
+    Timer& playCycleTimer() { return m_playCycleTimer; }
+
+    void onWelcomeTick();
+    void onBlinkTick();
+    void onEnglishRiseTick();
+    void onFrenchSlideTick();
+    void onPlayCycleTick();
+
+    // Start-up's arming of the timers and its initial playback state.
+    void armForStartUp();
+
+    // The welcome countdown in welcome ticks; it rests at 1 once run out.
+    int16_t welcomeCountdown() const { return m_welcomeCountdown; }
+    // True once the welcome text is gone and sentences may play.
+    bool welcomeOver() const { return m_welcomeCountdown <= 2; }
+    // The splash was clicked: the welcome goes on from where the splash would have closed.
+    void skipSplash() { m_welcomeCountdown = kSplashClosesAt; }
+
+    // Tenths of a second into the current play cycle, its phase (0 to 4), and the cycles
+    // finished for the current sentence.
+    int16_t cycleTick() const { return m_cycleTick; }
+    int16_t cyclePhase() const { return m_cyclePhase; }
+    int16_t cyclesPlayed() const { return m_cyclesPlayed; }
+    int16_t slideStep() const { return m_slideStep; }
+
+    // Listen-first: the French may be held back while it is read. Null never holds.
+    void setFrenchHold(FrenchHold* hold) { m_hold = hold; }
+    // Drops what the cycle shows (both lines, the slides, a held French) and puts it back at
+    // its first phase with no play counted, for a sentence chosen out of turn.
+    void restartCycle();
+
+    // While held (the learner paused), the play cycle and both slides stand still where they
+    // are; they carry on from there once released.
+    bool isHeld() const { return m_held; }
+    void setHeld(bool held) { m_held = held; }
+
+    QPoint cursor() const { return m_cursor; }
+
+    // The sixteen colours of the blinking line, by number.
+    static RgbColour paletteColour(int colour);
+    static QString welcomeText();
+
+    static constexpr int kCollapsedHeight = 20; // twips
+    static constexpr int kEnglishLineRest = 400;
+    static constexpr int kEnglishLineRaised = 60;
+    static constexpr int kSlideSteps = 36;
+    static constexpr int16_t kWelcomeTicks = 70;
+    static constexpr int16_t kSplashClosesAt = 50;
+
+private:
+    void applyAutoHide();
+    void countdownStep();
+    void speechStep();
+    void startFrench();  // slides the French in and has it read aloud
+    void startEnglish(); // raises the English
+    void clearEnglish(); // blanks the English and sends it back below the bar
+
+    // The start states the bar is created with; start-up re-arms them.
+    Timer m_welcomeTimer{60, true};
+    Timer m_blinkTimer{1500, true};
+    Timer m_englishRiseTimer{50, true};
+    Timer m_frenchSlideTimer{80, true};
+    Timer m_playCycleTimer{100, false};
+
+    CaptionBarView& m_bar;
+    const PointerSource& m_pointer;
+    QPoint m_cursor;
+    FrenchHold* m_hold = nullptr;
+    bool m_holding = false;
+    bool m_held = false;
+    int16_t m_welcomeCountdown = 0;
+    int16_t m_cycleTick = 0;
+    int16_t m_cyclePhase = 0;
+    int16_t m_cyclesPlayed = 0;
+    int16_t m_slideStep = 0;
+    int16_t m_lineColour1 = 10;
+    int16_t m_lineColour2 = 12;
+    int16_t m_lineColour3 = 10;
+};

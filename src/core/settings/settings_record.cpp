@@ -1,0 +1,3 @@
+#include "core/settings/settings_record.h"
+
+SettingsRecord Settings;

@@ -1,6 +1,0 @@
-#include "platform/auto_start.h"
-
-QString windowsProgramPath(const QString& folder, const QString& baseName) {
-    const QString separator = folder.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\");
-    return folder + separator + baseName + QStringLiteral(".exe");
-}

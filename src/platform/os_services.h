@@ -1,0 +1,14 @@
+// The services whose implementation depends on the operating system; CMake builds the one for
+// the system at hand from linux/ or windows/.
+#pragma once
+
+#include "core/ports/auto_start.h"
+#include "core/ports/global_shortcuts.h"
+
+#include <memory>
+
+// The start-with-login entry: the per-user Run value on Windows, an XDG autostart entry on Linux.
+std::unique_ptr<AutoStart> makeAutoStart();
+
+// Desktop-wide keys for this operating system and display.
+std::unique_ptr<GlobalShortcuts> makeGlobalShortcuts();

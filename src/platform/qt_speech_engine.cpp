@@ -1,0 +1,257 @@
+#include "platform/qt_speech_engine.h"
+
+#include "core/logging.h"
+#include "core/voice/voice_preferences.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QHash>
+#include <QTextToSpeech>
+#include <QThread>
+
+// Lives on the engine's thread; everything reaches it through queued calls.
+class SpeechWorker : public QObject {
+    Q_OBJECT
+public:
+    SpeechWorker(QLocale locale, QString voice, std::shared_ptr<std::atomic<quint64>> newest)
+        : m_locale(std::move(locale)), m_preferred(std::move(voice)), m_newest(std::move(newest)) {}
+
+    Q_INVOKABLE void bringUp() {
+        QElapsedTimer clock;
+        clock.start();
+        dropEngine();
+        m_speech = new QTextToSpeech(this);
+        if (m_speech->state() == QTextToSpeech::Error) {
+            emit availabilityKnown(false, QStringLiteral("no speech engine could be started (%1)")
+                                              .arg(m_speech->errorString()));
+            return;
+        }
+        connect(m_speech, &QTextToSpeech::stateChanged, this, &SpeechWorker::stateChanged);
+        connect(m_speech, &QTextToSpeech::errorOccurred, this,
+                [this](QTextToSpeech::ErrorReason, const QString& why) { breakDown(why); });
+        const QList<InstalledVoice> installed = listFrenchVoices();
+        const std::optional<VoicePick> pick = pickVoice(installed, m_preferred);
+        if (!pick) {
+            emit availabilityKnown(false, noFrenchVoiceProblem());
+            return;
+        }
+        m_selectable = selectableVoices(installed);
+        findDaemonSocket();
+        use(*pick);
+        m_up = true;
+        qCWarning(lcSpeech).noquote() << speechReadyLine(m_speech->engine(), *pick, clock.elapsed());
+        emit availabilityKnown(true, QString());
+    }
+
+    Q_INVOKABLE void setLocale(const QLocale& locale) {
+        m_locale = locale;
+        // French is read with the voice picked on purpose; any other language gets Qt's choice.
+        if (m_up && locale.language() != QLocale::French)
+            m_speech->setLocale(locale);
+    }
+
+    Q_INVOKABLE void setVoice(const QString& name) {
+        m_preferred = name;
+        if (m_up && m_voices.contains(name) && daemonAlive())
+            use({name, tuningFor(name)});
+    }
+
+    Q_INVOKABLE void say(quint64 number, const QString& text, bool slowly) {
+        // A sentence that waited here while a newer one was handed over is stale.
+        if (number != m_newest->load() || !m_up)
+            return;
+        if (m_speech->state() == QTextToSpeech::Speaking)
+            stop();
+        if (!setRate(slowly ? slowRate(m_pick.tuning.rate) : m_pick.tuning.rate))
+            return;
+        m_speaking = true;
+        m_heardStart = false;
+        m_speech->say(text);
+        if (m_speech->state() == QTextToSpeech::Error)
+            breakDown(m_speech->errorString());
+    }
+
+    Q_INVOKABLE void stop() {
+        m_speaking = false;
+        if (m_up)
+            m_speech->stop();
+    }
+
+signals:
+    void availabilityKnown(bool ok, const QString& problem);
+    void voicesKnown(const QStringList& voices, const QString& inUse);
+    void failed(const QString& problem);
+    void finished();
+
+private:
+    QList<InstalledVoice> listFrenchVoices() {
+        QList<InstalledVoice> installed;
+        m_voices.clear();
+        // The engine lists the voices of one locale at a time.
+        for (const QLocale& locale : m_speech->availableLocales()) {
+            if (locale.language() != QLocale::French)
+                continue;
+            m_speech->setLocale(locale);
+            for (const QVoice& voice : m_speech->availableVoices()) {
+                const QLocale where =
+                    voice.locale().language() == QLocale::French ? voice.locale() : locale;
+                installed << InstalledVoice{voice.name(), where};
+                if (!m_voices.contains(voice.name()))
+                    m_voices.insert(voice.name(), {voice, where});
+            }
+        }
+        return installed;
+    }
+
+    void use(const VoicePick& pick) {
+        m_pick = pick;
+        const auto& [voice, locale] = m_voices.value(pick.name);
+        m_speech->setLocale(locale); // setVoice only takes a voice of the current locale
+        m_speech->setVoice(voice);
+        m_speech->setVolume(pick.tuning.volume);
+        m_speech->setRate(pick.tuning.rate);
+        m_rate = pick.tuning.rate;
+        emit voicesKnown(m_selectable, pick.name);
+    }
+
+    // Changing a setting only when it changes: libspeechd crashes on a setting sent to a
+    // daemon that has died, while a sentence sent there merely fails.
+    bool setRate(double rate) {
+        if (qFuzzyCompare(1.0 + m_rate, 1.0 + rate))
+            return true;
+        if (!daemonAlive())
+            return false;
+        m_speech->setRate(rate);
+        m_rate = rate;
+        return true;
+    }
+
+    // The socket speech-dispatcher listens on, when the engine talks to one found there.
+    void findDaemonSocket() {
+        // Where speech-dispatcher puts it, whatever Qt thinks of the folder's permissions.
+        const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") +
+                               QStringLiteral("/speech-dispatcher/speechd.sock");
+        const bool speechd = m_speech->engine() == QLatin1String("speechd");
+        m_daemonSocket = speechd && QFileInfo::exists(socket) ? socket : QString();
+    }
+
+    bool daemonAlive() {
+        if (m_daemonSocket.isEmpty())
+            return true; // nothing known to check
+        QLocalSocket probe;
+        probe.connectToServer(m_daemonSocket);
+        if (probe.waitForConnected(500))
+            return true;
+        breakDown(QStringLiteral("speech-dispatcher cannot be reached"));
+        return false;
+    }
+
+    void stateChanged(QTextToSpeech::State state) {
+        // Only the end of an utterance that was heard starting counts: the Ready that follows
+        // cutting the previous sentence short must not end the next one.
+        if (state == QTextToSpeech::Speaking && m_speaking) {
+            m_heardStart = true;
+        } else if (state == QTextToSpeech::Ready && m_speaking && m_heardStart) {
+            m_speaking = false;
+            emit finished();
+        } else if (state == QTextToSpeech::Error) {
+            breakDown(m_speech->errorString());
+        }
+    }
+
+    void breakDown(const QString& why) {
+        if (!m_up)
+            return;
+        m_up = false;
+        m_speaking = false;
+        emit failed(why.isEmpty() ? QStringLiteral("the speech engine stopped working") : why);
+    }
+
+    void dropEngine() {
+        m_up = false;
+        m_speaking = false;
+        if (m_speech) {
+            m_speech->disconnect(this);
+            delete m_speech;
+            m_speech = nullptr;
+        }
+    }
+
+    QTextToSpeech* m_speech = nullptr;
+    QLocale m_locale;
+    QString m_preferred;
+    QString m_daemonSocket;
+    std::shared_ptr<std::atomic<quint64>> m_newest;
+    QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the French voices by name
+    QStringList m_selectable;
+    VoicePick m_pick;
+    bool m_up = false; // brought up, with a French voice, and not broken since
+    double m_rate = 0.0; // as last set: asking a dead daemon is no safer than telling it
+    bool m_speaking = false;
+    bool m_heardStart = false;
+};
+
+QtSpeechEngine::QtSpeechEngine(QObject* parent) : SpeechEngine(parent) {}
+
+QtSpeechEngine::~QtSpeechEngine() {
+    if (!m_thread)
+        return;
+    m_thread->quit();
+    // A wedged engine must not hold up the end of the program: past a short grace the thread
+    // and its worker are left to the operating system.
+    if (m_thread->wait(QDeadlineTimer(150)))
+        delete m_thread;
+}
+
+void QtSpeechEngine::start() {
+    if (!m_thread) {
+        m_thread = new QThread;
+        m_thread->setObjectName(QStringLiteral("speech"));
+        m_worker = new SpeechWorker(m_locale, m_voice, m_newest);
+        m_worker->moveToThread(m_thread);
+        QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+        connect(m_worker, &SpeechWorker::availabilityKnown, this, &SpeechEngine::availabilityKnown);
+        connect(m_worker, &SpeechWorker::voicesKnown, this, &SpeechEngine::voicesKnown);
+        connect(m_worker, &SpeechWorker::failed, this, &SpeechEngine::failed);
+        connect(m_worker, &SpeechWorker::finished, this, &SpeechEngine::finished);
+        m_thread->start(QThread::LowPriority);
+    }
+    QMetaObject::invokeMethod(m_worker, "bringUp", Qt::QueuedConnection);
+}
+
+void QtSpeechEngine::setLocale(const QLocale& locale) {
+    m_locale = locale;
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, "setLocale", Qt::QueuedConnection,
+                                  Q_ARG(QLocale, locale));
+}
+
+void QtSpeechEngine::setVoice(const QString& name) {
+    m_voice = name;
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, "setVoice", Qt::QueuedConnection, Q_ARG(QString, name));
+}
+
+void QtSpeechEngine::say(const QString& text) {
+    send(text, false);
+}
+
+void QtSpeechEngine::saySlowly(const QString& text) {
+    send(text, true);
+}
+
+void QtSpeechEngine::send(const QString& text, bool slowly) {
+    const quint64 number = ++*m_newest;
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, "say", Qt::QueuedConnection, Q_ARG(quint64, number),
+                                  Q_ARG(QString, text), Q_ARG(bool, slowly));
+}
+
+void QtSpeechEngine::stop() {
+    ++*m_newest; // whatever is still on its way is not read either
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, "stop", Qt::QueuedConnection);
+}
+
+#include "qt_speech_engine.moc"

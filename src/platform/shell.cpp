@@ -1,8 +1,0 @@
-#include "platform/shell.h"
-
-#include <QDesktopServices>
-#include <QUrl>
-
-void DesktopShell::open(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address));
-}

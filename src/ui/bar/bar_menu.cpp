@@ -1,0 +1,37 @@
+#include "ui/bar/bar_menu.h"
+
+#include <QAction>
+
+BarMenu::BarMenu(QWidget* parent) : QMenu(tr("file"), parent) {
+    setObjectName(QStringLiteral("barMenu"));
+    const auto item = [this](const char* name, const QString& caption) {
+        QAction* action = addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    m_settingsAction = item("settingsAction", tr("&Settings..."));
+    m_readAloudAction = item("readAloudAction", tr("&Non Read aloud"));
+    m_aboutAction = item("aboutAction", tr("&About..."));
+    addSeparator();
+    m_websiteAction = item("websiteAction", tr("&Website"));
+    m_emailAction = item("emailAction", tr("E_&mail"));
+    addSeparator();
+    m_exitAction = item("exitAction", tr("Exit"));
+
+    m_readAloudToggle = new QAction(tr("Read &aloud"), this);
+    m_readAloudToggle->setObjectName(QStringLiteral("readAloudToggle"));
+    m_readAloudToggle->setCheckable(true);
+    m_readAloudToggle->setChecked(true);
+    connect(m_readAloudAction, &QAction::triggered, m_readAloudToggle, &QAction::toggle);
+    connect(m_readAloudToggle, &QAction::toggled, this, &BarMenu::followReadAloud);
+}
+
+// The first caption says the character can be hidden; once toggled the captions alternate
+// between the two others.
+void BarMenu::followReadAloud(bool on) {
+    m_readAloudAction->setText(on ? tr("Non r&ead aloud") : tr("R&ead aloud"));
+}
+
+void BarMenu::popUpLeftOf(QPoint topRight) {
+    exec(topRight - QPoint(sizeHint().width(), 0));
+}

@@ -1,0 +1,282 @@
+#include "ui/bar/caption_bar.h"
+
+#include "ui/bar/bar_label.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/twips.h"
+#include "platform/system_colors.h"
+#include "platform/window_system.h"
+#include "core/learning/play_order.h"
+
+#include <QIcon>
+#include <QPainter>
+
+namespace {
+
+// An unfilled rectangle with a one-pixel border; it takes no part in mouse handling.
+class ShapeOutline : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(systemColor(SystemColor::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Two upright bars on a dark square: the bar is paused. It lets the mouse through to the
+// label under it, so dragging still works.
+class PauseGlyph : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 200));
+        painter.drawRoundedRect(QRectF(rect()), 2, 2);
+        painter.setBrush(Qt::white);
+        const qreal barWidth = width() / 4.0;
+        const qreal top = height() / 5.0;
+        const qreal barHeight = height() - 2 * top;
+        painter.drawRect(QRectF(width() / 2.0 - barWidth * 1.25, top, barWidth, barHeight));
+        painter.drawRect(QRectF(width() / 2.0 + barWidth * 0.25, top, barWidth, barHeight));
+    }
+};
+
+QFont arial() {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif); // Liberation Sans where Arial itself is missing
+    font.setPointSizeF(10.5);
+    return font;
+}
+
+void paintBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+BarLabel* makeLabel(QWidget* parent, const char* name) {
+    auto* label = new BarLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setWordWrap(false);
+    return label;
+}
+
+} // namespace
+
+CaptionBar::CaptionBar(WindowSystem& windows, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus),
+      m_timers(*this, windows), m_windows(windows) {
+    setObjectName(QStringLiteral("CaptionBar"));
+    // Never shown on the bar itself; window lists and tools see it.
+    setWindowTitle(QStringLiteral("Dorvane"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.svg")));
+    // The bar never takes the focus from the learner's work, so it is never the active
+    // window: its lines' tooltips must show without that.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    paintBackground(this, systemColor(SystemColor::Background));
+
+    // Back to front. The two lines let the bar's background show through, so their white
+    // texts read on the dark desktop colour.
+    m_frenchLine = makeLabel(this, "frenchLine");
+    m_frenchLine->setFont(arial());
+    setTextColour(m_frenchLine, Qt::white);
+
+    m_pictureBackground = makeLabel(this, "pictureBackground");
+    QFont serif(QStringLiteral("MS Serif"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSizeF(6.75);
+    m_pictureBackground->setFont(serif);
+    paintBackground(m_pictureBackground, systemColor(SystemColor::Background));
+
+    m_menuPicture = new PictureBox(QStringLiteral(":/pictures/menu.jpg"), true, this);
+    m_menuPicture->setObjectName(QStringLiteral("menuPicture"));
+    m_menuPicture->setCursor(Qt::PointingHandCursor);
+
+    m_topStrip = makeLabel(this, "topStrip");
+    paintBackground(m_topStrip, systemColor(SystemColor::InactiveCaption));
+    setTextColour(m_topStrip, systemColor(SystemColor::WindowText));
+
+    m_outline = new ShapeOutline(this);
+    m_outline->setObjectName(QStringLiteral("outline"));
+    m_outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_englishLine = makeLabel(this, "englishLine");
+    m_englishLine->setFont(arial());
+    setTextColour(m_englishLine, Qt::white);
+
+    m_pauseSign = new PauseGlyph(this);
+    m_pauseSign->setObjectName(QStringLiteral("pauseSign"));
+    m_pauseSign->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_pauseSign->hide();
+
+    m_line = new QWidget(this);
+    m_line->setObjectName(QStringLiteral("BottomLine"));
+    m_line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_line->hide();
+
+    layoutControls();
+    placeLineBaselines();
+    placeWindow();
+
+    for (BarLabel* label : {m_frenchLine, m_englishLine, m_topStrip, m_pictureBackground}) {
+        connect(label, &BarLabel::pressed, this, &CaptionBar::onLabelPressed);
+        connect(label, &BarLabel::dragged, this, &CaptionBar::onLabelDragged);
+        connect(label, &BarLabel::released, this, &CaptionBar::onLabelReleased);
+    }
+    connect(m_menuPicture, &PictureBox::hovered, this, &CaptionBar::onMenuPictureHovered);
+    m_wheelClock.start();
+}
+
+CaptionBar::~CaptionBar() = default;
+
+void CaptionBar::layoutControls() {
+    m_frenchLine->setGeometry(Twips::rect(0, 50, 13280, 280));
+    m_pictureBackground->setGeometry(Twips::rect(6840, 15, 405, 330));
+    m_menuPicture->setGeometry(Twips::rect(6840, 45, 270, 270));
+    m_topStrip->setGeometry(Twips::rect(0, 0, 6300, 10));
+    m_outline->setGeometry(Twips::rect(0, 15, 7140, 330));
+    m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop, 6650, 330));
+    m_pauseSign->setGeometry(Twips::rect(6600, 60, 225, 240)); // just left of the picture
+}
+
+// The raised English line rests on the French line's baseline; both keep their descenders
+// above the outline's bottom edge.
+void CaptionBar::placeLineBaselines() {
+    const QFontMetrics metrics(m_frenchLine->font());
+    const int centred = m_frenchLine->y() + (m_frenchLine->height() - metrics.height()) / 2 + metrics.ascent();
+    const int lowest = m_outline->geometry().bottom() - metrics.descent();
+    const int baseline = std::min(centred, lowest); // in the bar
+    m_frenchLine->setBaseline(baseline - m_frenchLine->y());
+    m_englishLine->setBaseline(baseline - Twips::toPixels(PlaybackTimers::kEnglishLineRaised));
+}
+
+void CaptionBar::placeWindow() {
+    setGeometry(Twips::toPixels(m_left), Twips::toPixels(m_top), Twips::toPixels(kWidth),
+                std::max(1, Twips::toPixels(m_height)));
+}
+
+void CaptionBar::setLeftTwips(float twips) {
+    m_left = twips;
+    move(Twips::toPixels(m_left), y());
+}
+
+void CaptionBar::setTopTwips(float twips) {
+    m_top = twips;
+    move(x(), Twips::toPixels(m_top));
+}
+
+void CaptionBar::setBarHeight(double twips) {
+    m_height = twips;
+    const int pixels = std::max(1, Twips::toPixels(twips));
+    if (pixels != height())
+        resize(width(), pixels);
+    if (twips >= kFullHeight)
+        m_line->hide(); // the line belongs to the collapsed strip only
+    else if (!m_line->isHidden())
+        placeBottomLine();
+}
+
+double CaptionBar::screenWidthTwips() const {
+    return Twips::fromPixels(m_windows.screenSize().width());
+}
+
+double CaptionBar::screenHeightTwips() const {
+    return Twips::fromPixels(m_windows.screenSize().height());
+}
+
+void CaptionBar::makeTopmost() {
+    m_windows.placeTopmost(*this, QRect(Twips::toPixels(m_left), Twips::toPixelsTruncated(m_top),
+                                        Twips::toPixelsTruncated(kWidth),
+                                        Twips::toPixelsTruncated(m_height)));
+}
+
+void CaptionBar::setFrenchLine(const QString& text) {
+    m_frenchLine->setText(text);
+}
+
+void CaptionBar::setEnglishLine(const QString& text) {
+    m_englishLine->setText(text);
+}
+
+void CaptionBar::setEnglishLineTop(int twips) {
+    m_englishLineTop = twips;
+    m_englishLine->move(0, Twips::toPixels(twips));
+}
+
+void CaptionBar::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+}
+
+bool CaptionBar::menuEnabled() const {
+    return m_menuPicture->isEnabled();
+}
+
+void CaptionBar::drawBottomLine(RgbColour colour) {
+    paintBackground(m_line, QColor::fromRgb(colour));
+    placeBottomLine();
+    m_line->show();
+    m_line->raise();
+}
+
+// The 20-twip strip along the bar's bottom edge.
+void CaptionBar::placeBottomLine() {
+    m_line->setGeometry(Twips::rect(0, m_height - PlaybackTimers::kCollapsedHeight, kWidth,
+                                    PlaybackTimers::kCollapsedHeight));
+}
+
+void CaptionBar::clearBottomLine() {
+    m_line->hide();
+}
+
+QColor CaptionBar::lineColour() const {
+    return m_line->isHidden() ? QColor() : m_line->palette().color(QPalette::Window);
+}
+
+void CaptionBar::closeSplash() {
+    emit splashCloseRequested();
+}
+
+void CaptionBar::showPaused(bool paused) {
+    m_pauseSign->setVisible(paused);
+    if (paused)
+        m_pauseSign->raise();
+}
+
+bool CaptionBar::selectPreviousSentence() {
+    if (!m_order)
+        return false;
+    const std::optional<bool> tooltips = m_order->previous(m_french, m_english);
+    if (!tooltips)
+        return false;
+    if (*tooltips)
+        showTooltips();
+    return true;
+}
+
+void CaptionBar::selectNextSentence() {
+    // In sequence mode the lines' tooltips follow the sentence.
+    if (m_order && m_order->next(m_french, m_english))
+        showTooltips();
+}
+
+void CaptionBar::showTooltips() {
+    m_frenchLine->setToolTip(m_french);
+    m_englishLine->setToolTip(m_english);
+}

@@ -1,0 +1,75 @@
+#include "ui/bar/menu_commands.h"
+
+#include "core/logging.h"
+#include "core/playback/speaking_character.h"
+#include "core/ports/shell.h"
+#include "core/settings/product.h"
+#include "core/settings/settings_persistence.h"
+#include "platform/platform.h"
+#include "ui/bar/bar_menu.h"
+#include "ui/bar/caption_bar.h"
+#include "ui/dialogs/about_window.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/twips.h"
+
+#include <QAction>
+
+MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform)
+    : QObject(&menu), m_bar(bar), m_menu(menu), m_platform(platform) {
+    connect(menu.settingsAction(), &QAction::triggered, this, &MenuCommands::openSettings);
+    connect(menu.readAloudToggle(), &QAction::toggled, this, &MenuCommands::showCharacter);
+    connect(menu.aboutAction(), &QAction::triggered, this, &MenuCommands::openAbout);
+    connect(menu.websiteAction(), &QAction::triggered, this, &MenuCommands::openWebsite);
+    connect(menu.emailAction(), &QAction::triggered, this, &MenuCommands::writeEmail);
+    connect(menu.exitAction(), &QAction::triggered, this, &MenuCommands::exit);
+}
+
+QString MenuCommands::websiteAddress() {
+    return QStringLiteral("http://") + QLatin1String(Product::kWebsiteHost);
+}
+
+QString MenuCommands::emailAddress() {
+    return QStringLiteral("mailto:") + QLatin1String(Product::kSupportEmail);
+}
+
+void MenuCommands::openSettings() {
+    m_settingsDialog =
+        new SettingsDialog(m_bar.timers(), *m_bar.menuPicture(), m_platform.store,
+                           m_platform.autoStart, &m_platform.messages);
+    m_settingsDialog->move(Twips::toPixels(m_bar.screenWidthTwips() / 2 - 4000),
+                           Twips::toPixels(m_bar.screenHeightTwips() / 2 - 3000));
+    m_settingsDialog->show();
+}
+
+void MenuCommands::toggleReadAloud() {
+    m_menu.readAloudToggle()->toggle();
+}
+
+// Only the character's presence changes: the "voice" setting and the timers stay as they are.
+void MenuCommands::showCharacter(bool shown) {
+    if (SpeakingCharacter* character = m_bar.character())
+        shown ? character->show() : character->hide();
+}
+
+void MenuCommands::openAbout() {
+    m_aboutWindow = new AboutWindow(*m_bar.menuPicture());
+    m_aboutWindow->showCentred();
+}
+
+void MenuCommands::openWebsite() {
+    m_platform.shell.open(websiteAddress());
+}
+
+void MenuCommands::writeEmail() {
+    m_platform.shell.open(emailAddress());
+}
+
+void MenuCommands::exit() {
+    // On the disk before the process ends; a failure is told but never holds the end up.
+    const QString failure = saveExitSettings(m_platform.store, m_bar.leftTwips());
+    if (!failure.isEmpty())
+        qCWarning(lcSettings).noquote() << failure;
+    emit aboutToExit();
+    emit exitRequested();
+}

@@ -1,0 +1,164 @@
+#include "ui/character/character_window.h"
+
+#include <QBitmap>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+namespace {
+constexpr QSize kWindow{420, 230};
+constexpr QSize kCharacter{128, 160}; // the art's 160 x 200 view box at 0.8
+constexpr int kBalloonWidth = 250;
+constexpr int kMargin = 12;
+const QColor kOutline{31, 41, 51};
+} // namespace
+
+CharacterWindow::CharacterWindow(const QString& folder, const QStringList& frameNames)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus) {
+    setObjectName(QStringLiteral("Peedy"));
+    setWindowTitle(QStringLiteral("Peedy"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(kWindow);
+    for (const QString& name : frameNames) {
+        auto renderer = std::make_shared<QSvgRenderer>(folder + QLatin1Char('/') + name +
+                                                       QStringLiteral(".svg"));
+        if (renderer->isValid())
+            m_renderers.insert(name, renderer);
+        else
+            m_problems << name;
+    }
+    if (!frameNames.isEmpty())
+        m_frame = frameNames.first();
+    placeOnScreen();
+}
+
+void CharacterWindow::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.right() - width() - kMargin + 1, area.bottom() - height() - kMargin + 1);
+}
+
+void CharacterWindow::setFrame(const QString& name) {
+    if (name == m_frame)
+        return;
+    m_frame = name;
+    updateShape();
+}
+
+void CharacterWindow::setPresence(double presence) {
+    m_presence = std::clamp(presence, 0.0, 1.0);
+    updateShape();
+}
+
+void CharacterWindow::showBalloon(const QString& text) {
+    m_balloon = text.isNull() ? QStringLiteral("") : text;
+    updateShape();
+}
+
+void CharacterWindow::hideBalloon() {
+    m_balloon = QString();
+    updateShape();
+}
+
+const QImage& CharacterWindow::frameImage(const QString& name) {
+    const qreal ratio = devicePixelRatioF();
+    QImage& image = m_images[name];
+    if (image.isNull() || image.devicePixelRatio() != ratio) {
+        image = QImage(kCharacter * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        if (const auto renderer = m_renderers.value(name)) {
+            QPainter painter(&image);
+            renderer->render(&painter);
+        }
+        image.setDevicePixelRatio(ratio);
+    }
+    return image;
+}
+
+QRect CharacterWindow::characterRect() const {
+    // Grows from the feet: the perch stays put while the character pops up.
+    const int h = qRound(kCharacter.height() * m_presence);
+    const int w = qRound(kCharacter.width() * (0.6 + 0.4 * m_presence));
+    return {width() - kCharacter.width() + (kCharacter.width() - w) / 2, height() - h, w, h};
+}
+
+QRect CharacterWindow::balloonRect() const {
+    QFont font = this->font();
+    font.setPointSizeF(11);
+    const QFontMetrics metrics(font);
+    const QRect text = metrics.boundingRect(QRect(0, 0, kBalloonWidth - 24, 1000), Qt::TextWordWrap,
+                                            m_balloon.trimmed());
+    const int h = std::min(text.height() + 20, height() - 40);
+    const int w = std::max(text.width() + 24, 60);
+    const int right = width() - kCharacter.width() + 24;
+    return {right - w, 4, w, h};
+}
+
+QPainterPath CharacterWindow::balloonPath() const {
+    const QRect box = balloonRect();
+    QPainterPath path;
+    path.addRoundedRect(box, 14, 14);
+    // The tail points down to the beak.
+    QPainterPath tail;
+    const QPointF base(box.right() - 34, box.bottom() - 2);
+    tail.moveTo(base);
+    tail.lineTo(base + QPointF(22, 0));
+    tail.lineTo(width() - kCharacter.width() + 22, height() - kCharacter.height() + 62);
+    tail.closeSubpath();
+    return path.united(tail);
+}
+
+void CharacterWindow::updateShape() {
+    // The window takes the character's and the balloon's outline, so it covers nothing else
+    // and looks right even where the window system draws no translucency.
+    QRegion shape;
+    if (m_presence > 0.0) {
+        const QImage mask = frameImage(m_frame)
+                                .scaled(characterRect().size() * devicePixelRatioF())
+                                .createAlphaMask(Qt::ThresholdAlphaDither);
+        QBitmap bitmap = QBitmap::fromImage(mask.scaled(characterRect().size()));
+        shape = QRegion(bitmap).translated(characterRect().topLeft());
+    }
+    if (balloonShown())
+        shape += QRegion(balloonPath().toFillPolygon().toPolygon()).united(balloonRect());
+    if (shape.isEmpty())
+        shape = QRegion(0, 0, 1, 1);
+    setMask(shape);
+    update();
+}
+
+void CharacterWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (balloonShown()) {
+        painter.setPen(QPen(kOutline, 2));
+        painter.setBrush(QColor(255, 255, 250));
+        painter.drawPath(balloonPath());
+        QFont font = this->font();
+        font.setPointSizeF(11);
+        painter.setFont(font);
+        painter.setPen(kOutline);
+        painter.drawText(balloonRect().adjusted(12, 10, -12, -10),
+                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter, m_balloon.trimmed());
+    }
+    if (m_presence > 0.0)
+        painter.drawImage(characterRect(), frameImage(m_frame));
+}
+
+void CharacterWindow::mousePressEvent(QMouseEvent* event) {
+    m_grab = event->globalPosition().toPoint() - pos();
+}
+
+void CharacterWindow::mouseMoveEvent(QMouseEvent* event) {
+    // The learner may move the character out of the way; the program itself never does.
+    if (event->buttons() & Qt::LeftButton)
+        move(event->globalPosition().toPoint() - m_grab);
+}

@@ -1,0 +1,105 @@
+// Peedy, the parrot who reads the French aloud: the character's requests are queued and run one
+// after another, animating the character's window and driving the speech engine.
+#pragma once
+
+#include "core/playback/speaking_character.h"
+
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class CharacterWindow;
+class SpeechEngine;
+
+class PeedyCharacter : public QObject, public SpeakingCharacter {
+    Q_OBJECT
+public:
+    // The character takes the engine over and starts it.
+    PeedyCharacter(std::unique_ptr<CharacterWindow> window, std::unique_ptr<SpeechEngine> engine);
+    ~PeedyCharacter() override;
+
+    CharacterResult show() override;
+    CharacterResult hide() override;
+    CharacterResult speak(const QString& text) override;
+    CharacterResult speakWithoutBalloon(const QString& text) override;
+    bool isSpeaking() const override;
+    CharacterResult speakSlowly(const QString& text) override;
+    CharacterResult stop() override;
+    CharacterResult play(const QString& animation) override;
+    CharacterResult setLanguage(QLocale::Language language) override;
+    QLocale::Language language() const override { return m_language; }
+    bool isVisible() const override { return m_visible; }
+
+    // The French voices to choose from and the one in use, once the engine is up.
+    QStringList voices() const { return m_voices; }
+    QString voice() const { return m_voiceInUse; }
+    // Switches the voice at once and reads the sentence on the bar with it.
+    void chooseVoice(const QString& name);
+    // What the bar shows: a sentence that waited for the engine is read only if it is still there.
+    void setSentenceOnBar(std::function<QString()> onBar) { m_onBar = std::move(onBar); }
+    // Milliseconds from any fixed point; tests set their own clock.
+    void setClock(std::function<qint64()> now) { m_now = std::move(now); }
+
+    CharacterWindow& window() { return *m_window; }
+    // The frame tick; and the end of the sentence being read, when the engine finishes it or
+    // its time is up.
+    void step();
+    void sentenceEnded();
+    bool busy() const { return m_current.has_value(); }
+
+    // The longest a sentence is given to be spoken before the next request runs.
+    static int speakingLimitMs(const QString& text, bool slowly = false);
+
+    static const QStringList& frameNames();
+
+    // The shortest time between two starts of a speech engine that keeps failing.
+    static constexpr qint64 kRestartSpacingMs = 30000;
+
+signals:
+    void voicesChanged();
+
+private:
+    enum class Engine { Starting, Ready, Broken };
+
+    struct Request {
+        enum Kind { Show, Hide, Speak, Play } kind;
+        QString text;
+        bool balloon = true;
+        bool slowly = false;
+    };
+
+    CharacterResult enqueueSpeech(Request request);
+    CharacterResult enqueue(Request request);
+    void runNext();
+    void begin(const Request& request);
+    void finishCurrent();
+    void speechAvailability(bool ok, const QString& problem);
+    void engineFailed(const QString& problem);
+    void startEngine();
+    void readOrWait(const Request& request);
+    void say(const Request& request);
+    bool stillOnBar(const QString& text) const;
+    void scheduleBlink();
+
+    std::unique_ptr<CharacterWindow> m_window;
+    std::unique_ptr<SpeechEngine> m_engine;
+    std::deque<Request> m_queue;
+    std::optional<Request> m_current;
+    QTimer m_frameTimer; // runs only while something moves
+    QTimer m_limitTimer; // ends a Speak the engine never finishes
+    QTimer m_blinkTimer;
+    int m_step = 0;
+    bool m_visible = false; // as the requests run so far have left it
+    Engine m_engineState = Engine::Starting;
+    bool m_waiting = false; // the current sentence waits for the engine to come up
+    qint64 m_startedAtMs = 0;
+    QString m_voiceProblem; // empty while the voice works or is not yet known
+    QStringList m_voices;
+    QString m_voiceInUse;
+    QString m_lastSentence;
+    std::function<QString()> m_onBar;
+    std::function<qint64()> m_now;
+    QLocale::Language m_language = QLocale::AnyLanguage;
+};

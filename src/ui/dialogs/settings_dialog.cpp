@@ -1,0 +1,127 @@
+// The settings dialog's behaviour: filled from the settings when it opens, applied and stored
+// when it closes.
+#include "ui/dialogs/settings_dialog.h"
+
+#include "core/lessons/sentence_id.h"
+#include "core/playback/playback_timers.h"
+#include "core/ports/auto_start.h"
+#include "core/ports/message_dialog.h"
+#include "core/settings/auto_start_rule.h"
+#include "core/settings/settings_persistence.h"
+#include "core/settings/settings_record.h"
+#include "platform/program_path.h"
+#include "ui/widgets/value_scroll_bar.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+SettingsDialog::SettingsDialog(PlaybackTimers& timers, QWidget& menuPicture, SettingsStore& store,
+                               AutoStart& autoStart, MessageDialog* messages)
+    : SettingsDialog() {
+    m_timers = &timers;
+    m_menuPicture = &menuPicture;
+    m_store = &store;
+    m_autoStart = &autoStart;
+    m_messages = messages;
+    setAttribute(Qt::WA_DeleteOnClose); // every opening builds a fresh dialog from the settings
+    fillFromSettings();
+    connectHandlers();
+}
+
+void SettingsDialog::connectHandlers() {
+    // Only the learner's clicks count; filling the boxes from the settings changes nothing.
+    const auto bind = [this](QCheckBox* box, int16_t SettingsRecord::*field) {
+        connect(box, &QCheckBox::clicked, this,
+                [field](bool ticked) { Settings.*field = ticked ? 1 : 0; });
+    };
+    bind(m_saveSettingsBox, &SettingsRecord::saveSettings);
+    bind(m_saveScheduleBox, &SettingsRecord::savePositionOnExit);
+    bind(m_autoHideBox, &SettingsRecord::autoHide);
+    bind(m_startWithLoginBox, &SettingsRecord::startWithLogin);
+    for (QRadioButton* mode : m_modeButtons)
+        connect(mode, &QRadioButton::clicked, this, &SettingsDialog::onModeClicked);
+    const std::array<ValueScrollBar*, 3> bars = {m_playsScroll, m_frenchSecondsScroll, m_englishSecondsScroll};
+    for (size_t i = 0; i < bars.size(); ++i)
+        connect(bars[i], &ValueScrollBar::numberChanged, this,
+                [this, i](int number) { m_valueBoxes[i]->setText(QString::number(number)); });
+}
+
+void SettingsDialog::fillFromSettings() {
+    m_menuPicture->setEnabled(false);
+    m_timers->playCycleTimer().setEnabled(false);
+    for (QRadioButton* topic : m_topicButtons)
+        topic->setEnabled(true);
+    m_saveSettingsBox->setChecked(Settings.saveSettings != 0);
+    m_saveScheduleBox->setChecked(Settings.savePositionOnExit != 0);
+    m_autoHideBox->setChecked(Settings.autoHide != 0);
+    m_startWithLoginBox->setChecked(Settings.startWithLogin != 0);
+    m_valueBoxes[0]->setText(QString::number(Settings.playsPerSentence));
+    m_valueBoxes[1]->setText(QString::number(Settings.frenchSeconds));
+    m_valueBoxes[2]->setText(QString::number(Settings.englishSeconds));
+    m_playsScroll->setNumber(Settings.playsPerSentence);
+    m_frenchSecondsScroll->setNumber(Settings.frenchSeconds);
+    m_englishSecondsScroll->setNumber(Settings.englishSeconds);
+    m_modeButtons[Settings.inSequence != 0 ? 1 : 0]->setChecked(true);
+    m_orderButtons[Settings.frenchFirst == 1 ? 0 : 1]->setChecked(true);
+    m_topicButtons[std::clamp<int>(Settings.topic, 0, SentenceId::kNamedTopics)]->setChecked(true);
+    m_saveScheduleBox->setEnabled(m_modeButtons[1]->isChecked());
+}
+
+// "Save schedule while exit" only matters in sequence mode.
+void SettingsDialog::onModeClicked() {
+    m_saveScheduleBox->setEnabled(!m_modeButtons[0]->isChecked());
+}
+
+int SettingsDialog::selectedTopic() const {
+    for (int i = 0; i < static_cast<int>(m_topicButtons.size()); ++i)
+        if (m_topicButtons[i]->isChecked())
+            return i;
+    return Settings.topic;
+}
+
+void SettingsDialog::closeEvent(QCloseEvent* event) {
+    if (m_timers)
+        applyAndStore();
+    event->accept();
+}
+
+void SettingsDialog::applyAndStore() {
+    if (m_menuPicture)
+        m_menuPicture->setEnabled(true);
+    if (m_timers->welcomeOver())
+        m_timers->playCycleTimer().setEnabled(true); // during the welcome its countdown does it
+
+    // Going from one topic to every topic with the schedule kept starts the walk afresh.
+    if (Settings.topic != 0 && m_saveScheduleBox->isChecked() && m_topicButtons[0]->isChecked())
+        Settings.sequencePosition = SentenceId::kFirst;
+    Settings.topic = static_cast<int16_t>(selectedTopic());
+    Settings.inSequence = m_modeButtons[0]->isChecked() ? 0 : 1;
+    m_saveScheduleBox->setEnabled(Settings.inSequence != 0);
+    Settings.frenchFirst = m_orderButtons[0]->isChecked() ? 1 : 0;
+    // The values come from the scroll bars; whatever was typed in the boxes is not read.
+    Settings.playsPerSentence = static_cast<int16_t>(m_playsScroll->number());
+    Settings.frenchSeconds = static_cast<int16_t>(m_frenchSecondsScroll->number());
+    Settings.englishSeconds = static_cast<int16_t>(m_englishSecondsScroll->number());
+
+    if (Settings.saveSettings != 0) {
+        applyStartWithLogin(*m_autoStart, currentProgramPath());
+        QStringList failures;
+        if (!m_autoStart->lastError().isEmpty())
+            failures << m_autoStart->lastError();
+        const QString storeFailure = saveDialogSettings(*m_store);
+        if (!storeFailure.isEmpty())
+            failures << storeFailure;
+        // The choices still hold until the program ends; the learner must know they will not
+        // come back at the next start. Told once the dialog has gone from the screen.
+        if (!failures.isEmpty() && m_messages)
+            QTimer::singleShot(0, m_timers, [messages = m_messages, failures] {
+                messages->inform(tr("Setting..."),
+                                 tr("Your settings were not saved.") + QStringLiteral("\n\n") +
+                                     failures.join(QStringLiteral("\n\n")));
+            });
+    }
+    m_timers = nullptr; // closed once; a second close event changes nothing
+}

@@ -1,0 +1,221 @@
+// The play cycle tick by tick, in both language orders: the learner's commands, and the French
+// held while the character reads it first; and the wheel's movement turned into steps: one per
+// notch, quiet for 300 ms after each notch.
+#include "core/learning/learner_commands.h"
+#include "core/learning/listen_first.h"
+#include "core/learning/wheel_notches.h"
+#include "support/play_cycle.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Settings.frenchFirst: 1 is French first.
+class Commands : public ::testing::TestWithParam<int>, protected PlayCycle {
+protected:
+    Commands() : PlayCycle(GetParam()) {}
+    void SetUp() override {
+        for (int i = 0; i < 68; ++i) // the welcome, up to the start of playback
+            timers.onWelcomeTick();
+    }
+    void tick(int count) {
+        for (int i = 0; i < count; ++i) {
+            timers.onPlayCycleTick();
+            if (timers.frenchSlideTimer().isEnabled())
+                timers.onFrenchSlideTick();
+            if (timers.englishRiseTimer().isEnabled())
+                timers.onEnglishRiseTick();
+        }
+    }
+    // Everything in the cycle and on the bar that could move.
+    QString state() const {
+        return QStringList({bar.frenchLine, bar.englishLine, QString::number(timers.cycleTick()),
+                            QString::number(timers.cyclePhase()),
+                            QString::number(timers.cyclesPlayed()),
+                            QString::number(timers.slideStep()), QString::number(bar.englishTop)})
+            .join('/');
+    }
+    QStringList heard() { return std::exchange(peedy.calls, {}); }
+
+    LearnerCommands commands{timers, bar};
+};
+
+TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn) {
+    int played = 0;
+    for (int pauseAt : {1, 3, 52, 60}) { // in both slides, and around the second language
+        tick(pauseAt - played);
+        heard();
+        commands.togglePause();
+        EXPECT_EQ(heard(), QStringList({"Stop"})) << "the voice stops at once";
+        const QString frozen = state();
+        timers.playCycleTimer().setEnabled(false); // the settings dialog opens and closes
+        timers.playCycleTimer().setEnabled(true);
+        tick(40);
+        EXPECT_EQ(state(), frozen) << "nothing moves while paused, at tick " << pauseAt;
+
+        commands.togglePause();
+        tick(1);
+        played = pauseAt + 1;
+        EXPECT_EQ(timers.cycleTick(), frozen.section('/', 2, 2).toInt() + 1) << "on from where it stood";
+    }
+}
+
+TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItResumeAndSpeakOnceAfterABurst) {
+    tick(20);
+    heard();
+    const QString running = state();
+    commands.replay();
+    commands.replaySlowly();
+    const QString french = "Speak:" + bar.frenchText;
+    EXPECT_EQ(heard(), QStringList({"Stop", french, "Stop", "SpeakSlowly:" + bar.frenchText}));
+    EXPECT_EQ(state(), running);
+
+    commands.togglePause();
+    for (int i = 0; i < 25; ++i) // a held key
+        commands.next();
+    commands.previous();
+    EXPECT_EQ(bar.selections, 25);
+    EXPECT_FALSE(commands.paused());
+    EXPECT_EQ(state().section('/', 2), "1/1/0/0/400") << "tick 1 of the first phase has run";
+    const bool frenchFirst = GetParam() == 1;
+    EXPECT_EQ(timers.frenchSlideTimer().isEnabled(), frenchFirst) << "the French slides in first";
+    EXPECT_EQ(timers.englishRiseTimer().isEnabled(), !frenchFirst) << "or the English rises first";
+    const QStringList calls = heard();
+    EXPECT_EQ(calls.mid(calls.lastIndexOf("Stop")),
+              frenchFirst ? QStringList({"Stop", "Speak:" + bar.frenchText, "Play:Wave"})
+                          : QStringList({"Stop"}));
+}
+
+TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
+    using Command = void (LearnerCommands::*)();
+    const std::vector<Command> all = {&LearnerCommands::togglePause, &LearnerCommands::replay,
+                                      &LearnerCommands::replaySlowly, &LearnerCommands::next,
+                                      &LearnerCommands::previous};
+    const struct {
+        const char* what;
+        bool welcome;
+        bool cycleEnabled;
+        QString french;
+        int selections;
+        std::vector<Command> commands;
+    } cases[] = {
+        {"during the welcome", true, true, "Bonjour!  ", 5, all},
+        {"replay with no sentence yet", false, true, "  ", 5, {all[1], all[2]}},
+        {"jumps while the dialog holds the cycle", false, false, "Bonjour!  ", 5, {all[3], all[4]}},
+        {"previous with nothing earlier", false, true, "Bonjour!  ", 1, {all[4]}},
+    };
+    tick(12);
+    for (const auto& c : cases) {
+        if (c.welcome) {
+            timers.armForStartUp();
+            for (int i = 0; i < 30; ++i)
+                timers.onWelcomeTick();
+        }
+        while (!c.welcome && !timers.welcomeOver())
+            timers.onWelcomeTick();
+        timers.playCycleTimer().setEnabled(c.cycleEnabled);
+        bar.frenchText = c.french;
+        bar.selections = c.selections;
+        heard();
+        const QString before = state();
+        for (Command command : c.commands)
+            (commands.*command)();
+        EXPECT_FALSE(commands.paused()) << c.what;
+        EXPECT_TRUE(heard().isEmpty()) << c.what;
+        EXPECT_EQ(bar.selections, c.selections) << c.what;
+        EXPECT_EQ(state(), before) << c.what;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(LanguageOrders, Commands, ::testing::Values(1, 2), [](const auto& info) {
+    return info.param == 1 ? "frenchFirst" : "englishFirst";
+});
+
+struct Turn {
+    int delta;
+    qint64 atMs;
+};
+
+TEST(WheelNotches, turnsMovementIntoOneStepPerNotchIgnoringFlicks) {
+    struct Case {
+        const char* what;
+        std::vector<Turn> turns;
+        std::vector<int> steps;
+    };
+    const Case cases[] = {
+        {"down is next, up is previous", {{-120, 0}, {120, 400}}, {1, -1}},
+        {"each notch of a flick restarts the quiet time",
+         {{-120, 0}, {-120, 250}, {-120, 500}},
+         {1, 0, 0}},
+        {"notches 300 ms apart each count", {{-120, 0}, {-120, 300}, {120, 600}}, {1, 1, -1}},
+        {"a fine wheel's fractions add up to a notch", {{-40, 0}, {-40, 10}, {-40, 20}}, {0, 0, 1}},
+        {"turning back discards the fraction", {{-100, 0}, {60, 10}, {60, 20}}, {0, 0, -1}},
+    };
+    for (const Case& c : cases) {
+        WheelNotches wheel;
+        std::vector<int> steps;
+        for (const Turn& turn : c.turns)
+            steps.push_back(wheel.step(turn.delta, turn.atMs));
+        EXPECT_EQ(steps, c.steps) << c.what;
+    }
+}
+
+constexpr int kNever = 1 << 20;
+
+// The play cycle with listen first, tick by tick, 100 ms a tick: the French waits while the
+// character reads it ("Phrase 1.  " is given 1500 + 85 x 9 = 2265 ms).
+TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothingToHear) {
+    const struct {
+        const char* what;
+        int16_t ce, voice;
+        bool listen, hidden;
+        const char* failure;
+        qint64 start;
+        int speakingUntil, french, english;
+        const char* reading;
+    } cases[] = {
+        {"reading ends on tick 20", 1, 1, true, false, "", 20000, 20, 21, 71, "Listen:"},
+        {"reading never ends: its limit", 1, 1, true, false, "", 20000, kNever, 24, 74, "Listen:"},
+        {"10 s after start at the latest", 1, 1, true, false, "", 4000, kNever, 83, 133, "Listen:"},
+        {"English first", 0, 1, true, false, "", 20000, 50, 51, 1, "Listen:"},
+        {"read-aloud off", 1, 0, true, false, "", 20000, kNever, 1, 51, ""},
+        {"character hidden", 1, 1, true, true, "", 20000, kNever, 1, 51, "Speak:"},
+        {"no French voice", 1, 1, true, false, "no voice", 20000, kNever, 1, 51, "Listen:"},
+        {"listen first off", 1, 1, false, false, "", 20000, kNever, 1, 51, "Speak:"},
+    };
+    for (const auto& c : cases) {
+        PlayCycle cycle(c.ce);
+        auto& [bar, pointer, peedy, timers] = cycle;
+        Settings.readAloud = c.voice;
+        qint64 now = c.start;
+        ListenFirst hold([&] { return now; });
+        hold.setEnabled(c.listen);
+        peedy.calls << "Show" << (c.hidden ? "Hide" : "");
+        peedy.failure = c.failure;
+        timers.setFrenchHold(&hold);
+
+        int french = 0, english = 0;
+        for (int tick = 1; tick <= 140; ++tick) {
+            now += 100;
+            peedy.speaking = tick <= c.speakingUntil;
+            timers.onPlayCycleTick();
+            french = french ? french : timers.frenchSlideTimer().isEnabled() ? tick : 0;
+            english = english ? english : timers.englishRiseTimer().isEnabled() ? tick : 0;
+            EXPECT_TRUE(french || bar.frenchLine.trimmed().isEmpty()) << c.what << ", tick " << tick;
+            while (timers.frenchSlideTimer().isEnabled())
+                timers.onFrenchSlideTick();
+            while (timers.englishRiseTimer().isEnabled())
+                timers.onEnglishRiseTick();
+        }
+        EXPECT_EQ(french, c.french) << c.what;
+        EXPECT_EQ(english, c.english) << c.what;
+        const QStringList reads = peedy.calls.filter(QRegularExpression("^(Speak|Listen):"));
+        EXPECT_EQ(reads.value(0), *c.reading ? c.reading + bar.frenchText : QString()) << c.what;
+        EXPECT_TRUE(peedy.calls.contains("Play:Wave")) << c.what;
+    }
+}
+
+} // namespace

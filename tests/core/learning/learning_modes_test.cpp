@@ -1,0 +1,201 @@
+// Where the walk through the sentences goes: forwards past the learner's known sentences, and
+// backwards over the sequence and the random draws already shown; and the [Learning] lists, read
+// entry by entry and saved.
+#include "core/settings/settings_record.h"
+#include "fakes/fake_settings_store.h"
+#include "core/learning/learning_modes.h"
+#include "core/learning/play_order.h"
+#include "support/selector_fixture.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// The selector with the learner's known sentences as its filter.
+class KnownSentences : public SelectorFixture {
+protected:
+    void SetUp() override {
+        SelectorFixture::SetUp();
+        selector.setFilter(&modes);
+        QObject::connect(&modes, &LearningModes::notice, [this](const QString& text) { notices << text; });
+    }
+    void know(const QString& ids) {
+        store.values["Vesk/Learning/known"] = ids;
+        modes.load();
+    }
+    // Selects `count` sentences in sequence (rd 1) or with the given draws (rd 0).
+    QList<int> select(int16_t rd, int16_t topic, int16_t position, QList<float> draws) {
+        Settings.inSequence = rd, Settings.topic = topic, Settings.sequencePosition = position;
+        QList<int> ids;
+        for (float r : draws) {
+            random.values = {r};
+            selector.selectNextSentence(french, english);
+            ids << (rd ? Settings.sequencePosition - 1 : selector.randomId());
+        }
+        return ids;
+    }
+
+    FakeSettingsStore store;
+    LearningModes modes{store, [] { return qint64(0); }};
+    QStringList notices;
+};
+
+TEST_F(KnownSentences, everyModePassesKnownSentencesAcrossEveryWrap) {
+    know("10101,10301-10303,10335,10501-10533,10801-10835,12101-12133");
+    const struct {
+        const char* what;
+        int16_t rd, topic, position;
+        QList<float> draws;
+        QList<int> expected;
+    } cases[] = {
+        {"topic, a run", 1, 3, 10302, {0, 0}, {10304, 10305}},
+        {"topic, its end and its start", 1, 3, 10334, {0, 0, 0}, {10334, 10304, 10305}},
+        {"topic entered from another", 1, 3, 10735, {0}, {10304}},
+        {"all topics, into the next", 1, 0, 10235, {0, 0}, {10235, 10304}},
+        {"all topics, 22 replays 1", 1, 0, 12135, {0, 0}, {12135, 12202}},
+        {"all topics, 29 replays 8, then the wrap", 1, 0, 12834, {0, 0, 0}, {12834, 12835, 10102}},
+        {"random topic", 0, 5, 0, {0, 0.49f, 0.5f, 0.99999f}, {10534, 10534, 10535, 10535}},
+        {"random over all", 0, 0, 0, {0, 0.99999f}, {10102, 12135}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(select(c.rd, c.topic, c.position, c.draws), c.expected) << c.what;
+    select(1, 3, 10304, {0}); // on 10304: back over 10303-10301, and 10335 at the wrap
+    selector.selectPreviousSentence(french, english);
+    EXPECT_EQ(Settings.sequencePosition - 1, 10334) << "previous passes known sentences too";
+    EXPECT_TRUE(notices.isEmpty());
+}
+
+TEST_F(KnownSentences, wholeTopicKnownPlaysThemAllAgainSayingSoOnceUntilForgotten) {
+    know("10101-10135,10401-10435");
+    EXPECT_EQ(select(1, 4, 10410, {0, 0}), QList<int>({10410, 10411}));
+    EXPECT_EQ(select(0, 4, 0, {0.0f, 0.5f}), QList<int>({10401, 10418}));
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains("Shopping one")) << notices[0].toStdString();
+
+    modes.forgetChosenTopic();
+    EXPECT_EQ(modes.known().toText(), "10101-10135") << "only the chosen topic";
+    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101-10135") << "written at once";
+    know("10101-12135");
+    select(1, 0, 12201, {0});
+    EXPECT_EQ(notices.size(), 2) << "a new choice is worth saying again";
+    modes.forgetChosenTopic();
+    EXPECT_EQ(modes.known().size(), 0) << "\"Entire\" forgets every topic";
+}
+
+class Order : public SelectorFixture {
+protected:
+    // The French id whose texts are on the bar, checked against the table.
+    int shownId() const {
+        const int id = order.currentId();
+        EXPECT_EQ(french, table.lookup(id).value_or("?")) << id;
+        EXPECT_EQ(english, table.lookup(id + 10000).value_or("?")) << id;
+        return id;
+    }
+    int next() {
+        order.next(french, english);
+        return shownId();
+    }
+    int previous() { return order.previous(french, english) ? shownId() : 0; }
+
+    PlayOrder order{selector, table};
+};
+
+TEST_F(Order, sequenceStepsBackWrappingAsTheWalkDoesForwardsAndStoresThePositionAlike) {
+    const struct {
+        int16_t topic, lastShown, previous;
+    } cases[] = {
+        {3, 10302, 10301}, {3, 10301, 10335}, // back over the topic's start
+        {3, 10735, 10335}, {0, 10201, 10135}, // from another topic; the walk's topic seam
+        {0, 10101, 12935}, {0, 12301, 12235}, // the start of the walk; the repeated topics
+        {0, 10000, 12935}, {1, 11000, 10135}, // positions outside the table or the topic
+    };
+    Settings.inSequence = 1;
+    for (const auto& c : cases) {
+        Settings.topic = c.topic;
+        Settings.sequencePosition = static_cast<int16_t>(c.lastShown + 1);
+        EXPECT_EQ(previous(), c.previous) << c.lastShown;
+        EXPECT_EQ(Settings.sequencePosition, c.previous + 1) << "as a forward step would store it";
+    }
+    Settings.topic = 0;
+    Settings.sequencePosition = 12936; // the end of the walk, and back again
+    EXPECT_EQ(std::vector<int>({next(), previous()}), std::vector<int>({10101, 12935}));
+    EXPECT_EQ(order.currentTopicName(), table.topicName(8)) << "topic 29 repeats topic 8";
+}
+
+TEST_F(Order, randomGoesBackThroughTheDrawsAlreadyShown) {
+    Settings.topic = 5;
+    random.values = {0.0f, 0.5f, 0.99f};
+    EXPECT_EQ(std::vector<int>({next(), next(), next()}), std::vector<int>({10501, 10518, 10535}));
+    EXPECT_EQ(std::vector<int>({previous(), previous(), previous()}),
+              std::vector<int>({10518, 10501, 0}))
+        << "nothing before the first";
+    EXPECT_EQ(shownId(), 10501) << "the texts stay";
+    random.values = {0.2f};
+    next(); // a new draw forgets the ones stepped back over
+    EXPECT_EQ(previous(), 10501);
+    EXPECT_EQ(Settings.sequencePosition, 0) << "random mode leaves the sequence position alone";
+
+    for (int i = 0; i < 120; ++i)
+        next();
+    int steps = 0;
+    while (previous())
+        ++steps;
+    EXPECT_GE(steps, 50);
+    EXPECT_LT(steps, 120) << "bounded";
+}
+
+TEST(LearningStore, listsKeepWhatIsReadableEntryByEntryAndReadBackAlike) {
+    const struct {
+        const char* what;
+        QString stored, kept;
+    } cases[] = {
+        {"ranges, duplicates, disorder", "10301,10135,10101-10135,10301", "10101-10135,10301"},
+        {"a range across topics", "10134-10202", "10134-10135,10201-10202"},
+        {"junk", "abc,,10102x, 10103 ,-5,10104-,10106-10105,+10107,1-2-3,1e4", "10103"},
+        {"outside topics 1-21", "10100,10136,13001,12201,9999,0,20101", ""},
+        {"huge numbers", "99999999999999999999,10101-99999999999,10105", "10105"},
+        {"a huge value", QString(1 << 20, 'x') + ",10105", "10105"},
+    };
+    for (const auto& c : cases) {
+        const SentenceSet set = SentenceSet::fromText(c.stored);
+        EXPECT_EQ(set.toText(), c.kept) << c.what;
+        EXPECT_EQ(SentenceSet::fromText(set.toText()), set) << c.what;
+    }
+}
+
+TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
+    Settings = SettingsRecord{};
+    FakeSettingsStore store;
+    qint64 now = 0;
+    LearningModes modes(store, [&] { return now; });
+    const auto learning = [&](const QString& key) -> QString& {
+        return store.values["Vesk/Learning/" + key];
+    };
+    learning("listen_first") = "yes";
+    learning("known") = "10101-10103,junk,10301,10301";
+    modes.load();
+    EXPECT_FALSE(modes.listenFirst()) << "only 1 switches it on";
+    EXPECT_EQ(modes.knownCount(1), 3);
+    EXPECT_EQ(modes.seenCount(3), 1) << "a known sentence counts as seen";
+    EXPECT_TRUE(store.writes.isEmpty()) << "loading writes nothing";
+
+    for (auto [at, id, seen] : {std::tuple{0, 12201, "10101"},
+                                {10000, 10102, "10101"},
+                                {30000, 10101, "10101-10102"},
+                                {40000, 10104, "10101-10102"}}) {
+        now = at;
+        modes.selected(id);
+        EXPECT_EQ(learning("seen"), seen) << at;
+    }
+    modes.markCurrentKnown();
+    modes.setListenFirst(true);
+    EXPECT_EQ(learning("known"), "10101-10104,10301");
+    EXPECT_EQ(learning("seen"), "10101-10102,10104");
+    EXPECT_EQ(learning("listen_first"), "1");
+    EXPECT_FALSE(store.unsynced);
+    for (const QString& path : store.values.keys())
+        EXPECT_TRUE(path.startsWith("Vesk/Learning/")) << "[French] untouched";
+}
+
+} // namespace

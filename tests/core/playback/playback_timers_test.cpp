@@ -1,0 +1,142 @@
+#include "support/play_cycle.h"
+
+#include <array>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Ticks = QList<int>;
+
+class Playback : public ::testing::Test, protected PlayCycle {
+protected:
+    void countdown(int ticks) {
+        while (ticks-- > 0)
+            timers.onWelcomeTick();
+    }
+
+    // Runs the play cycle for this many 100 ms ticks, letting each slide finish between ticks;
+    // gives the ticks on which the French slid in, the English rose, and a sentence was chosen.
+    std::array<Ticks, 3> play(int ticks) {
+        std::array<Ticks, 3> seen;
+        for (int tick = 1; tick <= ticks; ++tick) {
+            const int selections = bar.selections;
+            timers.onPlayCycleTick();
+            const bool moved[] = {timers.frenchSlideTimer().isEnabled(), timers.englishRiseTimer().isEnabled(),
+                                  bar.selections != selections};
+            for (int i = 0; i < 3; ++i)
+                if (moved[i])
+                    seen[i] << tick;
+            while (timers.frenchSlideTimer().isEnabled())
+                timers.onFrenchSlideTick();
+            while (timers.englishRiseTimer().isEnabled())
+                timers.onEnglishRiseTick();
+        }
+        return seen;
+    }
+};
+
+TEST_F(Playback, welcomeScrollsInShowsTheBarAtFiftyAndStartsPlaybackAtTwo) {
+    const QString welcome = " Welcome to use Dorvane V1.01.";
+    const struct {
+        int ticks, blanks;
+        bool shown, playing;
+    } steps[] = {{1, 49, false, false}, {18, 31, false, false}, {1, 30, true, false},
+                 {30, 0, true, false},  {17, 0, true, false},   {1, -1, true, true}};
+    for (const auto& step : steps) {
+        countdown(step.ticks);
+        EXPECT_EQ(bar.frenchLine, step.blanks < 0 ? " " : QString(step.blanks, ' ') + welcome);
+        EXPECT_EQ(bar.visible, step.shown) << "count " << timers.welcomeCountdown();
+        EXPECT_EQ(timers.playCycleTimer().isEnabled(), step.playing) << "count " << timers.welcomeCountdown();
+        EXPECT_EQ(bar.splashCloses > 0, step.shown);
+    }
+    countdown(7);
+    EXPECT_EQ(timers.welcomeCountdown(), 1) << "the count rests, 1 to 0 and back";
+
+    timers.armForStartUp();
+    timers.playCycleTimer().setEnabled(false);
+    bar.pictureEnabled = false;
+    countdown(75);
+    bar.pictureEnabled = true;
+    countdown(10);
+    EXPECT_FALSE(timers.playCycleTimer().isEnabled()) << "with a dialog open only its closing starts play";
+}
+
+TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
+    // Frozen mid-cycle, it resumes where it stood with the settings changed meanwhile.
+    play(40);
+    EXPECT_EQ(bar.frenchLine, " " + bar.frenchText) << "the French slid all the way in";
+    play(20);
+    ASSERT_EQ(timers.cyclePhase(), 3);
+    EXPECT_EQ(bar.englishLine, " " + bar.englishText);
+    EXPECT_EQ(bar.englishTop, 60) << "the English rose all the way";
+    const int16_t tick = timers.cycleTick();
+    timers.playCycleTimer().setEnabled(false);
+    Settings.englishSeconds = 10;
+    countdown(20);
+    EXPECT_EQ(timers.cycleTick(), tick);
+    EXPECT_EQ(play(200)[0], Ticks({93})) << "the English now stays until 15 s";
+
+    const struct {
+        int16_t ce, etime, ctime, n;
+        int ticks;
+        std::array<Ticks, 3> seen; // French in, English up, sentence chosen
+    } cases[] = {
+        // French 5.0 s, English 3.1 s, a cycle 8.2 s, two cycles per sentence.
+        {1, 5, 3, 2, 247, {{{1, 83, 165, 247}, {51, 133, 215}, {165}}}},
+        {1, 15, 15, 1, 605, {{{1, 303, 605}, {151, 453}, {303, 605}}}},
+        // English first: 4 s of English, then 6.1 s of French.
+        {0, 6, 4, 2, 205, {{{41, 143}, {1, 103, 205}, {205}}}},
+    };
+    for (const auto& c : cases) {
+        Settings.frenchFirst = c.ce, Settings.frenchSeconds = c.etime, Settings.englishSeconds = c.ctime, Settings.playsPerSentence = c.n;
+        timers.restartCycle();
+        EXPECT_EQ(play(c.ticks), c.seen) << "ce " << c.ce << " etime " << c.etime;
+    }
+}
+
+// The pace of everything on the bar: a changed interval shows only in slow end-to-end runs.
+TEST_F(Playback, timersRunAtTheirPace) {
+    const std::pair<Timer*, int> paces[] = {{&timers.welcomeTimer(), 60},
+                                            {&timers.blinkTimer(), 1500},
+                                            {&timers.englishRiseTimer(), 50},
+                                            {&timers.frenchSlideTimer(), 80},
+                                            {&timers.playCycleTimer(), 100}};
+    for (const auto& [timer, milliseconds] : paces)
+        EXPECT_EQ(timer->interval(), milliseconds);
+}
+
+// What is read aloud, in every mode, is checked with the French hold.
+TEST_F(Playback, withoutACharacterTheCycleGoesOnUnchanged) {
+    bar.agent = nullptr;
+    EXPECT_EQ(play(83)[0], Ticks({1, 83}));
+}
+
+TEST_F(Playback, autoHideCollapsesAwayFromTheBarAndReopensOnlyFromTheTopFourRows) {
+    const struct {
+        int16_t visi;
+        QPoint at;
+        int ticks;
+        double height;
+    } steps[] = {{1, {500, 300}, 3, 340}, // never during the welcome
+                 {1, {500, 300}, 70, 20}, {1, {500, 4}, 1, 20}, {1, {500, 3}, 1, 340},
+                 {1, {500, 15}, 1, 340},  {1, {900, 3}, 1, 20}, {0, {900, 3}, 1, 340}};
+    for (const auto& step : steps) {
+        Settings.autoHide = step.visi, pointer.at = step.at;
+        countdown(step.ticks);
+        EXPECT_EQ(bar.height, step.height) << step.at.x() << "," << step.at.y();
+    }
+
+    // Collapsed, the bottom line blinks green and red; it clears at full height or while dragged.
+    bar.height = 20;
+    std::vector<std::optional<RgbColour>> lines;
+    for (auto [dragging, height] :
+         {std::pair{false, 20}, {false, 20}, {false, 20}, {true, 20}, {false, 340}}) {
+        bar.isDragging = dragging, bar.height = height;
+        timers.onBlinkTick();
+        lines.push_back(bar.line);
+    }
+    EXPECT_EQ(lines, (std::vector<std::optional<RgbColour>>{0x00FF00, 0xFF0000, 0x00FF00,
+                                                            std::nullopt, std::nullopt}));
+}
+
+} // namespace

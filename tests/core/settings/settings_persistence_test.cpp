@@ -1,0 +1,107 @@
+// The [French] settings loaded, defaulted and brought into range; the settings file: text values
+// read back as written or hand-edited, and a file that cannot be written reported until it can.
+#include "core/settings/settings_record.h"
+#include "core/settings/settings_persistence.h"
+#include "fakes/fake_settings_store.h"
+#include "platform/qsettings_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr float kScreenWidth = 15360.0f; // 1024 pixels at 15 twips a pixel
+const QStringList kKeys = {"ce",    "n",     "ctime",  "etime", "rd",   "psave",  "ssave", "visi",
+                           "voice", "guage", "guagen", "red",   "mark", "sspeed", "left"};
+const QList<double> kDefaults = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 11000, 0, 0, 150, 5680};
+
+// Loads the store and gives the values in the order of kKeys.
+QList<double> load(SettingsStore& store) {
+    Settings = SettingsRecord{};
+    const float left = loadSettings(store, kScreenWidth);
+    const SettingsRecord& s = Settings;
+    return {double(s.frenchFirst),      double(s.playsPerSentence), double(s.englishSeconds),
+            double(s.frenchSeconds),    double(s.inSequence),       double(s.savePositionOnExit),
+            double(s.saveSettings),     double(s.autoHide),         double(s.readAloud),
+            double(s.topic),            double(s.sequencePosition), double(s.storedRed),
+            double(s.startWithLogin),   double(s.storedSpeed),      left};
+}
+
+TEST(SettingsPersistence, firstRunWritesEveryDefaultAndTheMarkerOnceOnTheDisk) {
+    FakeSettingsStore store;
+    EXPECT_EQ(load(store), kDefaults);
+    EXPECT_EQ(store.writes.size(), 16);
+    EXPECT_TRUE(store.writes.contains("xxx=1"));
+    EXPECT_FALSE(store.unsynced);
+}
+
+TEST(SettingsPersistence, laterRunsLoadEachKeyDefaultTheUnreadableAndBringTheRestIntoRange) {
+    // Over what the first run wrote, "key=stored loaded": each key in its place, then unreadable
+    // values, which take the default without writing it, then values beyond what a control can
+    // show.
+    const struct {
+        const char* key;
+        const char* stored;
+        double loaded;
+    } cases[] = {
+        {"ce", "0", 0},          {"n", "6", 6},           {"ctime", "9", 9},
+        {"etime", "11", 11},     {"rd", "3", 3},          {"psave", "0", 0},
+        {"ssave", "0", 0},       {"visi", "1", 1},        {"voice", "0", 0},
+        {"guage", "7", 7},       {"guagen", "10335", 10335}, {"red", "1", 1},
+        {"mark", "2", 2},        {"sspeed", "90", 90},    {"left", "-120.5", -120.5},
+        {"n", "", 2},            {"etime", "five", 5},    {"guagen", "12abc", 11000},
+        {"voice", "40000", 1},   {"left", "middle", 5680}, {"left", "1e300", 5680},
+        {"n", "0", 1},           {"n", "13", 12},         {"n", "2.5", 2},
+        {"etime", "99", 15},     {"etime", "4", 5},       {"ctime", "-4", 3},
+        {"ctime", "16", 15},     {"ctime", "3.5", 4},     {"guage", "25", 21},
+        {"guage", "-1", 0},      {"guagen", "-32768", -32768},
+    };
+    FakeSettingsStore initialised;
+    load(initialised);
+    for (const auto& c : cases) {
+        FakeSettingsStore store;
+        store.values = initialised.values;
+        store.seed(c.key, c.stored);
+        QList<double> expected = kDefaults;
+        expected[kKeys.indexOf(c.key)] = c.loaded;
+        EXPECT_EQ(load(store), expected) << c.key << "=" << c.stored;
+        EXPECT_TRUE(store.writes.isEmpty());
+    }
+}
+
+TEST(QSettingsStore, textWithCommasReadsBackAsWrittenOrAsAHandEditedListAndMissingKeysAsNothing) {
+    QSettingsStore store;
+    store.write("Vesk", "French", "odd", " 12, with a comma; and blanks  ");
+    store.sync();
+    const QString edited = QSettingsStore::location("VeskHandEdited");
+    QDir().mkpath(QFileInfo(edited).path());
+    QFile file(edited);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Learning]\nknown=10101-10103,10301,junk\n");
+    file.close();
+
+    QSettingsStore reader; // as the next start of the program
+    EXPECT_EQ(reader.read("Vesk", "French", "odd"), " 12, with a comma; and blanks  ");
+    EXPECT_EQ(reader.read("VeskHandEdited", "Learning", "known"), "10101-10103,10301,junk");
+    EXPECT_EQ(reader.read("Vesk", "French", "no-such-key"), QString());
+}
+
+TEST(QSettingsStoreFailure, aFolderInTheFilesPlaceIsReportedUntilItIsGone) {
+    const QString file = QSettingsStore::location("Blocked");
+    ASSERT_TRUE(QDir().mkpath(file));
+    QSettingsStore store;
+    store.write("Blocked", "French", "left", "5680");
+    store.sync();
+    EXPECT_TRUE(store.saveFailure().contains(file + " could not be saved: a folder"))
+        << qPrintable(store.saveFailure());
+
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    store.write("Blocked", "French", "left", "5681");
+    store.sync();
+    EXPECT_EQ(store.saveFailure(), QString()) << "a store that works again is not still failed";
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("French/left").toString(), "5681");
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+// The bar on a fake screen: dragging it, its lines of text, its collapsed strip's line, and the
+// settings dialog's captions. Its place, the menu, the dialogs' window states and the tooltips are
+// checked by the end-to-end scripts.
+#include "ui/bar/bar_label.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "support/desktop.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+class Bar : public Desktop {
+protected:
+    void SetUp() override {
+        Desktop::SetUp();
+        bar.setTopTwips(0);
+        bar.makeTopmost();
+        bar.captureBarRect();
+    }
+
+    // The pointer as the 60 ms poll last saw it.
+    void pointerAt(int x, int y) {
+        windows.cursor = {x, y};
+        bar.timers().onWelcomeTick();
+    }
+
+    // The first and last rows of white text on the bar, below its top strip.
+    QPair<int, int> inkRows() {
+        const QImage image = bar.grab(QRect(0, 1, bar.menuPicture()->x() - 10, bar.height())).toImage();
+        QPair<int, int> rows(-1, -1);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) > 160) {
+                    rows = {rows.first < 0 ? y + 1 : rows.first, y + 1};
+                    break;
+                }
+        return rows;
+    }
+};
+
+TEST_F(Bar, dragsFromAnyLabelAtFullSizeAndSnapsBackToTheTopOnRelease) {
+    EXPECT_EQ(bar.barHeight(), 340) << "kept in twips, not read back as 345";
+    EXPECT_EQ(bar.childAt(QPoint(100, 12)), bar.frenchLine()) << "the outline lets the mouse through";
+    pointerAt(400, 10);
+    bar.onLabelDragged();
+    EXPECT_EQ(bar.geometry(), QRect(379, 0, 477, 23)) << "a move without a press does nothing";
+    bar.setBarHeight(20);
+    emit bar.pictureBackground()->pressed();
+    pointerAt(500, 200);
+    emit bar.pictureBackground()->dragged();
+    EXPECT_EQ(bar.geometry(), QRect(479, 190, 477, 23)) << "down and across, at full size";
+    EXPECT_EQ(bar.barRect().left(), 379) << "the rectangle waits for the release";
+    emit bar.englishLine()->released();
+    EXPECT_FALSE(bar.dragging());
+    EXPECT_EQ(bar.geometry(), QRect(479, 0, 477, 23));
+    EXPECT_EQ(bar.barRect().left(), 479);
+}
+
+TEST_F(Bar, aDisabledPictureOpensNoMenu) {
+    int opened = 0;
+    QObject::connect(&bar, &CaptionBar::menuRequested, [&] { ++opened; });
+    bar.onMenuPictureHovered();
+    bar.menuPicture()->setEnabled(false);
+    bar.onMenuPictureHovered();
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(Bar, releaseKeepsTheLeftEdgeOnTheScreenAndOnANarrowScreenTheRightRuleWins) {
+    pointerAt(400, 10);
+    for (auto [screenWidth, x, left] :
+         {std::tuple{1024, 0, 0}, {1024, 1000, 1024 * 15 - 7110}, {400, 400, 400 * 15 - 7110}}) {
+        windows.screen = QSize(screenWidth, 300);
+        bar.onLabelPressed();
+        pointerAt(x, 10);
+        bar.onLabelDragged();
+        bar.onLabelReleased();
+        EXPECT_FLOAT_EQ(bar.leftTwips(), left) << screenWidth << " " << x;
+    }
+}
+
+TEST_F(Bar, englishRestsOnTheFrenchBaseline) {
+    const QString tails = QStringLiteral(" gypq (Jg) [y]");
+    bar.setFrenchLine(tails);
+    const QPair<int, int> french = inkRows();
+    bar.setFrenchLine(QStringLiteral(" "));
+    bar.setEnglishLine(tails);
+    bar.setEnglishLineTop(PlaybackTimers::kEnglishLineRaised);
+    EXPECT_EQ(inkRows(), french);
+    EXPECT_LT(french.second, bar.outline()->geometry().bottom()) << "above the dark bottom edge";
+    bar.setEnglishLineTop(PlaybackTimers::kEnglishLineRaised + 150);
+    EXPECT_EQ(inkRows().first, french.first + 10) << "rising moves the text with the line";
+}
+
+TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDragged) {
+    bar.show();
+    bar.setBarHeight(PlaybackTimers::kCollapsedHeight);
+    bar.drawBottomLine(0x00FF00);
+    const QWidget* line = bar.findChild<QWidget*>("BottomLine");
+    EXPECT_EQ(line->geometry(), QRect(0, 0, 477, 1));
+    EXPECT_EQ(bar.children().last(), line) << "above the top strip, which also lies on row 0";
+    EXPECT_EQ(bar.lineColour(), QColor(0, 255, 0));
+    bar.clearBottomLine();
+    EXPECT_FALSE(line->isVisible());
+
+    for (const bool drag : {false, true}) {
+        bar.setBarHeight(PlaybackTimers::kCollapsedHeight);
+        bar.drawBottomLine(0x00FF00);
+        drag ? (bar.onLabelPressed(), bar.onLabelDragged()) : bar.setBarHeight(CaptionBar::kFullHeight);
+        EXPECT_FALSE(bar.lineColour().isValid()) << (drag ? "dragged" : "polled");
+        bar.onLabelReleased();
+    }
+}
+
+TEST(DialogWindows, noCaptionIsCutOffWithTheFontsOfThisMachine) {
+    SettingsDialog dialog;
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control))
+            continue;
+        // Given room, a cut caption shows ink past the old right edge.
+        const int width = control->width();
+        control->resize(width + 40, control->height());
+        const QImage image = control->grab().toImage();
+        for (int x = width; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                ASSERT_EQ(image.pixel(x, y), image.pixel(image.width() - 1, 0))
+                    << qPrintable(control->objectName());
+    }
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+// The start-up sequence and the popup menu's entries over fake platform services, and the
+// program at its edges: failed saves, ends other than Exit, a second start, stale locks.
+#include "ui/dialogs/about_window.h"
+#include "app/application.h"
+#include "platform/single_instance.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "support/desktop.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
+    for (int i = 0; i < 3; ++i)
+        menu.readAloudAction()->trigger();
+    EXPECT_EQ(characters.peedy.calls, QStringList({"Hide", "Show", "Hide"}));
+
+    // Exit saves the voice (which reading aloud left alone), the bar's place and, in sequence
+    // mode with the schedule kept, the position, whatever "Save setting while exit" says.
+    menu.exitAction()->trigger();
+    EXPECT_EQ(store.writes, QStringList({"voice=1", "left=5680"})) << "random order";
+    Settings.inSequence = 1, Settings.saveSettings = 0;
+    menu.exitAction()->trigger();
+    EXPECT_EQ(store.writes.mid(2), QStringList({"voice=1", "left=5680", "guagen=10207"}));
+    EXPECT_FALSE(store.unsynced) << "on the disk before the process ends";
+    Settings.savePositionOnExit = 0;
+    menu.exitAction()->trigger();
+    EXPECT_EQ(store.writes.mid(5), QStringList({"voice=1", "left=5680"})) << "schedule not kept";
+    EXPECT_EQ(ended, 3);
+}
+
+TEST_F(Desktop, aboutBlocksTheMenuUntilItClosesHoweverItClosesLeavingPlaybackAlone) {
+    bar.timers().playCycleTimer().setEnabled(true);
+    for (int way = 0; way < 3; ++way) {
+        menu.aboutAction()->trigger();
+        EXPECT_FALSE(bar.menuPicture()->isEnabled());
+        AboutWindow* about = commands.aboutWindow();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        if (way == 0)
+            about->onPictureClicked();
+        else if (way == 1)
+            QCoreApplication::sendEvent(about, &escape);
+        else
+            about->close(); // as the window manager would
+        EXPECT_TRUE(bar.menuPicture()->isEnabled()) << way;
+    }
+    EXPECT_TRUE(bar.timers().playCycleTimer().isEnabled());
+}
+
+TEST_F(Desktop, firstRunPlacesTheHiddenBarShowsTheSplashAndAClickOnItShowsTheBar) {
+    Application program{platform, random};
+    program.start();
+    EXPECT_EQ(characters.peedy.calls, QStringList({"Show", "Language:French"}));
+    CaptionBar& bar = program.bar();
+    ASSERT_NE(program.splash(), nullptr);
+    EXPECT_FALSE(bar.french().isEmpty()) << "the first sentence is chosen before any tick";
+
+    EXPECT_FALSE(bar.isVisible());
+    emit program.splash()->picture()->clicked();
+    EXPECT_TRUE(bar.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(program.splash(), nullptr);
+    bar.timers().onWelcomeTick();
+    EXPECT_EQ(bar.timers().welcomeCountdown(), 49) << "the welcome goes on from fifty";
+}
+
+TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStartUp) {
+    struct Broken : FakeCharacterLoader {
+        CharacterResult load(const QString&) override { return {"no pictures"}; }
+    } broken;
+    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
+    store.seed("xxx", "1");
+    store.seed("left", "30000");
+    Application program(withoutPeedy, random);
+    program.start();
+    EXPECT_EQ(program.bar().character(), nullptr);
+    EXPECT_TRUE(program.splash()->isVisible());
+    EXPECT_EQ(program.bar().geometry().left(), 550) << "within this screen";
+}
+
+class ProgramEdges : public ApplicationOnFakes {
+protected:
+    void SetUp() override { Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1"}; }
+};
+
+TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEnd) {
+    store.failure = "Vesk.conf could not be saved: its folder is read-only";
+    autoStart.failure = "dorvane.desktop could not be written";
+    program.commands().openSettings();
+    program.commands().settingsDialog()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.shown, QStringList({"Your settings were not saved.\n\n" + autoStart.failure +
+                                           "\n\n" + store.failure}));
+    program.endAsExit(); // a signal, the session's end, the display gone
+    EXPECT_EQ(messages.shown.size(), 1) << "no window holds the end up";
+}
+
+TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSave) {
+    for (const auto& [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "2"}, {"guagen", "10207"}})
+        store.seed(key, value);
+    program.start(); // the first sentence is seen, and saved at once
+    for (int i = 0; i < 3; ++i)
+        program.bar().selectNextSentence(); // well within the 30 s between timed saves
+    EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207");
+    program.endAsExit();
+    EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207-10210");
+}
+
+TEST_F(ProgramEdges, aSecondStartBringsTheBarForwardOnceItShows) {
+    program.start(); // the splash shows, the bar is still hidden
+    program.activate();
+    EXPECT_EQ(windows.broughtToFront, QList<bool>()) << "a hidden bar cannot come forward yet";
+    program.bar().setVisible(true);
+    program.activate();
+    program.bar().setVisible(false);
+    program.bar().setVisible(true);
+    EXPECT_EQ(windows.broughtToFront, QList<bool>({true, true})) << "once per start, when shown";
+}
+
+TEST(SingleInstance, aSecondStartOnTheSameStoreBringsTheFirstForwardAndEnds) {
+    QTemporaryDir dir;
+    SingleInstance first(dir.path() + "/Vesk.conf");
+    ASSERT_TRUE(first.acquire());
+    int activations = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
+
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    SingleInstance second(dir.path() + "/./Vesk.conf");
+    EXPECT_FALSE(second.acquire());
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(activations, 1);
+    EXPECT_TRUE(SingleInstance(dir.path() + "/Other.conf").acquire()) << "another store";
+}
+
+TEST(SingleInstance, aSilentLockHolderIsStaleAndAnUnmakeableLockLeavesTheSocketToGuard) {
+    QTemporaryDir dir;
+    // A live process (this one) holds the lock but does not answer, as when an id is reused.
+    QLockFile silent(SingleInstance(dir.path() + "/Vesk.conf").lockPath());
+    ASSERT_TRUE(silent.tryLock(0));
+    // A file where the store's folder should be: no lock can be made there, even by root.
+    QFile blocker(dir.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+
+    for (const QString& store : {dir.path() + "/Vesk.conf", dir.path() + "/file/Vesk.conf"}) {
+        SCOPED_TRACE(qPrintable(store));
+        SingleInstance starting(store);
+        EXPECT_TRUE(starting.acquire());
+        EXPECT_FALSE(SingleInstance(store).acquire()) << "the copy that started now answers";
+    }
+}
+
+} // namespace

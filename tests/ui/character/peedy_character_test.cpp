@@ -1,0 +1,242 @@
+// Peedy over a fake speech engine: its request queue, an engine that is slow, breaks down or
+// changes voice (only the sentence on the bar is ever read), and the Voice submenu.
+#include "fakes/fake_settings_store.h"
+#include "ui/character/peedy_voice_choice.h"
+#include "core/voice/voice_choice.h"
+#include "support/peedy_fixture.h"
+#include "ui/tray/voice_menu.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SpeechRecovery : public PeedyFixture {
+protected:
+    void SetUp() override { fresh(); }
+
+    // A newly loaded, shown character whose engine is still starting.
+    void fresh() {
+        load();
+        characters->setSentenceOnBar([this] { return onBar; });
+        peedy->setClock([this] { return now; });
+        peedy->show();
+        settle();
+    }
+
+    void speak(const QString& sentence) {
+        onBar = sentence;
+        peedy->speak(sentence);
+        settle();
+    }
+
+    QString onBar;
+    qint64 now = 0;
+};
+
+TEST_F(SpeechRecovery, aSentenceDueWhileTheEngineStartsIsReadOnceItIsUpIfStillOnTheBar) {
+    struct Case {
+        QStringList spoken;   // while the engine starts
+        QString barWhenReady; // empty: the last one spoken
+        QStringList read;
+    };
+    const Case cases[] = {{{"Bonjour!  "}, "", {"Bonjour!  "}},
+                          {{"Bonjour!  "}, "Merci.", {}},
+                          {{"Un.", "Deux.", "Trois."}, "", {"Trois."}}};
+    for (const Case& c : cases) {
+        fresh();
+        for (const QString& sentence : c.spoken)
+            speak(sentence);
+        peedy->step();
+        EXPECT_EQ(peedy->window().frame(), "idle") << "no beak moving before the voice";
+        EXPECT_TRUE(peedy->busy()) << "a waiting sentence counts as being read";
+        onBar = c.barWhenReady.isEmpty() ? onBar : c.barWhenReady;
+        engine->becomeAvailable();
+        EXPECT_EQ(engine->said, c.read);
+    }
+}
+
+TEST_F(SpeechRecovery, aNewSentenceCutsShortTheOneBeingReadAndDropsQueuedOnes) {
+    engine->becomeAvailable();
+    speak("Premier.");
+    peedy->play("Wave");
+    peedy->speak("Deuxième."); // queued behind the wave
+    speak("Troisième.");
+    EXPECT_EQ(engine->stops, 1);
+    EXPECT_EQ(engine->said, QStringList({"Premier.", "Troisième."}));
+}
+
+TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainOnALaterSentenceAtMostEveryThirtySeconds) {
+    engine->becomeAvailable();
+    speak("Un.");
+    engine->breakDown();
+    enum Answer { None, Fails, ComesBack };
+    // {time, engine starts so far, what a restarted engine says}; the first start was at 0.
+    const std::tuple<qint64, int, Answer> steps[] = {{10000, 1, None},
+                                                     {29999, 1, None},
+                                                     {30000, 2, Fails},
+                                                     {45000, 2, None},
+                                                     {60000, 3, ComesBack}};
+    for (const auto& [at, starts, answer] : steps) {
+        now = at;
+        speak(QString::number(at));
+        EXPECT_EQ(engine->starts, starts) << at;
+        if (answer == Fails)
+            engine->fail("speech-dispatcher could not be reached");
+        else if (answer == ComesBack)
+            engine->becomeAvailable();
+    }
+    EXPECT_EQ(engine->said, QStringList({"Un.", "60000"}));
+}
+
+TEST_F(SpeechRecovery, choosingAVoiceSwitchesRemembersItAndRereadsTheBar) {
+    FakeSettingsStore store;
+    PeedyVoiceChoice choice(*peedy, store);
+    engine->becomeAvailable();
+    emit engine->voicesKnown({"virginie", "French (France)"}, "virginie");
+    speak("Bonjour!  ");
+    for (const char* name : {"Klingon", "virginie", "French (France)"}) // absent, same, new
+        choice.chooseVoice(name);
+    settle();
+    EXPECT_EQ(engine->voices, QStringList({"French (France)"}));
+    EXPECT_EQ(choice.currentVoice(), "French (France)");
+    EXPECT_EQ(store.values, (QMap<QString, QString>{{"Vesk/Voice/name", "French (France)"}}));
+    EXPECT_EQ(engine->said, QStringList({"Bonjour!  ", "Bonjour!  "}));
+}
+
+struct FakeVoiceChoice : VoiceChoice {
+    QStringList voices() const override { return installed; }
+    QString currentVoice() const override { return current; }
+    void chooseVoice(const QString& name) override { chosen << name; }
+    QStringList installed, chosen;
+    QString current;
+};
+
+// Each entry as "name", "[x] name" when ticked, "(name)" when disabled.
+QStringList entries(const QMenu& menu) {
+    QStringList shown;
+    for (const QAction* action : menu.actions())
+        shown << QString(action->isEnabled() ? "%1%2" : "(%1%2)")
+                     .arg(action->isChecked() ? "[x] " : "", action->text());
+    return shown;
+}
+
+TEST(VoiceMenu, listsTheVoicesTicksTheOneInUseFollowsChangesAndAsksForTheOneChosen) {
+    FakeVoiceChoice choice;
+    VoiceMenu menu(choice);
+    EXPECT_EQ(entries(menu), QStringList({"(No French voice yet)"}));
+    choice.installed = {"virginie", "French (France)"};
+    for (const QString& current : choice.installed) {
+        choice.current = current;
+        emit choice.voicesChanged();
+        EXPECT_EQ(entries(menu).filter("[x] "), QStringList({"[x] " + current}));
+    }
+    menu.actions().at(0)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(choice.chosen, QStringList({"virginie"}));
+}
+
+using Peedy = PeedyFixture;
+
+TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMadeWithoutTheCallerWaiting) {
+    engine->becomeAvailable();
+    for (const CharacterResult& result :
+         {peedy->show(), peedy->speak("Bonjour!  "), peedy->play("Wave")})
+        EXPECT_TRUE(result.ok());
+    EXPECT_TRUE(engine->said.isEmpty()) << "nothing runs inside the caller's call";
+
+    settle();
+    EXPECT_TRUE(peedy->window().isVisible());
+    EXPECT_EQ(engine->said, QStringList({"Bonjour!  "})) << "trailing blanks passed as they are";
+    EXPECT_EQ(peedy->window().balloonText(), "Bonjour!  ");
+    peedy->step();
+    EXPECT_TRUE(peedy->window().frame().startsWith("talk")) << "the beak moves while it speaks";
+
+    engine->finishUtterance();
+    EXPECT_FALSE(peedy->window().balloonShown());
+    QCoreApplication::processEvents();
+    peedy->step();
+    EXPECT_TRUE(peedy->window().frame().startsWith("wave")) << "the wave before the next sentence";
+    peedy->speak("Salut!");
+    settle();
+    EXPECT_EQ(engine->said, QStringList({"Bonjour!  ", "Salut!"}));
+
+    // A sentence the engine never finishes ends in time, and the queue goes on.
+    engine->finishUtterance();
+    peedy->speak("Encore.");
+    peedy->play("Wave");
+    QCoreApplication::processEvents();
+    peedy->sentenceEnded();
+    QCoreApplication::processEvents();
+    peedy->step();
+    EXPECT_TRUE(peedy->window().frame().startsWith("wave"));
+    EXPECT_LT(PeedyCharacter::speakingLimitMs(QString(119, 'a')), 15000);
+}
+
+TEST_F(Peedy, hiddenCharacterAcceptsButDropsSpeechAndGestures) {
+    engine->becomeAvailable();
+    EXPECT_TRUE(peedy->speak("Personne ne m’entend.  ").ok());
+    EXPECT_TRUE(peedy->play("Wave").ok());
+    settle();
+    peedy->show();
+    settle();
+    peedy->hide();
+    peedy->speak("Trop tard.  ");
+    settle();
+    EXPECT_FALSE(peedy->window().isVisible());
+    EXPECT_TRUE(engine->said.isEmpty());
+    EXPECT_FALSE(peedy->busy());
+}
+
+TEST_F(Peedy, withoutAVoiceTheBalloonStillShowsAndTheCallerHearsWhy) {
+    engine->fail("no French voice is installed");
+    peedy->show();
+    settle();
+    EXPECT_EQ(peedy->speak("Bonjour!  ").error, "no French voice is installed");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(peedy->window().balloonText(), "Bonjour!  ");
+    peedy->step();
+    EXPECT_EQ(peedy->window().frame(), "idle") << "no beak moving without a voice";
+    peedy->sentenceEnded();
+    EXPECT_FALSE(peedy->window().balloonShown());
+}
+
+TEST_F(Peedy, stopSilencesTheSentenceAndDropsWhatWasQueuedButNotShowingOrHiding) {
+    engine->becomeAvailable();
+    peedy->show();
+    peedy->speakSlowly("Bonjour!  ");
+    settle();
+    ASSERT_TRUE(peedy->window().balloonShown());
+    EXPECT_EQ(engine->said, QStringList({"slowly:Bonjour!  "}));
+    peedy->play("Wave");
+
+    EXPECT_TRUE(peedy->stop().ok());
+    EXPECT_EQ(engine->stops, 1) << "the voice stops at once";
+    EXPECT_FALSE(peedy->window().balloonShown());
+    settle();
+    EXPECT_EQ(peedy->window().frame(), "idle") << "the queued gesture is gone";
+
+    peedy->hide();
+    peedy->stop();
+    settle();
+    EXPECT_FALSE(peedy->isVisible()) << "a hide asked for before the stop still happens";
+}
+
+TEST_F(Peedy, refusesUnknownAnimationsLanguagesCharactersMissingArtAndAnEndlessBacklog) {
+    EXPECT_FALSE(peedy->play("Dance").ok());
+    EXPECT_FALSE(peedy->setLanguage(QLocale::Japanese).ok());
+    EXPECT_TRUE(peedy->setLanguage(QLocale::French).ok());
+    EXPECT_EQ(engine->locales.back(), QLocale(QLocale::French, QLocale::France));
+    peedy->show();
+    int refused = 0;
+    for (int i = 0; i < 40; ++i)
+        refused += peedy->play("Wave").ok() ? 0 : 1;
+    EXPECT_GT(refused, 0);
+
+    EXPECT_FALSE(characters->load("Merlin").ok());
+    DesktopCharacterLoader artless("/no/such/folder", [] { return std::make_unique<FakeSpeechEngine>(); });
+    EXPECT_FALSE(artless.load("Peedy").ok());
+    EXPECT_FALSE(artless.character("Peedy")->show().ok());
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+// The settings dialog: filled from the settings, acting on the bar, applied and stored on close.
+#include "ui/widgets/value_scroll_bar.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "support/desktop.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+
+namespace {
+
+class SettingsDialogOnBar : public Desktop {
+protected:
+    void SetUp() override {
+        Desktop::SetUp();
+        bar.timers().playCycleTimer().setEnabled(true);
+    }
+    ::SettingsDialog* open() {
+        return new ::SettingsDialog(bar.timers(), *bar.menuPicture(), store, autoStart);
+    }
+};
+
+TEST_F(SettingsDialogOnBar, opensFromTheSettingsActsOnCloseFromTheScrollBarsAndPausesPlayMeanwhile) {
+    Settings.frenchSeconds = 9, Settings.topic = 17, Settings.frenchFirst = 5, Settings.inSequence = 3;
+    QPointer<::SettingsDialog> dialog = open();
+    EXPECT_FALSE(bar.menuPicture()->isEnabled()) << "the menu waits";
+    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled()) << "play waits";
+    // Any ce but 1 is English first, any rd but 0 is Sequence.
+    EXPECT_TRUE(dialog->orderButtons()[1]->isChecked());
+    EXPECT_TRUE(dialog->modeButtons()[1]->isChecked());
+    EXPECT_TRUE(dialog->topicButtons()[17]->isChecked());
+    EXPECT_EQ(dialog->valueBoxes()[1]->text(), "9");
+    dialog->modeButtons()[0]->click();
+    EXPECT_FALSE(dialog->saveScheduleBox()->isEnabled()) << "no schedule to keep at random";
+    dialog->modeButtons()[1]->click();
+    EXPECT_TRUE(dialog->saveScheduleBox()->isEnabled());
+    dialog->topicButtons()[9]->click();
+    dialog->playsScroll()->setNumber(6);
+    dialog->valueBoxes()[1]->setText("14");
+    dialog->close();
+    EXPECT_EQ(QList<int>({Settings.frenchFirst, Settings.inSequence, Settings.topic, Settings.playsPerSentence, Settings.frenchSeconds}),
+              QList<int>({0, 1, 9, 6, 9}))
+        << "typed text is never read";
+    EXPECT_TRUE(bar.menuPicture()->isEnabled());
+    EXPECT_TRUE(bar.timers().playCycleTimer().isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull()) << "each opening builds a fresh dialog";
+
+    bar.timers().armForStartUp();
+    for (int i = 0; i < 40; ++i) // into the welcome
+        bar.timers().onWelcomeTick();
+    open()->close();
+    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled()) << "during the welcome the countdown starts play";
+}
+
+TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
+    for (int16_t mark : {1, 0, 2}) {
+        Settings.startWithLogin = mark;
+        open()->close();
+    }
+    ASSERT_EQ(autoStart.calls.size(), 2) << "mark 2 leaves the entry alone";
+    EXPECT_TRUE(autoStart.calls[0].startsWith("add /"));
+    EXPECT_EQ(autoStart.calls[1], "remove");
+    EXPECT_EQ(store.writes.mid(26),
+              QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1", "ssave=1",
+                           "visi=0", "guage=1", "red=0", "mark=2", "xxx=1", "sspeed=150"}));
+    EXPECT_FALSE(store.unsynced);
+
+    store.writes.clear(), Settings.startWithLogin = 1;
+    QPointer<::SettingsDialog> dialog = open();
+    dialog->saveSettingsBox()->click(); // "Save setting while exit" off
+    dialog->close();
+    EXPECT_TRUE(store.writes.isEmpty());
+    EXPECT_EQ(autoStart.calls.size(), 2);
+}
+
+TEST_F(SettingsDialogOnBar, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithTheScheduleKept) {
+    const struct {
+        int16_t before, rd, psave;
+        int after;
+        int16_t guagen;
+    } cases[] = {
+        {1, 1, 1, 0, 10101}, {1, 0, 1, 0, 10101}, // the tick counts even while the box is disabled
+        {1, 1, 0, 0, 10207}, {1, 1, 1, 5, 10207}, {0, 1, 1, 0, 10207},
+    };
+    for (const auto& c : cases) {
+        Settings.topic = c.before, Settings.inSequence = c.rd, Settings.savePositionOnExit = c.psave;
+        Settings.sequencePosition = 10207;
+        QPointer<::SettingsDialog> dialog = open();
+        dialog->topicButtons()[c.after]->click();
+        dialog->close();
+        EXPECT_EQ(Settings.sequencePosition, c.guagen)
+            << c.before << " -> " << c.after << " psave " << c.psave;
+    }
+}
+
+TEST(SettingsDialogLayout, valuesLieOverTheirCaptionsAndTabFollowsTheControlsIndices) {
+    ::SettingsDialog dialog;
+    EXPECT_GT(dialog.children().indexOf(dialog.valueBoxes()[2]), dialog.children().indexOf(dialog.englishSecondsLabel()));
+    EXPECT_EQ(dialog.topicButtons()[0]->nextInFocusChain(), dialog.valueBoxes()[0]);
+    EXPECT_EQ(dialog.topicButtons()[21]->nextInFocusChain(), dialog.topicButtons()[1]);
+}
+
+} // namespace
