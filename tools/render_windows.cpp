@@ -1,19 +1,19 @@
 // Renders every window of the program to PNG files, for looking at the layout:
 //   render_windows OUTPUT_FOLDER
-#include "ui/dialogs/splash_window.h"
-#include "ui/dialogs/about_window.h"
-#include "ui/bar/caption_bar.h"
-#include "ui/bar/bar_menu.h"
-#include "ui/widgets/picture_box.h"
 #include "core/learning/learning_modes.h"
+#include "core/ports/settings_store.h"
+#include "core/ports/speech_engine.h"
+#include "platform/window_system.h"
+#include "ui/bar/bar_menu.h"
+#include "ui/bar/caption_bar.h"
 #include "ui/character/character_window.h"
 #include "ui/character/desktop_character_loader.h"
 #include "ui/character/peedy_character.h"
-#include "core/ports/speech_engine.h"
-#include "core/ports/settings_store.h"
-#include "platform/window_system.h"
+#include "ui/dialogs/about_window.h"
 #include "ui/dialogs/progress_window.h"
 #include "ui/dialogs/settings_dialog.h"
+#include "ui/dialogs/splash_window.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     QtWindowSystem windows;
-        CaptionBar bar(windows);
+    CaptionBar bar(windows);
     ok &= save(bar, folder, "bar-created");
     bar.captureBarRect();
     bar.setFrenchLine(QString(20, ' ') + " Welcome to use Dorvane V1.01.");

@@ -36,8 +36,7 @@ Application::Application(Platform& platform, RandomSource& random)
     : m_platform(platform), m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_order(m_selector, DialogueTable::builtIn()),
-      m_bar(std::make_unique<CaptionBar>(platform.windows)),
-      m_barMenu(std::make_unique<BarMenu>()),
+      m_bar(std::make_unique<CaptionBar>(platform.windows)), m_barMenu(std::make_unique<BarMenu>()),
       m_learner(std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar)) {
     m_sinceStart.start();
     m_commands = new MenuCommands(*m_bar, *m_barMenu, platform); // owned by its menu
@@ -49,8 +48,9 @@ Application::Application(Platform& platform, RandomSource& random)
     m_bar->setPlayOrder(&m_order);
     connect(&m_learning, &LearningModes::moveOnRequested, m_learner.get(), &LearnerCommands::next);
     connect(&m_learning, &LearningModes::notice, this, &Application::tellLearner);
-    connect(&m_order, &PlayOrder::sentenceChanged, &m_learning,
-            [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
+    connect(
+        &m_order, &PlayOrder::sentenceChanged, &m_learning,
+        [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
     connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
     connect(m_learner.get(), &LearnerCommands::pausedChanged, m_bar.get(), &CaptionBar::showPaused);
     connect(m_bar.get(), &CaptionBar::wheelStepped, m_learner.get(), [this](int direction) {

@@ -5,8 +5,8 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QHash>
+#include <QLocalSocket>
 #include <QTextToSpeech>
 #include <QThread>
 
@@ -40,7 +40,8 @@ public:
         findDaemonSocket();
         use(*pick);
         m_up = true;
-        qCWarning(lcSpeech).noquote() << speechReadyLine(m_speech->engine(), *pick, clock.elapsed());
+        qCWarning(lcSpeech).noquote()
+            << speechReadyLine(m_speech->engine(), *pick, clock.elapsed());
         emit availabilityKnown(true, QString());
     }
 
@@ -186,7 +187,7 @@ private:
     QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the French voices by name
     QStringList m_selectable;
     VoicePick m_pick;
-    bool m_up = false; // brought up, with a French voice, and not broken since
+    bool m_up = false;   // brought up, with a French voice, and not broken since
     double m_rate = 0.0; // as last set: asking a dead daemon is no safer than telling it
     bool m_speaking = false;
     bool m_heardStart = false;

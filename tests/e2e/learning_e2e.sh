@@ -25,7 +25,7 @@ known=10118
 CONF
 
 start_program "$program" "$work/learning.log"
-check "the bar appears" wait_until 5 viewable Dorvane
+check "the bar appears" wait_until 5 viewable "$BAR"
 # Playback starts when the standing welcome text is blanked (or a French line comes in).
 left_now() { shot probe; text_left probe; }
 welcome_standing() { local l; l="$(left_now)"; [ "$l" != none ] && [ "$l" -le 5 ]; }
@@ -50,7 +50,7 @@ check "Exit writes the seen sentence and keeps the known one and the mode" \
 # "I know this one" on the first sentence of a topic, then a start from the topic's start.
 sed -i 's/^guagen=.*/guagen=10101/; s/^listen_first=.*/listen_first=0/; s/^known=.*/known=/' "$settings"
 start_program "$program" "$work/known.log"
-check "the bar appears again" wait_until 5 viewable Dorvane
+check "the bar appears again" wait_until 5 viewable "$BAR"
 check "the first sentence plays" eval 'wait_until 8 welcome_standing && wait_until 3 playback_started'
 sleep 0.5
 xdotool key ctrl+alt+k
@@ -59,7 +59,7 @@ check "Ctrl+Alt+K stores the sentence on the bar as known at once" \
 exit_through_menu
 sed -i 's/^guagen=.*/guagen=10101/' "$settings"
 start_program "$program" "$work/skip.log"
-check "the next start shows the bar" wait_until 5 viewable Dorvane
+check "the next start shows the bar" wait_until 5 viewable "$BAR"
 exit_through_menu
 check "a start from the topic's start passes the known sentence by ($(setting guagen))" \
   [ "$(setting guagen)" = 10103 ]

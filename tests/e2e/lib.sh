@@ -5,6 +5,8 @@
 E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$E2E_HERE/../../scripts/lib/xvfb.sh"
 
+# The caption bar's window, by its title.
+BAR="Dorvane caption bar"
 failures=0
 passes=0
 pid=""
@@ -51,7 +53,7 @@ check() { # check DESCRIPTION COMMAND...
   else echo "FAIL - $what"; failures=$((failures + 1)); fi
 }
 
-window_id() { xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\":" '$2 == t {print $1; exit}'; }
+window_id() { xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\":" 'index($0, t) {print $1; exit}'; }
 viewable() { local id; id="$(window_id "$1")"; [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; }
 geometry() { xwininfo -id "$(window_id "$1")" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x","y" "w"x"h}'; }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
@@ -76,7 +78,7 @@ start_program() {
   pid=$!
 }
 # Waits until the program it started has shown its bar and the first French sentence is due.
-wait_for_bar() { wait_until "${1:-3}" viewable Dorvane; }
+wait_for_bar() { wait_until "${1:-3}" viewable "$BAR"; }
 # Hovers the menu picture at the bar's right end (first start's place).
 hover_menu_picture() { xdotool mousemove 845 12; sleep 0.1; xdotool mousemove 846 13; }
 # Exit through the hover menu, and waits for the program to end.

@@ -42,7 +42,7 @@ ended_within() { wait_until "$1" bash -c "! kill -0 $pid 2>/dev/null"; }
 seed_settings
 start_program "$program" "$work/first.log"
 check "the splash shows" wait_until 2 viewable Version
-viewable Dorvane && bar_early=yes || bar_early=no
+viewable "$BAR" && bar_early=yes || bar_early=no
 "$program" >"$work/second.log" 2>&1 &
 second=$!
 check "a second copy started during the splash ends at once" \
@@ -50,7 +50,7 @@ check "a second copy started during the splash ends at once" \
 wait "$second"; second_status=$?
 check "the second copy ends cleanly, with the bar still hidden when it started" \
   eval '[ "$second_status" = 0 ] && [ "$bar_early" = no ]'
-check "the bar appears" wait_until 3 viewable Dorvane
+check "the bar appears" wait_until 3 viewable "$BAR"
 
 # A focused always-on-top window put over the bar; a start then brings the bar in front.
 "$cover_window" >/dev/null 2>&1 &
@@ -93,7 +93,7 @@ done
 # --- The display going away is an Exit too ------------------------------------------------
 sed -i '/^voice=/d' "$settings"
 start_program "$program" "$work/fourth.log"
-check "the next start shows the bar" wait_until 3 viewable Dorvane
+check "the next start shows the bar" wait_until 3 viewable "$BAR"
 kill "$XVFB_PID"
 check "losing the display ends the program" ended_within 3
 pid=""

@@ -15,14 +15,14 @@ started=$(date +%s%N)
 pid=$!
 check "the splash shows within a second, before the bar" \
   wait_until 1 viewable Version
-viewable Dorvane && bar_early=yes || bar_early=no
+viewable "$BAR" && bar_early=yes || bar_early=no
 check "the bar is still hidden while the splash shows" [ "$bar_early" = no ]
 shot 01-splash
 check "the splash shows its picture" [ "$(mean_brightness 01-splash 210x280+445+264)" -gt 150 ]
 
-check "the bar appears at the top within two seconds" wait_until 2 viewable Dorvane
+check "the bar appears at the top within two seconds" wait_until 2 viewable "$BAR"
 check "the splash has closed when the bar shows" wait_until 1 bash -c "! xwininfo -root -tree | grep -q '\"Version\"'"
-check "the bar sits at x 379 on the top edge, 477 x 23" [ "$(geometry Dorvane)" = "379,0 477x23" ]
+check "the bar sits at x 379 on the top edge, 477 x 23" [ "$(geometry "$BAR")" = "379,0 477x23" ]
 sleep 0.2; shot 02-welcome-a
 sleep 0.5; shot 03-welcome-b
 a="$(text_left 02-welcome-a)"; b="$(text_left 03-welcome-b)"
@@ -59,11 +59,11 @@ check "closing the dialog applies and stores the choices" wait_until 2 bash -c \
   "grep -q '^guage=3' '$settings' && grep -q '^rd=1' '$settings' && grep -q '^etime=7' '$settings' && grep -q '^visi=1' '$settings'"
 xdotool mousemove 500 400
 check "auto-hide now folds the bar to a strip when the pointer leaves" \
-  wait_until 2 bash -c "xwininfo -id $(window_id Dorvane) | grep -q 'Height: 1$'"
+  wait_until 2 bash -c "xwininfo -id $(window_id "$BAR") | grep -q 'Height: 1$'"
 shot 08-collapsed
 xdotool mousemove 600 0
 check "the strip opens again from the top edge" \
-  wait_until 2 bash -c "xwininfo -id $(window_id Dorvane) | grep -q 'Height: 23$'"
+  wait_until 2 bash -c "xwininfo -id $(window_id "$BAR") | grep -q 'Height: 23$'"
 
 # --- Exit, and the next start --------------------------------------------------------------
 # With one play per sentence the sequence moves on within a cycle of 7 + 3 seconds.
@@ -79,7 +79,7 @@ check "Exit keeps the bar's place and the sequence position (guagen $first_posit
 
 "$program" >"$work/second.log" 2>&1 &
 pid=$!
-check "the next start shows the bar again" wait_until 3 viewable Dorvane
+check "the next start shows the bar again" wait_until 3 viewable "$BAR"
 "$program" >"$work/third.log" 2>&1 &
 third=$!
 check "a second copy ends at once" wait_until 2 bash -c "! kill -0 $third 2>/dev/null"

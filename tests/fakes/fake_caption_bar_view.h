@@ -26,7 +26,7 @@ public:
     const QString& english() const override { return englishText; }
     void selectNextSentence() override { show(++selections); }
     bool selectPreviousSentence() override { return selections > 1 && show(--selections); }
-    SpeakingCharacter* character() const override { return agent; }
+    SpeakingCharacter* character() const override { return speaker; }
 
     QString frenchLine, englishLine;
     int englishTop = 400;
@@ -39,7 +39,7 @@ public:
     int splashCloses = 0;
     int selections = 0;
     QString frenchText, englishText;
-    SpeakingCharacter* agent = nullptr;
+    SpeakingCharacter* speaker = nullptr;
 
 private:
     bool show(int number) {

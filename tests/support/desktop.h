@@ -2,20 +2,20 @@
 // as the window tests share them.
 #pragma once
 
-#include "core/settings/settings_record.h"
 #include "app/application.h"
-#include "ui/bar/caption_bar.h"
-#include "ui/bar/menu_commands.h"
-#include "fakes/fake_character.h"
+#include "core/ports/shell.h"
+#include "core/settings/settings_record.h"
 #include "fakes/fake_auto_start.h"
+#include "fakes/fake_character.h"
 #include "fakes/fake_message_dialog.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/scripted_random.h"
-#include "ui/bar/bar_menu.h"
-#include "ui/widgets/picture_box.h"
 #include "platform/platform.h"
-#include "core/ports/shell.h"
+#include "ui/bar/bar_menu.h"
+#include "ui/bar/caption_bar.h"
+#include "ui/bar/menu_commands.h"
+#include "ui/widgets/picture_box.h"
 
 #include <gtest/gtest.h>
 

@@ -2,18 +2,19 @@
 // sentence twice, read aloud, the first sentence chosen as at start-up.
 #pragma once
 
-#include "core/settings/settings_record.h"
-#include "fakes/fake_character.h"
-#include "fakes/fake_caption_bar_view.h"
 #include "core/playback/playback_timers.h"
+#include "core/settings/settings_record.h"
+#include "fakes/fake_caption_bar_view.h"
+#include "fakes/fake_character.h"
 
 struct PlayCycle {
     explicit PlayCycle(int frenchFirst = 1) {
         Settings = SettingsRecord{};
         Settings.frenchFirst = static_cast<int16_t>(frenchFirst);
-        Settings.playsPerSentence = 2, Settings.frenchSeconds = 5, Settings.englishSeconds = 3, Settings.readAloud = 1;
+        Settings.playsPerSentence = 2, Settings.frenchSeconds = 5, Settings.englishSeconds = 3,
+        Settings.readAloud = 1;
         timers.armForStartUp();
-        bar.agent = &peedy;
+        bar.speaker = &peedy;
         bar.selectNextSentence();
     }
 

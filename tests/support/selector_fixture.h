@@ -1,11 +1,11 @@
 // The sentence selector over the built-in lesson table with scripted draws, settings reset.
 #pragma once
 
-#include "core/settings/settings_record.h"
 #include "core/lessons/dialogue_table.h"
+#include "core/playback/sentence_selector.h"
+#include "core/settings/settings_record.h"
 #include "fakes/fake_message_dialog.h"
 #include "fakes/scripted_random.h"
-#include "core/playback/sentence_selector.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,9 @@ protected:
 };
 
 TEST_F(RunKeyTest, theQuotedPathReadsBackUnchangedInEveryScriptAsAWholeUtf16String) {
-    for (const std::wstring path : {L"C:\\dorvane.exe", L"C:\\Application Files\\Dorvane\\dorvane.exe",
-                                    L"C:\\Users\\Пётр Zoë\\日本\\😀\\dorvane.exe"}) {
+    for (const std::wstring path :
+         {L"C:\\dorvane.exe", L"C:\\Application Files\\Dorvane\\dorvane.exe",
+          L"C:\\Users\\Пётр Zoë\\日本\\😀\\dorvane.exe"}) {
         const std::wstring command = run_key::commandFor(path);
         EXPECT_EQ(command, L"\"" + path + L"\"");
         ASSERT_TRUE(run_key::write(where, command));

@@ -1,8 +1,8 @@
 #include "core/learning/learner_commands.h"
 
-#include "core/playback/speaking_character.h"
 #include "core/playback/caption_bar_view.h"
 #include "core/playback/playback_timers.h"
+#include "core/playback/speaking_character.h"
 
 LearnerCommands::LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, QObject* parent)
     : QObject(parent), m_timers(timers), m_bar(bar) {}
@@ -35,8 +35,8 @@ void LearnerCommands::setPaused(bool paused) {
 }
 
 void LearnerCommands::silence() {
-    if (SpeakingCharacter* agent = m_bar.character())
-        agent->stop();
+    if (SpeakingCharacter* character = m_bar.character())
+        character->stop();
 }
 
 void LearnerCommands::replay() {
@@ -51,8 +51,8 @@ void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(cons
     if (!welcomeOver() || m_bar.french().trimmed().isEmpty())
         return;
     silence();
-    if (SpeakingCharacter* agent = m_bar.character())
-        (agent->*speak)(m_bar.french());
+    if (SpeakingCharacter* character = m_bar.character())
+        (character->*speak)(m_bar.french());
 }
 
 void LearnerCommands::next() {

@@ -1,8 +1,7 @@
 #include "core/learning/learner_shortcuts.h"
 
-#include "core/logging.h"
-
 #include "core/learning/learner_commands.h"
+#include "core/logging.h"
 #include "core/ports/global_shortcuts.h"
 
 #include <utility>

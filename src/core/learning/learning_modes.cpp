@@ -1,11 +1,10 @@
 #include "core/learning/learning_modes.h"
 
-#include "core/settings/settings_record.h"
-#include "core/settings/settings_persistence.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
 #include "core/ports/settings_store.h"
-
+#include "core/settings/settings_persistence.h"
+#include "core/settings/settings_record.h"
 
 namespace {
 const QString kListenFirst = QStringLiteral("listen_first");

@@ -41,7 +41,6 @@ public:
     // For the play cycle.
     FrenchHold& frenchHold() { return m_listen; }
 
-
     // SelectionFilter.
     bool known(int frenchId) const override { return m_known.contains(frenchId); }
     void everySentenceKnown() override;

@@ -16,7 +16,7 @@ public:
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
 
-    Start begin(SpeakingCharacter* agent, const QString& french) override;
+    Start begin(SpeakingCharacter* character, const QString& french) override;
     bool holding() override;
 
     // A speech engine still coming up may keep a sentence waiting; its time limit starts
@@ -26,6 +26,6 @@ public:
 private:
     Clock m_clock;
     bool m_enabled = false;
-    SpeakingCharacter* m_agent = nullptr;
+    SpeakingCharacter* m_reader = nullptr;
     qint64 m_deadline = 0;
 };

@@ -1,9 +1,9 @@
 #include "core/learning/play_order.h"
 
-#include "core/settings/settings_record.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
 #include "core/playback/sentence_selector.h"
+#include "core/settings/settings_record.h"
 
 PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, QObject* parent)
     : QObject(parent), m_selector(selector), m_table(table) {}

@@ -15,7 +15,7 @@ public:
 
     virtual ~FrenchHold() = default;
     // Called where the French would slide in; a start other than Off has done the reading.
-    virtual Start begin(SpeakingCharacter* agent, const QString& french) = 0;
+    virtual Start begin(SpeakingCharacter* character, const QString& french) = 0;
     // Asked on every play-cycle tick while held.
     virtual bool holding() = 0;
 };

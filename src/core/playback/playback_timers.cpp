@@ -1,9 +1,9 @@
 #include "core/playback/playback_timers.h"
 
-#include "core/settings/settings_record.h"
-#include "core/settings/product.h"
-#include "core/playback/speaking_character.h"
 #include "core/playback/caption_bar_view.h"
+#include "core/playback/speaking_character.h"
+#include "core/settings/product.h"
+#include "core/settings/settings_record.h"
 
 namespace {
 QString spaces(int count) {
@@ -142,7 +142,8 @@ void PlaybackTimers::onPlayCycleTick() {
     const bool frenchFirst = Settings.frenchFirst == 1;
     const int16_t first =
         static_cast<int16_t>((frenchFirst ? Settings.frenchSeconds : Settings.englishSeconds) * 10);
-    const int16_t both = static_cast<int16_t>((Settings.frenchSeconds + Settings.englishSeconds) * 10);
+    const int16_t both =
+        static_cast<int16_t>((Settings.frenchSeconds + Settings.englishSeconds) * 10);
     // Each phase stores its successor before it acts.
     switch (m_cyclePhase) {
     case 0:
@@ -217,10 +218,10 @@ void PlaybackTimers::clearEnglish() {
 
 // The character reads the French and waves; whatever goes wrong with it, playback goes on.
 void PlaybackTimers::speechStep() {
-    SpeakingCharacter* agent = m_bar.character();
-    if (!agent)
+    SpeakingCharacter* character = m_bar.character();
+    if (!character)
         return;
     if (Settings.readAloud == 1)
-        agent->speak(m_bar.french());
-    agent->play(QStringLiteral("Wave"));
+        character->speak(m_bar.french());
+    character->play(QStringLiteral("Wave"));
 }

@@ -1,11 +1,11 @@
 #include "core/playback/sentence_selector.h"
 
-#include "core/settings/settings_record.h"
-#include "core/settings/product.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
-#include "core/ports/message_dialog.h"
 #include "core/playback/random_source.h"
+#include "core/ports/message_dialog.h"
+#include "core/settings/product.h"
+#include "core/settings/settings_record.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,8 +135,9 @@ int16_t SentenceSelector::drawRandomId() {
 }
 
 int16_t SentenceSelector::sequencePosition() {
-    const int position = Settings.topic != 0 ? positionInTopic(Settings.sequencePosition, Settings.topic)
-                                             : positionInWalk(Settings.sequencePosition);
+    const int position = Settings.topic != 0
+                             ? positionInTopic(Settings.sequencePosition, Settings.topic)
+                             : positionInWalk(Settings.sequencePosition);
     return static_cast<int16_t>(position);
 }
 

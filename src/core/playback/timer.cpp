@@ -17,7 +17,7 @@ void Timer::setEnabled(bool enabled) {
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    // A zero interval means a stopped timer, as in the control this stands for.
+    // A zero interval means a stopped timer.
     if (enabled && m_timer.interval() > 0)
         m_timer.start();
     else

@@ -2,10 +2,9 @@
 
 #include "core/lessons/sentence_id.h"
 #include "core/logging.h"
-
+#include "core/ports/settings_store.h"
 #include "core/settings/settings_record.h"
 #include "core/settings/stored_text.h"
-#include "core/ports/settings_store.h"
 
 #include <algorithm>
 

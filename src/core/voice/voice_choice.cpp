@@ -1,7 +1,7 @@
 #include "core/voice/voice_choice.h"
 
-#include "core/settings/settings_persistence.h"
 #include "core/ports/settings_store.h"
+#include "core/settings/settings_persistence.h"
 
 namespace {
 const QString kVoiceSection = QStringLiteral("Voice");

@@ -1,7 +1,7 @@
 #include "platform/linux/xdg_autostart.h"
-#include "platform/os_services.h"
 
 #include "core/settings/product.h"
+#include "platform/os_services.h"
 
 #include <QDir>
 #include <QFile>

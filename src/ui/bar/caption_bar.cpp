@@ -1,11 +1,11 @@
 #include "ui/bar/caption_bar.h"
 
+#include "core/learning/play_order.h"
+#include "platform/system_colors.h"
+#include "platform/window_system.h"
 #include "ui/bar/bar_label.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
-#include "platform/system_colors.h"
-#include "platform/window_system.h"
-#include "core/learning/play_order.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -84,7 +84,7 @@ CaptionBar::CaptionBar(WindowSystem& windows, QWidget* parent)
       m_timers(*this, windows), m_windows(windows) {
     setObjectName(QStringLiteral("CaptionBar"));
     // Never shown on the bar itself; window lists and tools see it.
-    setWindowTitle(QStringLiteral("Dorvane"));
+    setWindowTitle(QStringLiteral("Dorvane caption bar"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.svg")));
     // The bar never takes the focus from the learner's work, so it is never the active
     // window: its lines' tooltips must show without that.
@@ -160,7 +160,8 @@ void CaptionBar::layoutControls() {
 // above the outline's bottom edge.
 void CaptionBar::placeLineBaselines() {
     const QFontMetrics metrics(m_frenchLine->font());
-    const int centred = m_frenchLine->y() + (m_frenchLine->height() - metrics.height()) / 2 + metrics.ascent();
+    const int centred =
+        m_frenchLine->y() + (m_frenchLine->height() - metrics.height()) / 2 + metrics.ascent();
     const int lowest = m_outline->geometry().bottom() - metrics.descent();
     const int baseline = std::min(centred, lowest); // in the bar
     m_frenchLine->setBaseline(baseline - m_frenchLine->y());

@@ -1,9 +1,9 @@
 // CaptionBar's mouse handling: dragging the bar by any of its labels, the menu under its picture,
 // and the rectangle the auto-hide poll tests against.
+#include "platform/window_system.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
-#include "platform/window_system.h"
 
 #include <QWheelEvent>
 

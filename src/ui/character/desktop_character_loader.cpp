@@ -1,8 +1,8 @@
 #include "ui/character/desktop_character_loader.h"
 
+#include "core/ports/speech_engine.h"
 #include "ui/character/character_window.h"
 #include "ui/character/peedy_character.h"
-#include "core/ports/speech_engine.h"
 
 namespace {
 const QString kPeedy = QStringLiteral("Peedy");

@@ -1,9 +1,8 @@
 #include "ui/character/peedy_character.h"
 
 #include "core/logging.h"
-
-#include "ui/character/character_window.h"
 #include "core/ports/speech_engine.h"
+#include "ui/character/character_window.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

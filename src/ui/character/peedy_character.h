@@ -47,7 +47,8 @@ public:
     // its time is up.
     void step();
     void sentenceEnded();
-    bool busy() const { return m_current.has_value(); }
+    // A request runs, or waits its turn (the next one starts from the event loop).
+    bool busy() const { return m_current.has_value() || !m_queue.empty(); }
 
     // The longest a sentence is given to be spoken before the next request runs.
     static int speakingLimitMs(const QString& text, bool slowly = false);

@@ -1,8 +1,8 @@
 #include "ui/dialogs/progress_window.h"
 
+#include "core/learning/learning_modes.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
-#include "core/learning/learning_modes.h"
 
 #include <QGridLayout>
 #include <QIcon>
@@ -68,8 +68,7 @@ ProgressWindow::ProgressWindow(const LearningModes& modes, QWidget* parent)
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(3);
     auto* legend = new QLabel(
-        tr("Sentences seen (light) and known (dark), out of %1 per topic.").arg(kTotal),
-        this);
+        tr("Sentences seen (light) and known (dark), out of %1 per topic.").arg(kTotal), this);
     grid->addWidget(legend, 0, 0, 1, 3);
     const DialogueTable& table = DialogueTable::builtIn();
     for (int topic = 1; topic <= kTopics; ++topic) {

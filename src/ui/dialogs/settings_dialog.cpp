@@ -43,7 +43,8 @@ void SettingsDialog::connectHandlers() {
     bind(m_startWithLoginBox, &SettingsRecord::startWithLogin);
     for (QRadioButton* mode : m_modeButtons)
         connect(mode, &QRadioButton::clicked, this, &SettingsDialog::onModeClicked);
-    const std::array<ValueScrollBar*, 3> bars = {m_playsScroll, m_frenchSecondsScroll, m_englishSecondsScroll};
+    const std::array<ValueScrollBar*, 3> bars = {m_playsScroll, m_frenchSecondsScroll,
+                                                 m_englishSecondsScroll};
     for (size_t i = 0; i < bars.size(); ++i)
         connect(bars[i], &ValueScrollBar::numberChanged, this,
                 [this, i](int number) { m_valueBoxes[i]->setText(QString::number(number)); });
@@ -118,9 +119,9 @@ void SettingsDialog::applyAndStore() {
         // come back at the next start. Told once the dialog has gone from the screen.
         if (!failures.isEmpty() && m_messages)
             QTimer::singleShot(0, m_timers, [messages = m_messages, failures] {
-                messages->inform(tr("Setting..."),
-                                 tr("Your settings were not saved.") + QStringLiteral("\n\n") +
-                                     failures.join(QStringLiteral("\n\n")));
+                messages->inform(tr("Setting..."), tr("Your settings were not saved.") +
+                                                       QStringLiteral("\n\n") +
+                                                       failures.join(QStringLiteral("\n\n")));
             });
     }
     m_timers = nullptr; // closed once; a second close event changes nothing

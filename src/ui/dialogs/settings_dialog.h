@@ -73,7 +73,7 @@ private:
     QLabel* m_playsLabel;
     QLabel* m_frenchSecondsLabel;
     QLabel* m_englishSecondsLabel;
-    std::array<QLabel*, 2> m_blankLabels; // two empty 4 x 4 pixel labels, kept as designed
+    std::array<QLabel*, 2> m_blankLabels; // two empty 4 x 4 pixel labels that only keep their place
     std::array<QLineEdit*, 3> m_valueBoxes;
     ValueScrollBar* m_playsScroll;
     ValueScrollBar* m_frenchSecondsScroll;

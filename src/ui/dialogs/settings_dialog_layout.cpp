@@ -1,10 +1,10 @@
 // The settings dialog's controls, placed in twips on the dialog's own grid.
 #include "core/lessons/dialogue_table.h"
+#include "ui/dialogs/settings_dialog.h"
 #include "ui/widgets/caption_fit.h"
 #include "ui/widgets/normal_window_state.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/value_scroll_bar.h"
-#include "ui/dialogs/settings_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -46,23 +46,22 @@ SettingsDialog::SettingsDialog(QWidget* parent)
 
     m_contentGroup =
         place(new QGroupBox(tr("Play Content"), this), "contentGroup", 120, 120, 5025, 3375);
-    m_modeGroup =
-        place(new QGroupBox(tr("Play mode"), this), "modeGroup", 240, 3600, 1635, 855);
+    m_modeGroup = place(new QGroupBox(tr("Play mode"), this), "modeGroup", 240, 3600, 1635, 855);
     m_orderGroup = place(new QGroupBox(tr("English and French Order"), this), "orderGroup", 2160,
-                   3600, 2940, 855);
+                         3600, 2940, 855);
 
     buildTopicButtons();
 
     m_modes = new QButtonGroup(this);
     m_modeButtons[0] = place(new QRadioButton(tr("at random"), m_modeGroup), "modeButtons(0)", 120,
-                       240, 1335, 285);
-    m_modeButtons[1] = place(new QRadioButton(tr("Sequence"), m_modeGroup), "modeButtons(1)", 135, 495,
-                       1095, 285);
+                             240, 1335, 285);
+    m_modeButtons[1] =
+        place(new QRadioButton(tr("Sequence"), m_modeGroup), "modeButtons(1)", 135, 495, 1095, 285);
     m_orders = new QButtonGroup(this);
     m_orderButtons[0] = place(new QRadioButton(tr("First French, then English"), m_orderGroup),
-                       "orderButtons(0)", 135, 225, 2670, 285);
+                              "orderButtons(0)", 135, 225, 2670, 285);
     m_orderButtons[1] = place(new QRadioButton(tr("First English, then French"), m_orderGroup),
-                       "orderButtons(1)", 135, 495, 2670, 285);
+                              "orderButtons(1)", 135, 495, 2670, 285);
     for (int i = 0; i < 2; ++i) {
         m_modes->addButton(m_modeButtons[i], i);
         m_orders->addButton(m_orderButtons[i], i);
@@ -72,22 +71,24 @@ SettingsDialog::SettingsDialog(QWidget* parent)
 
     buildValueLines();
 
-    m_saveScheduleBox = place(new QCheckBox(tr("Save schedule while exit"), this), "saveScheduleBox", 2880,
-                   5040, 2535, 255);
+    m_saveScheduleBox = place(new QCheckBox(tr("Save schedule while exit"), this),
+                              "saveScheduleBox", 2880, 5040, 2535, 255);
     m_autoHideBox =
         place(new QCheckBox(tr("Auto Hide"), this), "autoHideBox", 2880, 4680, 1260, 255);
-    m_startWithLoginBox = place(new QCheckBox(tr("Start with windows start"), this), "startWithLoginBox", 2880,
-                   5340, 2475, 255);
-    m_saveSettingsBox = place(new QCheckBox(tr("Save setting while exit"), this), "saveSettingsBox", 2880,
-                   5700, 2535, 255);
+    m_startWithLoginBox = place(new QCheckBox(tr("Start with windows start"), this),
+                                "startWithLoginBox", 2880, 5340, 2475, 255);
+    m_saveSettingsBox = place(new QCheckBox(tr("Save setting while exit"), this), "saveSettingsBox",
+                              2880, 5700, 2535, 255);
     m_blankLabels[0] = place(new QLabel(this), "blankLabel0", 0, 0, 60, 60);
     m_blankLabels[1] = place(new QLabel(this), "blankLabel1", 3615, 0, 60, 60);
     widenToFitCaptions(*this);
 
     QList<QPair<int, QWidget*>> indexed = {
-        {1, m_topicButtons[0]},  {6, m_valueBoxes[0]},    {7, m_valueBoxes[1]},    {8, m_modeButtons[0]}, {10, m_valueBoxes[2]},
-        {11, m_orderButtons[0]}, {12, m_modeButtons[1]}, {13, m_orderButtons[1]}, {14, m_playsScroll},  {15, m_frenchSecondsScroll},
-        {16, m_englishSecondsScroll},   {17, m_saveScheduleBox},     {18, m_autoHideBox},     {19, m_startWithLoginBox},    {20, m_saveSettingsBox}};
+        {1, m_topicButtons[0]},      {6, m_valueBoxes[0]},         {7, m_valueBoxes[1]},
+        {8, m_modeButtons[0]},       {10, m_valueBoxes[2]},        {11, m_orderButtons[0]},
+        {12, m_modeButtons[1]},      {13, m_orderButtons[1]},      {14, m_playsScroll},
+        {15, m_frenchSecondsScroll}, {16, m_englishSecondsScroll}, {17, m_saveScheduleBox},
+        {18, m_autoHideBox},         {19, m_startWithLoginBox},    {20, m_saveSettingsBox}};
     for (int i = 11; i < kTopicChoices; ++i)
         indexed.append({23 + i - 11, m_topicButtons[i]});
     for (int i = 1; i <= 10; ++i)
@@ -97,12 +98,11 @@ SettingsDialog::SettingsDialog(QWidget* parent)
 
 void SettingsDialog::buildTopicButtons() {
     static constexpr int kWidths[kTopicChoices] = {1020, 1740, 1020, 1860, 1740, 1740, 1740, 1860,
-                                        1740, 1500, 1500, 2100, 2100, 1980, 2100, 1020,
-                                        1500, 1620, 2100, 1380, 1980, 1500};
+                                                   1740, 1500, 1500, 2100, 2100, 1980, 2100, 1020,
+                                                   1500, 1620, 2100, 1380, 1980, 1500};
     m_topics = new QButtonGroup(this);
     for (int i = 0; i < kTopicChoices; ++i) {
-        const QString caption =
-            i == 0 ? tr("Entire") : DialogueTable::builtIn().topicName(i);
+        const QString caption = i == 0 ? tr("Entire") : DialogueTable::builtIn().topicName(i);
         int left = 240, top = 0;
         if (i == 0)
             top = 285;
@@ -113,30 +113,33 @@ void SettingsDialog::buildTopicButtons() {
         else
             top = 3000;
         auto* button = new QRadioButton(caption, m_contentGroup);
-        m_topicButtons[i] = place(button, qPrintable(QStringLiteral("topicButtons(%1)").arg(i)), left, top,
-                           kWidths[i], 195);
+        m_topicButtons[i] = place(button, qPrintable(QStringLiteral("topicButtons(%1)").arg(i)),
+                                  left, top, kWidths[i], 195);
         m_topics->addButton(button, i);
     }
 }
 
 void SettingsDialog::buildValueLines() {
     // Each value's text box and scroll bar sit in the gap of blanks in its line's caption.
-    m_playsLabel = place(new QLabel(spaced(tr("Per sentence play"), 14, tr("time.")), this), "playsLabel", 240, 4680,
-                   2520, 195);
-    m_frenchSecondsLabel = place(new QLabel(spaced(tr("French Display"), 15, tr("second.")), this), "frenchSecondsLabel", 240, 5040,
-                   2520, 195);
-    m_englishSecondsLabel = place(new QLabel(spaced(tr("English Display"), 15, tr("second.")), this), "englishSecondsLabel", 240, 5400,
-                   2520, 195);
+    m_playsLabel = place(new QLabel(spaced(tr("Per sentence play"), 14, tr("time.")), this),
+                         "playsLabel", 240, 4680, 2520, 195);
+    m_frenchSecondsLabel = place(new QLabel(spaced(tr("French Display"), 15, tr("second.")), this),
+                                 "frenchSecondsLabel", 240, 5040, 2520, 195);
+    m_englishSecondsLabel =
+        place(new QLabel(spaced(tr("English Display"), 15, tr("second.")), this),
+              "englishSecondsLabel", 240, 5400, 2520, 195);
     const char* names[3] = {"valueBoxes(0)", "valueBoxes(1)", "valueBoxes(2)"};
     const double lefts[3] = {1620, 1500, 1500};
     const double tops[3] = {4635, 5040, 5400};
     const char* initial[3] = {"2", "5", "3"};
     for (int i = 0; i < 3; ++i)
         m_valueBoxes[i] = place(new QLineEdit(QLatin1String(initial[i]), this), names[i], lefts[i],
-                         tops[i], 315, 270);
+                                tops[i], 315, 270);
     m_playsScroll = place(new ValueScrollBar(1, 12, this), "playsScroll", 1920, 4635, 135, 255);
-    m_frenchSecondsScroll = place(new ValueScrollBar(5, 15, this), "frenchSecondsScroll", 1800, 5040, 135, 255);
-    m_englishSecondsScroll = place(new ValueScrollBar(3, 15, this), "englishSecondsScroll", 1800, 5400, 135, 255);
+    m_frenchSecondsScroll =
+        place(new ValueScrollBar(5, 15, this), "frenchSecondsScroll", 1800, 5040, 135, 255);
+    m_englishSecondsScroll =
+        place(new ValueScrollBar(3, 15, this), "englishSecondsScroll", 1800, 5400, 135, 255);
     for (QLineEdit* text : m_valueBoxes) {
         text->setAlignment(Qt::AlignCenter);
         text->setTextMargins(0, 0, 0, 0);

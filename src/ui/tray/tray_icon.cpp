@@ -1,8 +1,8 @@
 #include "ui/tray/tray_icon.h"
 
+#include "core/learning/learner_commands.h"
 #include "core/settings/product.h"
 #include "ui/bar/bar_menu.h"
-#include "core/learning/learner_commands.h"
 
 #include <QIcon>
 
@@ -14,14 +14,14 @@ TrayIcon::TrayIcon(LearnerCommands& commands, BarMenu& barMenu, const QWidget& m
 
     m_pause = addEntry("tray_pause", pauseCaption(commands.paused()), "Ctrl+Alt+Space");
     connect(m_pause, &QAction::triggered, &commands, &LearnerCommands::togglePause);
-    connect(addEntry("tray_replay", tr("&Replay"), "Ctrl+Alt+R"), &QAction::triggered,
-            &commands, &LearnerCommands::replay);
-    connect(addEntry("tray_replay_slowly", tr("Replay sl&owly"), "Ctrl+Alt+S"),
-            &QAction::triggered, &commands, &LearnerCommands::replaySlowly);
-    connect(addEntry("tray_previous", tr("Pre&vious"), "Ctrl+Alt+B"),
-            &QAction::triggered, &commands, &LearnerCommands::previous);
-    connect(addEntry("tray_next", tr("&Next"), "Ctrl+Alt+N"), &QAction::triggered,
-            &commands, &LearnerCommands::next);
+    connect(addEntry("tray_replay", tr("&Replay"), "Ctrl+Alt+R"), &QAction::triggered, &commands,
+            &LearnerCommands::replay);
+    connect(addEntry("tray_replay_slowly", tr("Replay sl&owly"), "Ctrl+Alt+S"), &QAction::triggered,
+            &commands, &LearnerCommands::replaySlowly);
+    connect(addEntry("tray_previous", tr("Pre&vious"), "Ctrl+Alt+B"), &QAction::triggered,
+            &commands, &LearnerCommands::previous);
+    connect(addEntry("tray_next", tr("&Next"), "Ctrl+Alt+N"), &QAction::triggered, &commands,
+            &LearnerCommands::next);
     m_menu.addSeparator();
     m_extrasAnchor = m_menu.addSeparator(); // an empty group between the two collapses
     m_extrasAnchor->setObjectName(QStringLiteral("tray_extras"));

@@ -7,5 +7,6 @@ ValueScrollBar::ValueScrollBar(int lowest, int highest, QWidget* parent)
     setSingleStep(1);
     setPageStep(1);
     setTracking(false);
-    connect(this, &QScrollBar::valueChanged, this, [this](int negated) { emit numberChanged(-negated); });
+    connect(this, &QScrollBar::valueChanged, this,
+            [this](int negated) { emit numberChanged(-negated); });
 }

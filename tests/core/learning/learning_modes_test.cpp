@@ -1,10 +1,10 @@
 // Where the walk through the sentences goes: forwards past the learner's known sentences, and
 // backwards over the sequence and the random draws already shown; and the [Learning] lists, read
 // entry by entry and saved.
-#include "core/settings/settings_record.h"
-#include "fakes/fake_settings_store.h"
 #include "core/learning/learning_modes.h"
 #include "core/learning/play_order.h"
+#include "core/settings/settings_record.h"
+#include "fakes/fake_settings_store.h"
 #include "support/selector_fixture.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,8 @@ protected:
     void SetUp() override {
         SelectorFixture::SetUp();
         selector.setFilter(&modes);
-        QObject::connect(&modes, &LearningModes::notice, [this](const QString& text) { notices << text; });
+        QObject::connect(&modes, &LearningModes::notice,
+                         [this](const QString& text) { notices << text; });
     }
     void know(const QString& ids) {
         store.values["Vesk/Learning/known"] = ids;

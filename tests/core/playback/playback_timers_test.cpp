@@ -21,7 +21,8 @@ protected:
         for (int tick = 1; tick <= ticks; ++tick) {
             const int selections = bar.selections;
             timers.onPlayCycleTick();
-            const bool moved[] = {timers.frenchSlideTimer().isEnabled(), timers.englishRiseTimer().isEnabled(),
+            const bool moved[] = {timers.frenchSlideTimer().isEnabled(),
+                                  timers.englishRiseTimer().isEnabled(),
                                   bar.selections != selections};
             for (int i = 0; i < 3; ++i)
                 if (moved[i])
@@ -46,7 +47,8 @@ TEST_F(Playback, welcomeScrollsInShowsTheBarAtFiftyAndStartsPlaybackAtTwo) {
         countdown(step.ticks);
         EXPECT_EQ(bar.frenchLine, step.blanks < 0 ? " " : QString(step.blanks, ' ') + welcome);
         EXPECT_EQ(bar.visible, step.shown) << "count " << timers.welcomeCountdown();
-        EXPECT_EQ(timers.playCycleTimer().isEnabled(), step.playing) << "count " << timers.welcomeCountdown();
+        EXPECT_EQ(timers.playCycleTimer().isEnabled(), step.playing)
+            << "count " << timers.welcomeCountdown();
         EXPECT_EQ(bar.splashCloses > 0, step.shown);
     }
     countdown(7);
@@ -58,7 +60,8 @@ TEST_F(Playback, welcomeScrollsInShowsTheBarAtFiftyAndStartsPlaybackAtTwo) {
     countdown(75);
     bar.pictureEnabled = true;
     countdown(10);
-    EXPECT_FALSE(timers.playCycleTimer().isEnabled()) << "with a dialog open only its closing starts play";
+    EXPECT_FALSE(timers.playCycleTimer().isEnabled())
+        << "with a dialog open only its closing starts play";
 }
 
 TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
@@ -88,7 +91,8 @@ TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
         {0, 6, 4, 2, 205, {{{41, 143}, {1, 103, 205}, {205}}}},
     };
     for (const auto& c : cases) {
-        Settings.frenchFirst = c.ce, Settings.frenchSeconds = c.etime, Settings.englishSeconds = c.ctime, Settings.playsPerSentence = c.n;
+        Settings.frenchFirst = c.ce, Settings.frenchSeconds = c.etime,
+        Settings.englishSeconds = c.ctime, Settings.playsPerSentence = c.n;
         timers.restartCycle();
         EXPECT_EQ(play(c.ticks), c.seen) << "ce " << c.ce << " etime " << c.etime;
     }
@@ -107,7 +111,7 @@ TEST_F(Playback, timersRunAtTheirPace) {
 
 // What is read aloud, in every mode, is checked with the French hold.
 TEST_F(Playback, withoutACharacterTheCycleGoesOnUnchanged) {
-    bar.agent = nullptr;
+    bar.speaker = nullptr;
     EXPECT_EQ(play(83)[0], Ticks({1, 83}));
 }
 

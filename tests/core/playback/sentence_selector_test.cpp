@@ -12,7 +12,8 @@ protected:
     // Selects once and gives the French id selected, after checking that its texts were fetched.
     int select() {
         tooltips = selector.selectNextSentence(french, english);
-        const int id = Settings.inSequence == 0 ? selector.randomId() : Settings.sequencePosition - 1;
+        const int id =
+            Settings.inSequence == 0 ? selector.randomId() : Settings.sequencePosition - 1;
         EXPECT_EQ(table.lookup(id), french) << id;
         EXPECT_EQ(table.lookup(id + 10000), english) << id;
         return id;
@@ -22,22 +23,26 @@ protected:
 };
 
 TEST_F(Selector, sequenceWalksATopicOrEveryTopicAndRestartsFromAnyCorruptedPosition) {
-    // "topic position selected", position 0 carrying on from the last selection: a topic's
-    // end wraps to its start, a position in another topic or the first-run one starts the
-    // topic, sentence 00 is its first, topic 22 follows 21, and corrupted positions restart.
-    const QStringList steps =
-        QString("3 10335 10335|3 0 10301|3 10735 10301|1 11000 10101|2 10200 10201|0 10136 10201|"
-                "0 12136 12201|0 10500 10501|0 12935 12935|0 0 10101|0 5 10101|4 5 10401|"
-                "0 32000 10101|4 -1 10401|0 32767 10101|4 -32768 10401|0 13001 10101|4 9999 10401")
-            .split('|');
+    // A topic's end wraps to its start, a position in another topic or the first-run one starts
+    // the topic, sentence 00 is its first, topic 22 follows 21, and corrupted positions restart.
+    const struct {
+        int16_t topic;
+        int16_t position; // 0: on from the last selection
+        int selected;
+    } steps[] = {
+        {3, 10335, 10335}, {3, 0, 10301},     {3, 10735, 10301}, {1, 11000, 10101},
+        {2, 10200, 10201}, {0, 10136, 10201}, {0, 12136, 12201}, {0, 10500, 10501},
+        {0, 12935, 12935}, {0, 0, 10101},     {0, 5, 10101},     {4, 5, 10401},
+        {0, 32000, 10101}, {4, -1, 10401},    {0, 32767, 10101}, {4, -32768, 10401},
+        {0, 13001, 10101}, {4, 9999, 10401},
+    };
     Settings.inSequence = 1;
-    for (const QString& step : steps) {
-        const QStringList numbers = step.split(' ');
-        Settings.topic = numbers[0].toShort();
-        if (numbers[1] != "0")
-            Settings.sequencePosition = numbers[1].toShort();
-        EXPECT_EQ(select(), numbers[2].toInt()) << qPrintable(step);
-        EXPECT_EQ(Settings.sequencePosition, numbers[2].toInt() + 1);
+    for (const auto& step : steps) {
+        Settings.topic = step.topic;
+        if (step.position != 0)
+            Settings.sequencePosition = step.position;
+        EXPECT_EQ(select(), step.selected) << step.topic << " " << step.position;
+        EXPECT_EQ(Settings.sequencePosition, step.selected + 1);
         EXPECT_TRUE(tooltips);
     }
     EXPECT_TRUE(dialog.shown.isEmpty());

@@ -1,7 +1,7 @@
 // The [French] settings loaded, defaulted and brought into range; the settings file: text values
 // read back as written or hand-edited, and a file that cannot be written reported until it can.
-#include "core/settings/settings_record.h"
 #include "core/settings/settings_persistence.h"
+#include "core/settings/settings_record.h"
 #include "fakes/fake_settings_store.h"
 #include "platform/qsettings_store.h"
 
@@ -22,11 +22,11 @@ QList<double> load(SettingsStore& store) {
     Settings = SettingsRecord{};
     const float left = loadSettings(store, kScreenWidth);
     const SettingsRecord& s = Settings;
-    return {double(s.frenchFirst),      double(s.playsPerSentence), double(s.englishSeconds),
-            double(s.frenchSeconds),    double(s.inSequence),       double(s.savePositionOnExit),
-            double(s.saveSettings),     double(s.autoHide),         double(s.readAloud),
-            double(s.topic),            double(s.sequencePosition), double(s.storedRed),
-            double(s.startWithLogin),   double(s.storedSpeed),      left};
+    return {double(s.frenchFirst),    double(s.playsPerSentence), double(s.englishSeconds),
+            double(s.frenchSeconds),  double(s.inSequence),       double(s.savePositionOnExit),
+            double(s.saveSettings),   double(s.autoHide),         double(s.readAloud),
+            double(s.topic),          double(s.sequencePosition), double(s.storedRed),
+            double(s.startWithLogin), double(s.storedSpeed),      left};
 }
 
 TEST(SettingsPersistence, firstRunWritesEveryDefaultAndTheMarkerOnceOnTheDisk) {
@@ -46,17 +46,38 @@ TEST(SettingsPersistence, laterRunsLoadEachKeyDefaultTheUnreadableAndBringTheRes
         const char* stored;
         double loaded;
     } cases[] = {
-        {"ce", "0", 0},          {"n", "6", 6},           {"ctime", "9", 9},
-        {"etime", "11", 11},     {"rd", "3", 3},          {"psave", "0", 0},
-        {"ssave", "0", 0},       {"visi", "1", 1},        {"voice", "0", 0},
-        {"guage", "7", 7},       {"guagen", "10335", 10335}, {"red", "1", 1},
-        {"mark", "2", 2},        {"sspeed", "90", 90},    {"left", "-120.5", -120.5},
-        {"n", "", 2},            {"etime", "five", 5},    {"guagen", "12abc", 11000},
-        {"voice", "40000", 1},   {"left", "middle", 5680}, {"left", "1e300", 5680},
-        {"n", "0", 1},           {"n", "13", 12},         {"n", "2.5", 2},
-        {"etime", "99", 15},     {"etime", "4", 5},       {"ctime", "-4", 3},
-        {"ctime", "16", 15},     {"ctime", "3.5", 4},     {"guage", "25", 21},
-        {"guage", "-1", 0},      {"guagen", "-32768", -32768},
+        {"ce", "0", 0},
+        {"n", "6", 6},
+        {"ctime", "9", 9},
+        {"etime", "11", 11},
+        {"rd", "3", 3},
+        {"psave", "0", 0},
+        {"ssave", "0", 0},
+        {"visi", "1", 1},
+        {"voice", "0", 0},
+        {"guage", "7", 7},
+        {"guagen", "10335", 10335},
+        {"red", "1", 1},
+        {"mark", "2", 2},
+        {"sspeed", "90", 90},
+        {"left", "-120.5", -120.5},
+        {"n", "", 2},
+        {"etime", "five", 5},
+        {"guagen", "12abc", 11000},
+        {"voice", "40000", 1},
+        {"left", "middle", 5680},
+        {"left", "1e300", 5680},
+        {"n", "0", 1},
+        {"n", "13", 12},
+        {"n", "2.5", 2},
+        {"etime", "99", 15},
+        {"etime", "4", 5},
+        {"ctime", "-4", 3},
+        {"ctime", "16", 15},
+        {"ctime", "3.5", 4},
+        {"guage", "25", 21},
+        {"guage", "-1", 0},
+        {"guagen", "-32768", -32768},
     };
     FakeSettingsStore initialised;
     load(initialised);

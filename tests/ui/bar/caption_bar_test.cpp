@@ -1,9 +1,9 @@
 // The bar on a fake screen: dragging it, its lines of text, its collapsed strip's line, and the
 // settings dialog's captions. Its place, the menu, the dialogs' window states and the tooltips are
 // checked by the end-to-end scripts.
+#include "support/desktop.h"
 #include "ui/bar/bar_label.h"
 #include "ui/dialogs/settings_dialog.h"
-#include "support/desktop.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -28,7 +28,8 @@ protected:
 
     // The first and last rows of white text on the bar, below its top strip.
     QPair<int, int> inkRows() {
-        const QImage image = bar.grab(QRect(0, 1, bar.menuPicture()->x() - 10, bar.height())).toImage();
+        const QImage image =
+            bar.grab(QRect(0, 1, bar.menuPicture()->x() - 10, bar.height())).toImage();
         QPair<int, int> rows(-1, -1);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -42,7 +43,8 @@ protected:
 
 TEST_F(Bar, dragsFromAnyLabelAtFullSizeAndSnapsBackToTheTopOnRelease) {
     EXPECT_EQ(bar.barHeight(), 340) << "kept in twips, not read back as 345";
-    EXPECT_EQ(bar.childAt(QPoint(100, 12)), bar.frenchLine()) << "the outline lets the mouse through";
+    EXPECT_EQ(bar.childAt(QPoint(100, 12)), bar.frenchLine())
+        << "the outline lets the mouse through";
     pointerAt(400, 10);
     bar.onLabelDragged();
     EXPECT_EQ(bar.geometry(), QRect(379, 0, 477, 23)) << "a move without a press does nothing";
@@ -107,7 +109,8 @@ TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDra
     for (const bool drag : {false, true}) {
         bar.setBarHeight(PlaybackTimers::kCollapsedHeight);
         bar.drawBottomLine(0x00FF00);
-        drag ? (bar.onLabelPressed(), bar.onLabelDragged()) : bar.setBarHeight(CaptionBar::kFullHeight);
+        drag ? (bar.onLabelPressed(), bar.onLabelDragged())
+             : bar.setBarHeight(CaptionBar::kFullHeight);
         EXPECT_FALSE(bar.lineColour().isValid()) << (drag ? "dragged" : "polled");
         bar.onLabelReleased();
     }

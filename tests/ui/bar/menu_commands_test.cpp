@@ -1,10 +1,10 @@
 // The start-up sequence and the popup menu's entries over fake platform services, and the
 // program at its edges: failed saves, ends other than Exit, a second start, stale locks.
-#include "ui/dialogs/about_window.h"
 #include "app/application.h"
 #include "platform/single_instance.h"
-#include "ui/dialogs/settings_dialog.h"
 #include "support/desktop.h"
+#include "ui/dialogs/about_window.h"
+#include "ui/dialogs/settings_dialog.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -99,7 +99,8 @@ TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEn
 }
 
 TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSave) {
-    for (const auto& [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "2"}, {"guagen", "10207"}})
+    for (const auto& [key, value] :
+         {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "2"}, {"guagen", "10207"}})
         store.seed(key, value);
     program.start(); // the first sentence is seen, and saved at once
     for (int i = 0; i < 3; ++i)

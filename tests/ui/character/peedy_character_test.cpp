@@ -1,9 +1,9 @@
 // Peedy over a fake speech engine: its request queue, an engine that is slow, breaks down or
 // changes voice (only the sentence on the bar is ever read), and the Voice submenu.
-#include "fakes/fake_settings_store.h"
-#include "ui/character/peedy_voice_choice.h"
 #include "core/voice/voice_choice.h"
+#include "fakes/fake_settings_store.h"
 #include "support/peedy_fixture.h"
+#include "ui/character/peedy_voice_choice.h"
 #include "ui/tray/voice_menu.h"
 
 #include <QCoreApplication>
@@ -144,6 +144,7 @@ TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMadeWithoutTheCallerWaiting) {
          {peedy->show(), peedy->speak("Bonjour!  "), peedy->play("Wave")})
         EXPECT_TRUE(result.ok());
     EXPECT_TRUE(engine->said.isEmpty()) << "nothing runs inside the caller's call";
+    EXPECT_TRUE(peedy->busy()) << "though it waits its turn";
 
     settle();
     EXPECT_TRUE(peedy->window().isVisible());
@@ -234,7 +235,8 @@ TEST_F(Peedy, refusesUnknownAnimationsLanguagesCharactersMissingArtAndAnEndlessB
     EXPECT_GT(refused, 0);
 
     EXPECT_FALSE(characters->load("Merlin").ok());
-    DesktopCharacterLoader artless("/no/such/folder", [] { return std::make_unique<FakeSpeechEngine>(); });
+    DesktopCharacterLoader artless("/no/such/folder",
+                                   [] { return std::make_unique<FakeSpeechEngine>(); });
     EXPECT_FALSE(artless.load("Peedy").ok());
     EXPECT_FALSE(artless.character("Peedy")->show().ok());
 }

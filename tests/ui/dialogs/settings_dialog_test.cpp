@@ -1,7 +1,7 @@
 // The settings dialog: filled from the settings, acting on the bar, applied and stored on close.
-#include "ui/widgets/value_scroll_bar.h"
-#include "ui/dialogs/settings_dialog.h"
 #include "support/desktop.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/widgets/value_scroll_bar.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -23,8 +23,10 @@ protected:
     }
 };
 
-TEST_F(SettingsDialogOnBar, opensFromTheSettingsActsOnCloseFromTheScrollBarsAndPausesPlayMeanwhile) {
-    Settings.frenchSeconds = 9, Settings.topic = 17, Settings.frenchFirst = 5, Settings.inSequence = 3;
+TEST_F(SettingsDialogOnBar,
+       opensFromTheSettingsActsOnCloseFromTheScrollBarsAndPausesPlayMeanwhile) {
+    Settings.frenchSeconds = 9, Settings.topic = 17, Settings.frenchFirst = 5,
+    Settings.inSequence = 3;
     QPointer<::SettingsDialog> dialog = open();
     EXPECT_FALSE(bar.menuPicture()->isEnabled()) << "the menu waits";
     EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled()) << "play waits";
@@ -41,7 +43,8 @@ TEST_F(SettingsDialogOnBar, opensFromTheSettingsActsOnCloseFromTheScrollBarsAndP
     dialog->playsScroll()->setNumber(6);
     dialog->valueBoxes()[1]->setText("14");
     dialog->close();
-    EXPECT_EQ(QList<int>({Settings.frenchFirst, Settings.inSequence, Settings.topic, Settings.playsPerSentence, Settings.frenchSeconds}),
+    EXPECT_EQ(QList<int>({Settings.frenchFirst, Settings.inSequence, Settings.topic,
+                          Settings.playsPerSentence, Settings.frenchSeconds}),
               QList<int>({0, 1, 9, 6, 9}))
         << "typed text is never read";
     EXPECT_TRUE(bar.menuPicture()->isEnabled());
@@ -53,7 +56,8 @@ TEST_F(SettingsDialogOnBar, opensFromTheSettingsActsOnCloseFromTheScrollBarsAndP
     for (int i = 0; i < 40; ++i) // into the welcome
         bar.timers().onWelcomeTick();
     open()->close();
-    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled()) << "during the welcome the countdown starts play";
+    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled())
+        << "during the welcome the countdown starts play";
 }
 
 TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
@@ -87,7 +91,8 @@ TEST_F(SettingsDialogOnBar, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithT
         {1, 1, 0, 0, 10207}, {1, 1, 1, 5, 10207}, {0, 1, 1, 0, 10207},
     };
     for (const auto& c : cases) {
-        Settings.topic = c.before, Settings.inSequence = c.rd, Settings.savePositionOnExit = c.psave;
+        Settings.topic = c.before, Settings.inSequence = c.rd,
+        Settings.savePositionOnExit = c.psave;
         Settings.sequencePosition = 10207;
         QPointer<::SettingsDialog> dialog = open();
         dialog->topicButtons()[c.after]->click();
@@ -99,7 +104,8 @@ TEST_F(SettingsDialogOnBar, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithT
 
 TEST(SettingsDialogLayout, valuesLieOverTheirCaptionsAndTabFollowsTheControlsIndices) {
     ::SettingsDialog dialog;
-    EXPECT_GT(dialog.children().indexOf(dialog.valueBoxes()[2]), dialog.children().indexOf(dialog.englishSecondsLabel()));
+    EXPECT_GT(dialog.children().indexOf(dialog.valueBoxes()[2]),
+              dialog.children().indexOf(dialog.englishSecondsLabel()));
     EXPECT_EQ(dialog.topicButtons()[0]->nextInFocusChain(), dialog.valueBoxes()[0]);
     EXPECT_EQ(dialog.topicButtons()[21]->nextInFocusChain(), dialog.topicButtons()[1]);
 }

@@ -1,8 +1,8 @@
 // The learner's controls on the real windows: the tray menu and its click, the pause sign, the
 // desktop-wide keys wired by the program, and the learning modes' menu entries and progress window.
+#include "core/learning/learner_commands.h"
 #include "core/lessons/dialogue_table.h"
 #include "fakes/fake_global_shortcuts.h"
-#include "core/learning/learner_commands.h"
 #include "support/desktop.h"
 #include "ui/tray/learning_menu.h"
 #include "ui/tray/tray_icon.h"
