@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     ok &= save(bar, folder, "form1-french");
     bar.setLabel1(" ");
     bar.setLabel2Top(60);
-    bar.setLabel2(" Good morning, ma’am! Are you well?  ");
+    bar.setLabel2(" Good morning (Madam)! How are you?  ");
     ok &= save(bar, folder, "form1-english");
     bar.setHeight(20);
     bar.drawBottomLine(0x00FF00);
