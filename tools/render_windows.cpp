@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     ok &= save(bar, folder, "bar-french");
     bar.setFrenchLine(" ");
     bar.setEnglishLineTop(60);
-    bar.setEnglishLine(" Good morning, ma’am! Are you well?  ");
+    bar.setEnglishLine(" Good morning (Madam)! How are you?  ");
     ok &= save(bar, folder, "bar-english");
     bar.setBarHeight(20);
     bar.drawBottomLine(0x00FF00);
