@@ -55,7 +55,9 @@ check() { # check DESCRIPTION COMMAND...
 
 window_id() { xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\":" 'index($0, t) {print $1; exit}'; }
 viewable() { local id; id="$(window_id "$1")"; [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; }
-geometry() { xwininfo -id "$(window_id "$1")" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x","y" "w"x"h}'; }
+# Both "none" when there is no such window (an empty id would make xwininfo wait for a click).
+geometry() { local id; id="$(window_id "$1")"; [ -n "$id" ] || { echo none; return; }; xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x","y" "w"x"h}'; }
+wm_state() { local id; id="$(window_id "$1")"; [ -n "$id" ] || { echo none; return; }; xprop -id "$id" WM_STATE _NET_WM_STATE; }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 wait_until() { # wait_until SECONDS COMMAND...
   local deadline=$(( $(now_ms) + $1 * 1000 )); shift

@@ -46,9 +46,9 @@ dialog_at="$(geometry "Setting...")"
 xdotool windowminimize "$(window_id "Setting...")"
 sleep 0.05
 check "a minimised Settings dialog is back on the screen within a second, in its place" \
-  wait_until 1 eval '[ "$(xprop -id "$(window_id "Setting...")" WM_STATE | grep -c Normal)" = 1 ] && viewable "Setting..." && [ "$(geometry "Setting...")" = "$dialog_at" ]'
+  wait_until 1 eval '[ "$(wm_state "Setting..." | grep -c Normal)" = 1 ] && viewable "Setting..." && [ "$(geometry "Setting...")" = "$dialog_at" ]'
 shot 04-dialog-after-minimise
-echo "# dialog: $(geometry "Setting...") was $dialog_at; $(xprop -id "$(window_id "Setting...")" WM_STATE _NET_WM_STATE | tr '\n' ' ')"
+echo "# dialog: $(geometry "Setting...") was $dialog_at; $(wm_state "Setting..." | tr '\n' ' ')"
 timeout 3 xdotool windowactivate --sync "$(window_id "Setting...")" key --clearmodifiers alt+F4
 wait_until 2 bash -c "! xwininfo -root -tree | grep -q '\"Setting...\"'"
 
@@ -61,7 +61,7 @@ check "the About window stands exactly in the middle of the screen ($(geometry V
 xdotool windowminimize "$(window_id Version)"
 sleep 0.05
 check "a minimised About window is back within a second" \
-  wait_until 1 eval '[ "$(xprop -id "$(window_id Version)" WM_STATE | grep -c Normal)" = 1 ]'
+  wait_until 1 eval '[ "$(wm_state Version | grep -c Normal)" = 1 ]'
 shot 05-about
 
 e2e_finish

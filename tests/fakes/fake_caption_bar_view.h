@@ -27,6 +27,9 @@ public:
     void selectNextSentence() override { show(++selections); }
     bool selectPreviousSentence() override { return selections > 1 && show(--selections); }
     SpeakingCharacter* character() const override { return speaker; }
+    int lineOverflow(BarLine line) const override { return overflow[int(line)]; }
+    void setLineScroll(BarLine line, int pixels) override { scroll[int(line)] = pixels; }
+    void showListening(bool on) override { listening = on; }
 
     QString frenchLine, englishLine;
     int englishTop = 400;
@@ -40,6 +43,9 @@ public:
     int selections = 0;
     QString frenchText, englishText;
     SpeakingCharacter* speaker = nullptr;
+    int overflow[2] = {0, 0}; // French, English
+    int scroll[2] = {0, 0};
+    bool listening = false;
 
 private:
     bool show(int number) {

@@ -3,6 +3,7 @@
 #include "core/playback/caption_bar_view.h"
 #include "core/playback/playback_timers.h"
 #include "core/playback/speaking_character.h"
+#include "core/settings/settings_record.h"
 
 LearnerCommands::LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, QObject* parent)
     : QObject(parent), m_timers(timers), m_bar(bar) {}
@@ -28,9 +29,15 @@ void LearnerCommands::togglePause() {
 void LearnerCommands::setPaused(bool paused) {
     if (paused == m_timers.isHeld())
         return;
-    m_timers.setHeld(paused);
-    if (paused)
+    if (paused) {
+        m_timers.pause();
         silence();
+    } else if (m_restartOnResume) {
+        m_timers.resume();
+        restartCycle();
+    } else {
+        m_timers.resume();
+    }
     emit pausedChanged(paused);
 }
 
@@ -59,13 +66,34 @@ void LearnerCommands::next() {
     if (!cycleRunning())
         return;
     m_bar.selectNextSentence();
-    restartCycle();
+    moved();
 }
 
 void LearnerCommands::previous() {
     if (!cycleRunning() || !m_bar.selectPreviousSentence())
         return;
-    restartCycle();
+    moved();
+}
+
+void LearnerCommands::moved() {
+    if (!paused()) {
+        restartCycle();
+        return;
+    }
+    silence();
+    m_timers.showAtRest(Settings.frenchFirst == 1 ? BarLine::French : BarLine::English);
+    m_restartOnResume = true;
+    SpeakingCharacter* character = m_bar.character();
+    if (character && Settings.readAloud == 1)
+        character->speak(m_bar.french());
+}
+
+void LearnerCommands::showOtherLanguage() {
+    if (!paused() || !cycleRunning())
+        return;
+    const bool englishShown = m_timers.lineShown() == BarLine::English;
+    m_timers.showAtRest(englishShown ? BarLine::French : BarLine::English);
+    m_restartOnResume = true;
 }
 
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and
@@ -73,6 +101,7 @@ void LearnerCommands::previous() {
 void LearnerCommands::restartCycle() {
     silence();
     m_timers.restartCycle();
+    m_restartOnResume = false;
     setPaused(false);
     m_timers.onPlayCycleTick();
 }

@@ -15,9 +15,10 @@ QStringList bindLearnerShortcuts(GlobalShortcuts& shortcuts, LearnerCommands& co
     } else {
         LearnerCommands* c = &commands;
         const std::pair<const char*, std::function<void()>> keys[] = {
-            {"Ctrl+Alt+Space", [c] { c->togglePause(); }}, {"Ctrl+Alt+R", [c] { c->replay(); }},
-            {"Ctrl+Alt+S", [c] { c->replaySlowly(); }},    {"Ctrl+Alt+N", [c] { c->next(); }},
-            {"Ctrl+Alt+B", [c] { c->previous(); }},        {"Ctrl+Alt+K", std::move(knowThisOne)},
+            {"Ctrl+Alt+Space", [c] { c->togglePause(); }},   {"Ctrl+Alt+R", [c] { c->replay(); }},
+            {"Ctrl+Alt+S", [c] { c->replaySlowly(); }},      {"Ctrl+Alt+N", [c] { c->next(); }},
+            {"Ctrl+Alt+B", [c] { c->previous(); }},          {"Ctrl+Alt+K", std::move(knowThisOne)},
+            {"Ctrl+Alt+E", [c] { c->showOtherLanguage(); }},
         };
         for (const auto& [combination, action] : keys) {
             if (!shortcuts.add(QLatin1String(combination), action))

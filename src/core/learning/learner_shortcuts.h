@@ -1,5 +1,6 @@
 // The learner's keys, for the whole desktop: Ctrl+Alt+Space pause/resume, Ctrl+Alt+R replay,
-// Ctrl+Alt+S replay slowly, Ctrl+Alt+N next, Ctrl+Alt+B previous, Ctrl+Alt+K "I know this one".
+// Ctrl+Alt+S replay slowly, Ctrl+Alt+N next, Ctrl+Alt+B previous, Ctrl+Alt+K "I know this one",
+// Ctrl+Alt+E the other language (while paused).
 #pragma once
 
 #include <QStringList>

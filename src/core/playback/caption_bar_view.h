@@ -11,6 +11,9 @@ class SpeakingCharacter;
 // 0xRRGGBB.
 using RgbColour = uint32_t;
 
+// The bar's two lines of text.
+enum class BarLine { French, English };
+
 class CaptionBarView {
 public:
     virtual ~CaptionBarView() = default;
@@ -19,6 +22,13 @@ public:
     virtual void setEnglishLine(const QString& text) = 0;
     virtual int englishLineTop() const = 0;
     virtual void setEnglishLineTop(int twips) = 0;
+
+    // How far, in pixels, the line's text reaches past the room the bar gives it; 0 when it
+    // fits. The line is drawn shifted left by scroll pixels; a new text starts unshifted.
+    virtual int lineOverflow(BarLine line) const = 0;
+    virtual void setLineScroll(BarLine line, int pixels) = 0;
+    // The steady sign that the French is being read before it shows.
+    virtual void showListening(bool listening) = 0;
 
     virtual double barHeight() const = 0;
     virtual void setBarHeight(double twips) = 0;

@@ -5,6 +5,8 @@
 #include "core/settings/product.h"
 #include "core/settings/settings_record.h"
 
+#include <algorithm>
+
 namespace {
 QString spaces(int count) {
     return QString(std::max(count, 0), QLatin1Char(' '));
@@ -18,6 +20,7 @@ PlaybackTimers::PlaybackTimers(CaptionBarView& bar, const PointerSource& pointer
     connect(&m_englishRiseTimer, &Timer::tick, this, &PlaybackTimers::onEnglishRiseTick);
     connect(&m_frenchSlideTimer, &Timer::tick, this, &PlaybackTimers::onFrenchSlideTick);
     connect(&m_playCycleTimer, &Timer::tick, this, &PlaybackTimers::onPlayCycleTick);
+    connect(&m_scrollTimer, &Timer::tick, this, &PlaybackTimers::onScrollTick);
 }
 
 QString PlaybackTimers::welcomeText() {
@@ -101,12 +104,18 @@ void PlaybackTimers::onEnglishRiseTick() {
     if (m_held)
         return;
     m_bar.setEnglishLine(QStringLiteral(" ") + m_bar.english());
+    m_englishOnBar = true;
     if (m_bar.englishLineTop() > kEnglishLineRaised) {
         m_bar.setEnglishLineTop(m_bar.englishLineTop() - 10);
     } else {
-        m_bar.setEnglishLineTop(kEnglishLineRaised);
-        m_englishRiseTimer.setEnabled(false);
+        riseComplete();
+        startScrollIfLong(BarLine::English);
     }
+}
+
+void PlaybackTimers::riseComplete() {
+    m_bar.setEnglishLineTop(kEnglishLineRaised);
+    m_englishRiseTimer.setEnabled(false);
 }
 
 // The French line slides in from the right, every 80 ms.
@@ -114,11 +123,17 @@ void PlaybackTimers::onFrenchSlideTick() {
     if (m_held)
         return;
     m_bar.setFrenchLine(spaces(kSlideSteps - m_slideStep) + m_bar.french());
+    m_frenchOnBar = true;
     ++m_slideStep;
     if (m_slideStep == kSlideSteps) {
-        m_slideStep = 0;
-        m_frenchSlideTimer.setEnabled(false);
+        slideComplete();
+        startScrollIfLong(BarLine::French);
     }
+}
+
+void PlaybackTimers::slideComplete() {
+    m_slideStep = 0;
+    m_frenchSlideTimer.setEnabled(false);
 }
 
 // The play cycle, every 100 ms: the first language, its time, the second language, its time.
@@ -130,10 +145,14 @@ void PlaybackTimers::onPlayCycleTick() {
     if (m_holding) {
         if (!m_hold || !m_hold->holding()) {
             m_holding = false;
+            m_bar.showListening(false);
             m_frenchSlideTimer.setEnabled(true);
         }
         return;
     }
+    // A long line takes the time it needs to scroll; its display time starts again after it.
+    if (m_scrolling)
+        return;
     ++m_cycleTick;
     if (m_cyclesPlayed >= Settings.playsPerSentence) {
         m_cyclesPlayed = 0;
@@ -159,7 +178,7 @@ void PlaybackTimers::onPlayCycleTick() {
     case 2:
         m_cyclePhase = 3;
         if (frenchFirst) {
-            m_bar.setFrenchLine(QStringLiteral(" "));
+            blankFrench();
             startEnglish();
         } else {
             clearEnglish();
@@ -174,7 +193,7 @@ void PlaybackTimers::onPlayCycleTick() {
         if (frenchFirst)
             clearEnglish();
         else
-            m_bar.setFrenchLine(QStringLiteral(" "));
+            blankFrench();
         ++m_cyclesPlayed;
         m_cycleTick = 0;
         break;
@@ -188,6 +207,7 @@ void PlaybackTimers::startFrench() {
         m_hold ? m_hold->begin(m_bar.character(), m_bar.french()) : FrenchHold::Start::Off;
     if (start == FrenchHold::Start::Holding) {
         m_holding = true;
+        m_bar.showListening(true);
         return;
     }
     m_frenchSlideTimer.setEnabled(true);
@@ -197,10 +217,13 @@ void PlaybackTimers::startFrench() {
 
 void PlaybackTimers::restartCycle() {
     m_holding = false;
+    m_bar.showListening(false);
     m_englishRiseTimer.setEnabled(false);
     m_frenchSlideTimer.setEnabled(false);
     m_slideStep = 0;
-    m_bar.setFrenchLine(QStringLiteral(" "));
+    stopScroll();
+    m_scrollOnResume.reset();
+    blankFrench();
     clearEnglish();
     m_cycleTick = 0;
     m_cyclePhase = 0;
@@ -214,6 +237,102 @@ void PlaybackTimers::startEnglish() {
 void PlaybackTimers::clearEnglish() {
     m_bar.setEnglishLine(QStringLiteral(" "));
     m_bar.setEnglishLineTop(kEnglishLineRest);
+    m_englishOnBar = false;
+}
+
+void PlaybackTimers::blankFrench() {
+    m_bar.setFrenchLine(QStringLiteral(" "));
+    m_frenchOnBar = false;
+}
+
+void PlaybackTimers::startScrollIfLong(BarLine line) {
+    const int overflow = m_bar.lineOverflow(line);
+    if (overflow <= 0)
+        return;
+    m_scrolling = line;
+    m_scrollTicks = 0;
+    m_scrollDistance = overflow;
+    m_scrollTimer.setEnabled(true);
+}
+
+// A second on the line's start, then steadily left until its end is in view, where it stays.
+void PlaybackTimers::onScrollTick() {
+    if (!m_scrolling)
+        return;
+    ++m_scrollTicks;
+    const int moved =
+        std::clamp((m_scrollTicks - kScrollLeadTicks) * kScrollPixelsPerTick, 0, m_scrollDistance);
+    m_bar.setLineScroll(*m_scrolling, moved);
+    if (moved == m_scrollDistance)
+        stopScroll();
+}
+
+void PlaybackTimers::stopScroll() {
+    m_scrolling.reset();
+    m_scrollTimer.setEnabled(false);
+}
+
+void PlaybackTimers::pause() {
+    if (m_held)
+        return;
+    m_held = true;
+    std::optional<BarLine> settled;
+    if (m_holding) { // the French waited for its reading, which the pause has silenced
+        m_holding = false;
+        m_bar.showListening(false);
+        m_frenchSlideTimer.setEnabled(true);
+    }
+    if (m_frenchSlideTimer.isEnabled()) {
+        slideComplete();
+        m_bar.setFrenchLine(QStringLiteral(" ") + m_bar.french());
+        m_frenchOnBar = true;
+        settled = BarLine::French;
+    }
+    if (m_englishRiseTimer.isEnabled()) {
+        m_bar.setEnglishLine(QStringLiteral(" ") + m_bar.english());
+        riseComplete();
+        m_englishOnBar = true;
+        settled = BarLine::English;
+    }
+    if (m_scrolling) {
+        settled = m_scrolling;
+        m_bar.setLineScroll(*m_scrolling, 0);
+        stopScroll();
+    }
+    if (settled && m_bar.lineOverflow(*settled) > 0)
+        m_scrollOnResume = settled;
+}
+
+void PlaybackTimers::resume() {
+    if (!m_held)
+        return;
+    m_held = false;
+    if (m_scrollOnResume)
+        startScrollIfLong(*m_scrollOnResume);
+    m_scrollOnResume.reset();
+}
+
+// While paused a long line still scrolls once, so the learner stepping through the sentences
+// reads its end too.
+void PlaybackTimers::showAtRest(BarLine line) {
+    restartCycle();
+    if (line == BarLine::French) {
+        m_bar.setFrenchLine(QStringLiteral(" ") + m_bar.french());
+        m_frenchOnBar = true;
+    } else {
+        m_bar.setEnglishLine(QStringLiteral(" ") + m_bar.english());
+        m_bar.setEnglishLineTop(kEnglishLineRaised);
+        m_englishOnBar = true;
+    }
+    startScrollIfLong(line);
+}
+
+std::optional<BarLine> PlaybackTimers::lineShown() const {
+    if (m_frenchOnBar)
+        return BarLine::French;
+    if (m_englishOnBar)
+        return BarLine::English;
+    return std::nullopt;
 }
 
 // The character reads the French and waves; whatever goes wrong with it, playback goes on.

@@ -1,7 +1,8 @@
 // The bar's five timers and what each tick does: the welcome countdown, pointer sample and
 // auto-hide (welcomeTimer), the blinking line on a collapsed bar (blinkTimer), the English rising
 // into view (englishRiseTimer), the French sliding in (frenchSlideTimer), and the play cycle
-// (playCycleTimer). The play state they share lives here too.
+// (playCycleTimer), and a line too long for the bar moving left until its end is in view
+// (scrollTimer). The play state they share lives here too.
 #pragma once
 
 #include "core/playback/caption_bar_view.h"
@@ -12,6 +13,7 @@
 #include <QObject>
 #include <QPoint>
 #include <cstdint>
+#include <optional>
 
 class PlaybackTimers : public QObject {
     Q_OBJECT
@@ -23,12 +25,14 @@ public:
     Timer& englishRiseTimer() { return m_englishRiseTimer; }
     Timer& frenchSlideTimer() { return m_frenchSlideTimer; }
     Timer& playCycleTimer() { return m_playCycleTimer; }
+    Timer& scrollTimer() { return m_scrollTimer; }
 
     void onWelcomeTick();
     void onBlinkTick();
     void onEnglishRiseTick();
     void onFrenchSlideTick();
     void onPlayCycleTick();
+    void onScrollTick();
 
     // Start-up's arming of the timers and its initial playback state.
     void armForStartUp();
@@ -53,10 +57,17 @@ public:
     // its first phase with no play counted, for a sentence chosen out of turn.
     void restartCycle();
 
-    // While held (the learner paused), the play cycle and both slides stand still where they
-    // are; they carry on from there once released.
+    // The learner pauses: the cycle's timing stands still, and the line on its way comes to
+    // rest at once (slid in, risen, a long line back at its start) so the bar stays readable.
+    void pause();
+    // The timing goes on from where it stood; a long line scrolls again from its start.
+    void resume();
     bool isHeld() const { return m_held; }
-    void setHeld(bool held) { m_held = held; }
+
+    // Paused: shows one line of the current sentence at rest, and nothing else.
+    void showAtRest(BarLine line);
+    // The line of the current sentence on the bar, if one is.
+    std::optional<BarLine> lineShown() const;
 
     QPoint cursor() const { return m_cursor; }
 
@@ -70,6 +81,11 @@ public:
     static constexpr int kSlideSteps = 36;
     static constexpr int16_t kWelcomeTicks = 70;
     static constexpr int16_t kSplashClosesAt = 50;
+    // A long line moves 2 pixels every 40 ms, 50 pixels a second: about eight characters a
+    // second, slow enough to read as it goes, after a second on its start.
+    static constexpr int kScrollTickMs = 40;
+    static constexpr int kScrollPixelsPerTick = 2;
+    static constexpr int kScrollLeadTicks = 25;
 
 private:
     void applyAutoHide();
@@ -78,6 +94,11 @@ private:
     void startFrench();  // slides the French in and has it read aloud
     void startEnglish(); // raises the English
     void clearEnglish(); // blanks the English and sends it back below the bar
+    void blankFrench();
+    void riseComplete();
+    void slideComplete();
+    void startScrollIfLong(BarLine line);
+    void stopScroll();
 
     // The start states the bar is created with; start-up re-arms them.
     Timer m_welcomeTimer{60, true};
@@ -85,6 +106,7 @@ private:
     Timer m_englishRiseTimer{50, true};
     Timer m_frenchSlideTimer{80, true};
     Timer m_playCycleTimer{100, false};
+    Timer m_scrollTimer{kScrollTickMs, false};
 
     CaptionBarView& m_bar;
     const PointerSource& m_pointer;
@@ -92,6 +114,14 @@ private:
     FrenchHold* m_hold = nullptr;
     bool m_holding = false;
     bool m_held = false;
+    bool m_frenchOnBar = false;
+    bool m_englishOnBar = false;
+    // The line scrolling now (the cycle stands still meanwhile), and how far it has to go.
+    std::optional<BarLine> m_scrolling;
+    int m_scrollTicks = 0;
+    int m_scrollDistance = 0;
+    // A long line that was paused before it could scroll: it scrolls on resume.
+    std::optional<BarLine> m_scrollOnResume;
     int16_t m_welcomeCountdown = 0;
     int16_t m_cycleTick = 0;
     int16_t m_cyclePhase = 0;

@@ -1,5 +1,5 @@
 // A label that reports every mouse press, move and release, whatever the button. It may write
-// its one line of text on a set baseline instead of centring it.
+// its one line of text on a set baseline instead of centring it, shifted left by a scroll.
 #pragma once
 
 #include <QLabel>
@@ -12,6 +12,12 @@ public:
     // Pixels from the label's top; a negative value centres the text again.
     void setBaseline(int pixels);
     int baseline() const { return m_baseline; }
+    // Pixels the text is drawn to the left of its place; a new text starts unshifted.
+    void setScroll(int pixels);
+    int scroll() const { return m_scroll; }
+    void setText(const QString& text);
+    // The pixels the text's ink covers from the label's left edge, unshifted.
+    int textWidth() const;
 
 signals:
     void pressed();
@@ -26,4 +32,5 @@ protected:
 
 private:
     int m_baseline = -1;
+    int m_scroll = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/system_colors.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_label.h"
+#include "ui/bar/bar_signs.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
 
@@ -22,28 +23,6 @@ protected:
         QPainter painter(this);
         painter.setPen(systemColor(SystemColor::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
-
-// Two upright bars on a dark square: the bar is paused. It lets the mouse through to the
-// label under it, so dragging still works.
-class PauseGlyph : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 200));
-        painter.drawRoundedRect(QRectF(rect()), 2, 2);
-        painter.setBrush(Qt::white);
-        const qreal barWidth = width() / 4.0;
-        const qreal top = height() / 5.0;
-        const qreal barHeight = height() - 2 * top;
-        painter.drawRect(QRectF(width() / 2.0 - barWidth * 1.25, top, barWidth, barHeight));
-        painter.drawRect(QRectF(width() / 2.0 + barWidth * 0.25, top, barWidth, barHeight));
     }
 };
 
@@ -121,10 +100,10 @@ CaptionBar::CaptionBar(WindowSystem& windows, QWidget* parent)
     m_englishLine->setFont(arial());
     setTextColour(m_englishLine, Qt::white);
 
-    m_pauseSign = new PauseGlyph(this);
+    m_pauseSign = new BarSign(BarSign::Paused, this);
     m_pauseSign->setObjectName(QStringLiteral("pauseSign"));
-    m_pauseSign->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_pauseSign->hide();
+    m_listeningSign = new BarSign(BarSign::Listening, this);
+    m_listeningSign->setObjectName(QStringLiteral("listeningSign"));
 
     m_line = new QWidget(this);
     m_line->setObjectName(QStringLiteral("BottomLine"));
@@ -154,6 +133,7 @@ void CaptionBar::layoutControls() {
     m_outline->setGeometry(Twips::rect(0, 15, 7140, 330));
     m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop, 6650, 330));
     m_pauseSign->setGeometry(Twips::rect(6600, 60, 225, 240)); // just left of the picture
+    m_listeningSign->setGeometry(m_pauseSign->geometry());
 }
 
 // The raised English line rests on the French line's baseline; both keep their descenders
@@ -258,6 +238,26 @@ void CaptionBar::showPaused(bool paused) {
     m_pauseSign->setVisible(paused);
     if (paused)
         m_pauseSign->raise();
+}
+
+void CaptionBar::showListening(bool listening) {
+    m_listeningSign->setVisible(listening);
+    if (listening)
+        m_listeningSign->raise();
+}
+
+BarLabel* CaptionBar::label(BarLine line) const {
+    return line == BarLine::French ? m_frenchLine : m_englishLine;
+}
+
+// The French line is seen up to the picture, the English one up to its own right edge.
+int CaptionBar::lineOverflow(BarLine line) const {
+    const int room = line == BarLine::French ? m_menuPicture->x() - 2 : m_englishLine->width() - 1;
+    return std::max(0, label(line)->textWidth() - room);
+}
+
+void CaptionBar::setLineScroll(BarLine line, int pixels) {
+    label(line)->setScroll(pixels);
 }
 
 bool CaptionBar::selectPreviousSentence() {

@@ -81,12 +81,16 @@ public:
     void selectNextSentence() override;
     bool selectPreviousSentence() override;
     SpeakingCharacter* character() const override { return m_character; }
+    int lineOverflow(BarLine line) const override;
+    void setLineScroll(BarLine line, int pixels) override;
+    void showListening(bool listening) override;
 
     // What the bottom line shows now: invalid when cleared.
     QColor lineColour() const;
 
     // The steady sign beside the picture while the learner has paused.
     void showPaused(bool paused);
+    QWidget* listeningSign() const { return m_listeningSign; }
 
 signals:
     // The pointer came onto the menu picture: the menu opens with its top right corner here.
@@ -105,6 +109,7 @@ private:
     void placeWindow();
     void placeBottomLine();
     void showTooltips();
+    BarLabel* label(BarLine line) const;
 
     BarLabel* m_frenchLine;
     BarLabel* m_pictureBackground;
@@ -113,6 +118,7 @@ private:
     QWidget* m_outline;
     BarLabel* m_englishLine;
     QWidget* m_pauseSign;
+    QWidget* m_listeningSign;
     QWidget* m_line; // drawn above every control so the whole collapsed strip blinks
 
     PlaybackTimers m_timers;

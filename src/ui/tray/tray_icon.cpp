@@ -22,6 +22,8 @@ TrayIcon::TrayIcon(LearnerCommands& commands, BarMenu& barMenu, const QWidget& m
             &commands, &LearnerCommands::previous);
     connect(addEntry("tray_next", tr("&Next"), "Ctrl+Alt+N"), &QAction::triggered, &commands,
             &LearnerCommands::next);
+    connect(addEntry("tray_other_language", tr("Show the o&ther language"), "Ctrl+Alt+E"),
+            &QAction::triggered, &commands, &LearnerCommands::showOtherLanguage);
     m_menu.addSeparator();
     m_extrasAnchor = m_menu.addSeparator(); // an empty group between the two collapses
     m_extrasAnchor->setObjectName(QStringLiteral("tray_extras"));

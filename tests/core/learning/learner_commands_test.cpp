@@ -50,6 +50,11 @@ TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn
         heard();
         commands.togglePause();
         EXPECT_EQ(heard(), QStringList({"Stop"})) << "the voice stops at once";
+        // The line on its way is at its resting place at once.
+        const bool frenchMoving = (pauseAt < 50) == (GetParam() == 1);
+        EXPECT_EQ(frenchMoving ? bar.frenchLine : bar.englishLine,
+                  " " + (frenchMoving ? bar.frenchText : bar.englishText));
+        EXPECT_EQ(bar.englishTop, frenchMoving ? 400 : 60) << pauseAt;
         const QString frozen = state();
         timers.playCycleTimer().setEnabled(false); // the settings dialog opens and closes
         timers.playCycleTimer().setEnabled(true);
@@ -64,7 +69,7 @@ TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn
     }
 }
 
-TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItResumeAndSpeakOnceAfterABurst) {
+TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItAndSpeakOnceAfterABurst) {
     tick(20);
     heard();
     const QString running = state();
@@ -74,7 +79,6 @@ TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItResumeAndSpeakOnceA
     EXPECT_EQ(heard(), QStringList({"Stop", french, "Stop", "SpeakSlowly:" + bar.frenchText}));
     EXPECT_EQ(state(), running);
 
-    commands.togglePause();
     for (int i = 0; i < 25; ++i) // a held key
         commands.next();
     commands.previous();
@@ -88,6 +92,33 @@ TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItResumeAndSpeakOnceA
     EXPECT_EQ(calls.mid(calls.lastIndexOf("Stop")),
               frenchFirst ? QStringList({"Stop", "Speak:" + bar.frenchText, "Play:Wave"})
                           : QStringList({"Stop"}));
+}
+
+TEST_P(Commands, pausedJumpsStepToTheFirstLineAtRestReadItOnceAndTheLineTurnsOnRequest) {
+    tick(12);
+    commands.togglePause();
+    heard();
+    commands.next();
+    EXPECT_TRUE(commands.paused());
+    EXPECT_EQ(bar.selections, 2);
+    EXPECT_EQ(heard(), QStringList({"Stop", "Speak:" + bar.frenchText}));
+    const bool frenchFirst = GetParam() == 1;
+    const QString french = " " + bar.frenchText, english = " " + bar.englishText;
+    for (const bool turned : {false, true, false}) {
+        const bool frenchShown = frenchFirst != turned;
+        EXPECT_EQ(bar.frenchLine, frenchShown ? french : " ") << turned;
+        EXPECT_EQ(bar.englishLine, frenchShown ? " " : english) << turned;
+        EXPECT_EQ(bar.englishTop, frenchShown ? 400 : 60) << turned;
+        commands.showOtherLanguage();
+    }
+    tick(20);
+    EXPECT_EQ(bar.englishTop, frenchFirst ? 60 : 400) << "nothing moves while paused";
+
+    commands.togglePause();
+    EXPECT_EQ(state().section('/', 2), "1/1/0/0/400") << "the sentence plays from its start";
+    const QString playing = state();
+    commands.showOtherLanguage();
+    EXPECT_EQ(state(), playing) << "only while paused";
 }
 
 TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
@@ -199,6 +230,7 @@ TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothi
         timers.setFrenchHold(&hold);
 
         int french = 0, english = 0;
+        bool listened = false;
         for (int tick = 1; tick <= 140; ++tick) {
             now += 100;
             peedy.speaking = tick <= c.speakingUntil;
@@ -208,11 +240,14 @@ TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothi
             if (!french) { // nothing of the French shows before it slides in
                 EXPECT_EQ(bar.frenchLine.trimmed(), QString()) << c.what << ", tick " << tick;
             }
+            listened |= bar.listening;
+            EXPECT_FALSE(bar.listening && timers.frenchSlideTimer().isEnabled()) << c.what;
             while (timers.frenchSlideTimer().isEnabled())
                 timers.onFrenchSlideTick();
             while (timers.englishRiseTimer().isEnabled())
                 timers.onEnglishRiseTick();
         }
+        EXPECT_EQ(listened, c.french > 1) << c.what << ": the sign shows while the French waits";
         EXPECT_EQ(french, c.french) << c.what;
         EXPECT_EQ(english, c.english) << c.what;
         const QStringList reads = peedy.calls.filter(QRegularExpression("^(Speak|Listen):"));

@@ -98,6 +98,31 @@ TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
     }
 }
 
+// A line too long for the bar: a second on its start once it has slid in, then left until its
+// end is in view; the cycle waits meanwhile, so the line's own time is left whole.
+TEST_F(Playback, aLongLineScrollsToItsEndAndTheCycleWaitsForIt) {
+    bar.overflow[int(BarLine::French)] = 100;
+    play(1);
+    ASSERT_TRUE(timers.scrollTimer().isEnabled());
+    const auto scroll = [&](int ticks) {
+        for (int i = 0; i < ticks && timers.scrollTimer().isEnabled(); ++i) {
+            timers.onPlayCycleTick();
+            timers.onScrollTick();
+        }
+        return bar.scroll[int(BarLine::French)];
+    };
+    EXPECT_EQ(scroll(25), 0) << "a second on the start";
+    EXPECT_EQ(scroll(10), 20) << "two pixels a tick";
+    timers.pause();
+    EXPECT_EQ(bar.scroll[int(BarLine::French)], 0) << "paused, the line shows its start";
+    EXPECT_FALSE(timers.scrollTimer().isEnabled());
+    timers.resume();
+    EXPECT_EQ(scroll(75), 100);
+    EXPECT_FALSE(timers.scrollTimer().isEnabled()) << "the end stays in view";
+    EXPECT_EQ(timers.cycleTick(), 1) << "the cycle waited";
+    EXPECT_EQ(play(60)[1], Ticks({50})) << "then the French keeps its 5 s";
+}
+
 // The pace of everything on the bar: a changed interval shows only in slow end-to-end runs.
 TEST_F(Playback, timersRunAtTheirPace) {
     const std::pair<Timer*, int> paces[] = {{&timers.welcomeTimer(), 60},

@@ -1,6 +1,8 @@
 // The bar on a fake screen: dragging it, its lines of text, its collapsed strip's line, and the
 // settings dialog's captions. Its place, the menu, the dialogs' window states and the tooltips are
 // checked by the end-to-end scripts.
+#include "core/learning/play_order.h"
+#include "core/lessons/dialogue_table.h"
 #include "support/desktop.h"
 #include "ui/bar/bar_label.h"
 #include "ui/dialogs/settings_dialog.h"
@@ -8,6 +10,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenu>
+#include <cstdio>
 
 namespace {
 
@@ -114,6 +117,71 @@ TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDra
         EXPECT_FALSE(bar.lineColour().isValid()) << (drag ? "dragged" : "polled");
         bar.onLabelReleased();
     }
+}
+
+// Every sentence of the table in both language orders, played on the bar at the pace of its
+// timers (10 ms a step): each line is seen whole, its start at rest and later its end in view,
+// and a sentence whose lines both fit takes exactly the 82 ticks a cycle always took.
+TEST_F(Bar, everyLineOfTheTableIsSeenWholeAndLinesThatFitKeepTheirTiming) {
+    SentenceSelector selector(DialogueTable::builtIn(), random, messages);
+    PlayOrder order(selector, DialogueTable::builtIn());
+    bar.setPlayOrder(&order);
+    PlaybackTimers& timers = bar.timers();
+    const auto line = [&](BarLine which) {
+        return which == BarLine::French ? bar.frenchLine() : bar.englishLine();
+    };
+    const auto atRest = [&](BarLine which) {
+        const QString text = which == BarLine::French ? bar.french() : bar.english();
+        return line(which)->text() == " " + text &&
+               (which == BarLine::French ||
+                bar.englishLineTop() == PlaybackTimers::kEnglishLineRaised);
+    };
+    int scrolling[2] = {0, 0};
+    for (const int16_t frenchFirst : {1, 0}) {
+        Settings.frenchFirst = frenchFirst, Settings.inSequence = 1, Settings.topic = 0;
+        Settings.sequencePosition = SentenceId::kFirst, Settings.playsPerSentence = 1;
+        Settings.readAloud = 0;
+        timers.restartCycle();
+        bar.selectNextSentence();
+        for (int sentence = 0; sentence < SentenceId::kNamedTopics * SentenceId::kSentencesPerTopic;
+             ++sentence) {
+            bool startSeen[2] = {false, false}, endSeen[2] = {false, false}, begun = false;
+            int overflow[2] = {0, 0};
+            int cycleTicks = 0, ms = 0;
+            for (; ms < 60000 && !(begun && timers.cyclesPlayed() == 1); ms += 10) {
+                const bool moved = ms % 100 == 0 || ms % 80 == 0 || ms % 50 == 0 || ms % 40 == 0;
+                if (ms % 100 == 0)
+                    ++cycleTicks, timers.onPlayCycleTick();
+                if (ms % 80 == 0 && timers.frenchSlideTimer().isEnabled())
+                    timers.onFrenchSlideTick();
+                if (ms % 50 == 0 && timers.englishRiseTimer().isEnabled())
+                    timers.onEnglishRiseTick();
+                if (ms % 40 == 0 && timers.scrollTimer().isEnabled())
+                    timers.onScrollTick();
+                begun |= timers.cyclesPlayed() == 0;
+                for (const BarLine which : {BarLine::French, BarLine::English}) {
+                    if (!moved || !atRest(which))
+                        continue;
+                    overflow[int(which)] = bar.lineOverflow(which);
+                    startSeen[int(which)] |= line(which)->scroll() == 0;
+                    endSeen[int(which)] |= line(which)->scroll() >= overflow[int(which)];
+                }
+            }
+            const QString what = QStringLiteral("%1 (%2)").arg(
+                bar.french(), frenchFirst ? "French first" : "English first");
+            ASSERT_LT(ms, 60000) << qPrintable(what) << ": its cycle never ended";
+            for (const BarLine which : {BarLine::French, BarLine::English}) {
+                EXPECT_TRUE(startSeen[int(which)]) << qPrintable(what);
+                EXPECT_TRUE(endSeen[int(which)]) << qPrintable(what);
+                scrolling[int(which)] += overflow[int(which)] > 0;
+            }
+            if (overflow[0] == 0 && overflow[1] == 0) {
+                EXPECT_EQ(cycleTicks, 82) << qPrintable(what);
+            }
+        }
+    }
+    std::printf("lines that scroll, both orders: %d French, %d English\n", scrolling[0],
+                scrolling[1]);
 }
 
 TEST(DialogWindows, noCaptionIsCutOffWithTheFontsOfThisMachine) {
