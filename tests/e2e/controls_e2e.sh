@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The learner's controls on the built program, on a private X display with openbox and a tray:
 #   controls_e2e.sh PATH/TO/dorvane [SCREENSHOT_FOLDER]
-# Ctrl+Alt+Space freezes the bar mid-slide and a second press lets it go on; Ctrl+Alt+N, a
+# Ctrl+Alt+Space brings the sentence sliding in to rest and holds it, a second press lets the
+# cycle go on; Ctrl+Alt+N, a
 # wheel notch and the tray menu's Next each bring the next sentence of the sequence, and Exit
 # stores the position those steps reached. The keys work whatever Num Lock and Caps Lock say,
 # and a second grabber of them is told which it cannot have.
@@ -37,17 +38,6 @@ guagen=10301
 left=5680
 CONF
 
-text_crop() { convert "$shots/$1.png" -crop 440x17+382+4 +repage "$work/$1.crop.png"; }
-same_text() { # same_text SHOT_A SHOT_B: the bar's text region is pixel for pixel the same
-  text_crop "$1"; text_crop "$2"
-  [ "$(compare -metric AE "$work/$1.crop.png" "$work/$2.crop.png" null: 2>&1)" = 0 ]
-}
-changes_within() { # changes_within MS BEFORE_SHOT NAME: the text differs from BEFORE_SHOT
-  local deadline=$(( $(now_ms) + $1 ))
-  until shot "$3"; ! same_text "$2" "$3"; do [ "$(now_ms)" -ge "$deadline" ] && return 1; done
-}
-pause_sign_shown() { [ "$(mean_brightness "$1" 4x8+822+8)" -gt 150 ]; }
-
 started=$(now_ms)
 start_program "$program" "$work/program.log"
 check "the bar appears" wait_for_bar 3
@@ -57,13 +47,13 @@ xdotool key ctrl+alt+space
 sleep 0.3; shot 01-paused
 sleep 12; shot 02-still-paused
 a="$(text_left 01-paused)"
-check "Ctrl+Alt+Space froze the sliding sentence for 12 s (at $a)" \
-  eval '[ "$a" != none ] && [ "$a" -gt 60 ] && same_text 01-paused 02-still-paused'
+check "Ctrl+Alt+Space brought the sliding sentence to rest and held it for 12 s (at $a)" \
+  eval '[ "$a" != none ] && [ "$a" -lt 15 ] && same_text 01-paused 02-still-paused'
 check "the paused bar shows the pause sign" pause_sign_shown 02-still-paused
 xdotool key Num_Lock ctrl+alt+space Num_Lock # Num Lock on makes no difference
 sleep 3.2; shot 03-resumed
 b="$(text_left 03-resumed)"
-check "a second press lets the sentence slide on ($a -> $b)" \
+check "a second press lets the sentence play on ($a -> $b)" \
   eval '[ "$b" != none ] && [ "$b" -lt 15 ] && ! pause_sign_shown 03-resumed'
 
 xdotool key Caps_Lock ctrl+alt+n Caps_Lock # nor does Caps Lock
@@ -95,7 +85,7 @@ check "the tray menu's Next starts another sentence within 1.5 s" \
   stop_speech_dispatcher
 )
 check "keys another program holds are named on standard error, one line each" \
-  [ "$(grep -c 'is held by another program' "$work/other.log")" = 6 ]
+  [ "$(grep -c 'is held by another program' "$work/other.log")" = 7 ]
 
 exit_through_menu
 check "Exit stores the position the three steps reached" [ "$(setting guagen)" = 10305 ]

@@ -72,6 +72,35 @@ text_left() {
   case "$out" in +*) echo "${out#+}" ;; *) echo none ;; esac
 }
 mean_brightness() { convert "$shots/$1.png" -crop "$2" +repage -colorspace gray -format '%[fx:int(mean*255)]' info:; }
+text_crop() { convert "$shots/$1.png" -crop 440x17+382+4 +repage "$work/$1.crop.png"; }
+same_text() { # same_text SHOT_A SHOT_B: the bar's text region is pixel for pixel the same
+  text_crop "$1"; text_crop "$2"
+  [ "$(compare -metric AE "$work/$1.crop.png" "$work/$2.crop.png" null: 2>&1)" = 0 ]
+}
+changes_within() { # changes_within MS BEFORE_SHOT NAME: the text differs from BEFORE_SHOT
+  local deadline=$(( $(now_ms) + $1 ))
+  until shot "$3"; ! same_text "$2" "$3"; do [ "$(now_ms)" -ge "$deadline" ] && return 1; done
+}
+pause_sign_shown() { [ "$(mean_brightness "$1" 4x8+822+8)" -gt 150 ]; }
+# Top row of the white text on the bar, or "none": a rising English line is lower than one at rest.
+text_top() {
+  local out
+  out="$(convert "$shots/$1.png" -crop 440x22+382+1 +repage -fill black -fuzz 35% +opaque white \
+    -trim -format '%Y' info: 2>/dev/null)"
+  case "$out" in +*) echo "${out#+}" ;; *) echo none ;; esac
+}
+# The text on the bar in a screenshot (its first start's place), read back: enlarged, the white
+# text made black on white, one line.
+bar_text() { # bar_text SHOT [WIDTH]: WIDTH pixels from the bar's left end, all of them by default
+  convert "$shots/$1.png" -crop "${2:-454}x23+379+0" +repage -colorspace gray -negate -resize 400% \
+    -threshold 45% "$work/ocr-$1.png" 2>/dev/null &&
+    timeout 1.5 tesseract "$work/ocr-$1.png" - --psm 7 -l fra+eng 2>/dev/null | tr -s ' \n' ' '
+}
+# shows_text SHOT WORDS [WIDTH]: a screenshot taken now has those words on the bar (case and
+# spacing aside).
+shows_text() {
+  shot "$1" && bar_text "$1" "${3:-}" | tr '[:upper:]' '[:lower:]' | grep -qF "$(tr '[:upper:]' '[:lower:]' <<<"$2")"
+}
 setting() { sed -n "s/^$1=//p" "$settings"; }
 
 # start_program PROGRAM LOG: starts a copy in the background and sets pid.

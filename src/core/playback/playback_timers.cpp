@@ -255,7 +255,7 @@ void PlaybackTimers::startScrollIfLong(BarLine line) {
     m_scrollTimer.setEnabled(true);
 }
 
-// A second on the line's start, then steadily left until its end is in view, where it stays.
+// A moment on the line's start, then steadily left until its end is in view, where it stays.
 void PlaybackTimers::onScrollTick() {
     if (!m_scrolling)
         return;

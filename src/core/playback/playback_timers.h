@@ -82,10 +82,10 @@ public:
     static constexpr int16_t kWelcomeTicks = 70;
     static constexpr int16_t kSplashClosesAt = 50;
     // A long line moves 2 pixels every 40 ms, 50 pixels a second: about eight characters a
-    // second, slow enough to read as it goes, after a second on its start.
+    // second, slow enough to read as it goes, after a second and a half on its start.
     static constexpr int kScrollTickMs = 40;
     static constexpr int kScrollPixelsPerTick = 2;
-    static constexpr int kScrollLeadTicks = 25;
+    static constexpr int kScrollLeadTicks = 38;
 
 private:
     void applyAutoHide();

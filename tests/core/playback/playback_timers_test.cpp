@@ -98,7 +98,7 @@ TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
     }
 }
 
-// A line too long for the bar: a second on its start once it has slid in, then left until its
+// A line too long for the bar: a moment on its start once it has slid in, then left until its
 // end is in view; the cycle waits meanwhile, so the line's own time is left whole.
 TEST_F(Playback, aLongLineScrollsToItsEndAndTheCycleWaitsForIt) {
     bar.overflow[int(BarLine::French)] = 100;
@@ -111,13 +111,13 @@ TEST_F(Playback, aLongLineScrollsToItsEndAndTheCycleWaitsForIt) {
         }
         return bar.scroll[int(BarLine::French)];
     };
-    EXPECT_EQ(scroll(25), 0) << "a second on the start";
+    EXPECT_EQ(scroll(PlaybackTimers::kScrollLeadTicks), 0) << "a moment on the start";
     EXPECT_EQ(scroll(10), 20) << "two pixels a tick";
     timers.pause();
     EXPECT_EQ(bar.scroll[int(BarLine::French)], 0) << "paused, the line shows its start";
     EXPECT_FALSE(timers.scrollTimer().isEnabled());
     timers.resume();
-    EXPECT_EQ(scroll(75), 100);
+    EXPECT_EQ(scroll(PlaybackTimers::kScrollLeadTicks + 50), 100);
     EXPECT_FALSE(timers.scrollTimer().isEnabled()) << "the end stays in view";
     EXPECT_EQ(timers.cycleTick(), 1) << "the cycle waited";
     EXPECT_EQ(play(60)[1], Ticks({50})) << "then the French keeps its 5 s";
