@@ -13,13 +13,13 @@
 #include "ui/bar/bar_menu.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/bar/menu_commands.h"
-#include "ui/tray/learning_menu.h"
+#include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
-#include "ui/tray/voice_menu.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
 
 #include <QEvent>
+#include <QMenu>
 
 namespace {
 
@@ -37,7 +37,8 @@ Application::Application(Platform& platform, RandomSource& random)
       m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_order(m_selector, DialogueTable::builtIn()),
       m_bar(std::make_unique<CaptionBar>(platform.windows)), m_barMenu(std::make_unique<BarMenu>()),
-      m_learner(std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar)) {
+      m_learner(std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar, &m_learning)),
+      m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)) {
     m_sinceStart.start();
     m_commands = new MenuCommands(*m_bar, *m_barMenu, platform); // owned by its menu
     connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
@@ -51,6 +52,14 @@ Application::Application(Platform& platform, RandomSource& random)
     connect(
         &m_order, &PlayOrder::sentenceChanged, &m_learning,
         [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
+    connect(&m_bar->timers(), &PlaybackTimers::lineAtRest, &m_learning,
+            &LearningModes::currentShown);
+    connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
+    connect(m_learn.get(), &LearnActions::progressRequested, this, &Application::showProgress);
+    auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
+    learnMenu->setObjectName(QStringLiteral("learnMenu"));
+    m_learn->addTo(*learnMenu);
+    m_barMenu->addLearnMenu(learnMenu);
     connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
     connect(m_learner.get(), &LearnerCommands::pausedChanged, m_bar.get(), &CaptionBar::showPaused);
     connect(m_bar.get(), &CaptionBar::wheelStepped, m_learner.get(), [this](int direction) {
@@ -73,6 +82,8 @@ Application::~Application() {
 void Application::showProgress() {
     if (!m_progress)
         m_progress = new ProgressWindow(m_learning);
+    // Minimised earlier, it comes back at its normal size.
+    m_progress->setWindowState(m_progress->windowState() & ~Qt::WindowMinimized);
     m_progress->show();
     m_progress->raise();
     m_progress->activateWindow(); // asked for: Esc then closes it
@@ -149,15 +160,12 @@ void Application::tellLearner(const QString& text) {
 
 void Application::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
                                        VoiceChoice* voices) {
+    m_learn->setVoices(voices);
     if (TrayIcon::available()) {
-        m_tray = std::make_unique<TrayIcon>(*m_learner, *m_barMenu, *m_bar->menuPicture());
+        m_tray = std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu,
+                                            *m_bar->menuPicture());
         connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
         m_tray->showSentence(m_order.currentTopicName(), m_bar->french());
-        if (voices)
-            m_tray->menu().insertMenu(m_tray->extrasAnchor(),
-                                      new VoiceMenu(*voices, &m_tray->menu()));
-        addLearningEntries(m_tray->menu(), m_tray->extrasAnchor(), m_learning,
-                           [this] { showProgress(); });
         m_tray->icon().show();
     } else {
         qCWarning(lcDesktop) << "this desktop has no system tray, so there is no tray icon; the "
@@ -165,5 +173,5 @@ void Application::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcut
     }
     m_shortcuts = std::move(shortcuts);
     if (m_shortcuts)
-        bindLearnerShortcuts(*m_shortcuts, *m_learner, [this] { m_learning.markCurrentKnown(); });
+        bindLearnerShortcuts(*m_shortcuts, *m_learner);
 }

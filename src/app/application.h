@@ -16,6 +16,7 @@
 class BarMenu;
 class CaptionBar;
 class GlobalShortcuts;
+class LearnActions;
 class LearnerCommands;
 class MenuCommands;
 class RandomSource;
@@ -48,6 +49,7 @@ public:
                               VoiceChoice* voices = nullptr);
     LearnerCommands& learner() { return *m_learner; }
     TrayIcon* tray() const { return m_tray.get(); }
+    LearnActions& learnActions() { return *m_learn; }
 
     CaptionBar& bar() { return *m_bar; }
     BarMenu& barMenu() { return *m_barMenu; }
@@ -78,6 +80,7 @@ private:
     MenuCommands* m_commands; // owned by the menu it serves
     bool m_activationPending = false;
     std::unique_ptr<LearnerCommands> m_learner;
+    std::unique_ptr<LearnActions> m_learn;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<GlobalShortcuts> m_shortcuts;
 };

@@ -7,3 +7,10 @@ void QtMessageDialog::inform(const QString& caption, const QString& message) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint); // the bar above it must not hide it
     box.exec();
 }
+
+bool QtMessageDialog::confirm(const QString& caption, const QString& question) {
+    QMessageBox box(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -6,4 +6,5 @@
 class QtMessageDialog : public MessageDialog {
 public:
     void inform(const QString& caption, const QString& message) override;
+    bool confirm(const QString& caption, const QString& question) override;
 };

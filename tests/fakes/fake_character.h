@@ -7,8 +7,14 @@
 
 class FakeCharacter : public SpeakingCharacter {
 public:
-    CharacterResult show() override { return record("Show"); }
-    CharacterResult hide() override { return record("Hide"); }
+    CharacterResult show() override {
+        visible = true;
+        return record("Show");
+    }
+    CharacterResult hide() override {
+        visible = false;
+        return record("Hide");
+    }
     CharacterResult speak(const QString& text) override { return record("Speak:" + text); }
     CharacterResult speakWithoutBalloon(const QString& text) override {
         return record("Listen:" + text);
@@ -24,13 +30,12 @@ public:
         return record("Language:" + QLocale::languageToString(language));
     }
     QLocale::Language language() const override { return m_language; }
-    bool isVisible() const override {
-        return calls.lastIndexOf("Show") > calls.lastIndexOf("Hide");
-    }
+    bool isVisible() const override { return visible; }
 
     QStringList calls;
     QString failure;       // when set, every call fails with it
     bool speaking = false; // what isSpeaking() answers
+    bool visible = true;
 
 private:
     CharacterResult record(const QString& call) {

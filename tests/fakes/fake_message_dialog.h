@@ -8,5 +8,10 @@
 class FakeMessageDialog : public MessageDialog {
 public:
     void inform(const QString&, const QString& message) override { shown << message; }
+    bool confirm(const QString&, const QString& question) override {
+        shown << question;
+        return answer;
+    }
     QStringList shown;
+    bool answer = true;
 };

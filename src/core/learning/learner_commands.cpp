@@ -1,12 +1,14 @@
 #include "core/learning/learner_commands.h"
 
+#include "core/learning/learning_modes.h"
 #include "core/playback/caption_bar_view.h"
 #include "core/playback/playback_timers.h"
 #include "core/playback/speaking_character.h"
 #include "core/settings/settings_record.h"
 
-LearnerCommands::LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, QObject* parent)
-    : QObject(parent), m_timers(timers), m_bar(bar) {}
+LearnerCommands::LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar,
+                                 LearningModes* learning, QObject* parent)
+    : QObject(parent), m_timers(timers), m_bar(bar), m_learning(learning) {}
 
 bool LearnerCommands::paused() const {
     return m_timers.isHeld();
@@ -16,14 +18,21 @@ bool LearnerCommands::welcomeOver() const {
     return m_timers.welcomeOver();
 }
 
-// Not during the welcome, nor while the settings dialog holds the cycle.
-bool LearnerCommands::cycleRunning() const {
-    return welcomeOver() && m_timers.playCycleTimer().isEnabled();
+bool LearnerCommands::canJump() {
+    if (!welcomeOver())
+        emit notNow(tr("Not now: the first sentence is on its way"));
+    else if (!m_timers.playCycleTimer().isEnabled())
+        emit notNow(tr("Not now: the settings dialog is open"));
+    else
+        return true;
+    return false;
 }
 
 void LearnerCommands::togglePause() {
     if (welcomeOver())
         setPaused(!paused());
+    else
+        emit notNow(tr("Not now: the first sentence is on its way"));
 }
 
 void LearnerCommands::setPaused(bool paused) {
@@ -55,22 +64,32 @@ void LearnerCommands::replaySlowly() {
 }
 
 void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(const QString&)) {
-    if (!welcomeOver() || m_bar.french().trimmed().isEmpty())
+    if (!welcomeOver() || m_bar.french().trimmed().isEmpty()) {
+        emit notNow(tr("Not now: the first sentence is on its way"));
         return;
+    }
     silence();
-    if (SpeakingCharacter* character = m_bar.character())
-        (character->*speak)(m_bar.french());
+    SpeakingCharacter* character = m_bar.character();
+    if (!character)
+        return;
+    // Asked for in so many words, the reading is heard even with reading aloud turned off.
+    const bool away = !character->isVisible();
+    if (away)
+        character->show();
+    (character->*speak)(m_bar.french());
+    if (away)
+        character->hide();
 }
 
 void LearnerCommands::next() {
-    if (!cycleRunning())
+    if (!canJump())
         return;
     m_bar.selectNextSentence();
     moved();
 }
 
 void LearnerCommands::previous() {
-    if (!cycleRunning() || !m_bar.selectPreviousSentence())
+    if (!canJump() || !m_bar.selectPreviousSentence())
         return;
     moved();
 }
@@ -89,11 +108,20 @@ void LearnerCommands::moved() {
 }
 
 void LearnerCommands::showOtherLanguage() {
-    if (!paused() || !cycleRunning())
+    if (!canJump())
         return;
+    if (!paused()) {
+        emit notNow(tr("Pause first: the other language shows on the paused bar"));
+        return;
+    }
     const bool englishShown = m_timers.lineShown() == BarLine::English;
     m_timers.showAtRest(englishShown ? BarLine::French : BarLine::English);
     m_restartOnResume = true;
+}
+
+void LearnerCommands::knowThisOne() {
+    if (m_learning && canJump())
+        m_learning->markCurrentKnown();
 }
 
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and

@@ -7,20 +7,25 @@
 
 #include <QObject>
 
+class CaptionBarView;
+class LearningModes;
+class PlaybackTimers;
 class SpeakingCharacter;
 struct CharacterResult;
-class CaptionBarView;
-class PlaybackTimers;
 
 class LearnerCommands : public QObject {
     Q_OBJECT
 public:
-    LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, QObject* parent = nullptr);
+    // learning: where "I know this one" marks the sentence; none marks nothing.
+    LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, LearningModes* learning = nullptr,
+                    QObject* parent = nullptr);
 
     bool paused() const;
     // Freezes the cycle where it is, its moving line at rest, and silences the voice; a second
     // call carries on. After a step or a turn, the shown sentence's cycle plays from its start.
     void togglePause();
+    // Reads the sentence on the bar again, even with reading aloud turned off: the character
+    // then comes for that reading and goes again.
     void replay();
     void replaySlowly();
     // Playing: jump at once and start the cycle again at its first phase. Paused: step to that
@@ -29,13 +34,18 @@ public:
     void previous();
     // Paused: the line shown turns to the sentence's other language, at rest.
     void showOtherLanguage();
+    // Marks the sentence on the bar known and moves on, as Next does and when Next would.
+    void knowThisOne();
 
 signals:
     void pausedChanged(bool paused);
+    // A command could not act now; the reason is one short line for the learner.
+    void notNow(const QString& reason);
 
 private:
     bool welcomeOver() const;
-    bool cycleRunning() const;
+    // Whether jumps may act now; says why not when they may not.
+    bool canJump();
     void setPaused(bool paused);
     void silence();
     void readAgain(CharacterResult (SpeakingCharacter::*speak)(const QString&));
@@ -44,5 +54,6 @@ private:
 
     PlaybackTimers& m_timers;
     CaptionBarView& m_bar;
+    LearningModes* m_learning;
     bool m_restartOnResume = false; // the paused bar shows another sentence or line
 };

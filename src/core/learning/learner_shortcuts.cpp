@@ -6,8 +6,7 @@
 
 #include <utility>
 
-QStringList bindLearnerShortcuts(GlobalShortcuts& shortcuts, LearnerCommands& commands,
-                                 std::function<void()> knowThisOne) {
+QStringList bindLearnerShortcuts(GlobalShortcuts& shortcuts, LearnerCommands& commands) {
     QStringList problems;
     const QString unavailable = shortcuts.unavailable();
     if (!unavailable.isEmpty()) {
@@ -17,7 +16,7 @@ QStringList bindLearnerShortcuts(GlobalShortcuts& shortcuts, LearnerCommands& co
         const std::pair<const char*, std::function<void()>> keys[] = {
             {"Ctrl+Alt+Space", [c] { c->togglePause(); }},   {"Ctrl+Alt+R", [c] { c->replay(); }},
             {"Ctrl+Alt+S", [c] { c->replaySlowly(); }},      {"Ctrl+Alt+N", [c] { c->next(); }},
-            {"Ctrl+Alt+B", [c] { c->previous(); }},          {"Ctrl+Alt+K", std::move(knowThisOne)},
+            {"Ctrl+Alt+B", [c] { c->previous(); }},          {"Ctrl+Alt+K", [c] { c->knowThisOne(); }},
             {"Ctrl+Alt+E", [c] { c->showOtherLanguage(); }},
         };
         for (const auto& [combination, action] : keys) {

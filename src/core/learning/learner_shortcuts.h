@@ -4,12 +4,10 @@
 #pragma once
 
 #include <QStringList>
-#include <functional>
 
 class GlobalShortcuts;
 class LearnerCommands;
 
 // Binds every key it can. Each problem (a key another program holds, or a desktop without
 // global keys, said once) is written to standard error, one line each, and returned.
-QStringList bindLearnerShortcuts(GlobalShortcuts& shortcuts, LearnerCommands& commands,
-                                 std::function<void()> knowThisOne);
+QStringList bindLearnerShortcuts(GlobalShortcuts& shortcuts, LearnerCommands& commands);

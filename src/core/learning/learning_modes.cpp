@@ -77,6 +77,15 @@ int LearningModes::seenCount(int topic) const {
     return count;
 }
 
+int LearningModes::knownInChosenTopic() const {
+    return Settings.topic == 0 ? m_known.size() : m_known.countInTopic(Settings.topic);
+}
+
+QString LearningModes::chosenTopicName() const {
+    return Settings.topic == 0 ? tr("every topic")
+                               : DialogueTable::builtIn().topicName(Settings.topic).trimmed();
+}
+
 int LearningModes::knownCount(int topic) const {
     return m_known.countInTopic(topic);
 }
@@ -97,7 +106,11 @@ void LearningModes::selected(int frenchId) {
     m_current = frenchId;
     if (!known(frenchId))
         m_noticedTopic = kNoTopic; // the next time all are known is worth saying again
-    if (m_seen.add(frenchId)) {
+}
+
+// A sentence skipped past before it could be read is not seen.
+void LearningModes::currentShown() {
+    if (m_current != 0 && m_seen.add(m_current)) {
         m_seenUnsaved = true;
         emit changed();
     }

@@ -32,6 +32,9 @@ public:
     void setListenFirst(bool on);
     bool listenFirst() const { return m_listen.enabled(); }
 
+    // The marks "Forget" would take away now, and the topic's name ("every topic" for Entire).
+    int knownInChosenTopic() const;
+    QString chosenTopicName() const;
     int seenCount(int topic) const;
     int knownCount(int topic) const;
     int currentSentence() const { return m_current; }
@@ -47,6 +50,8 @@ public:
 
     // The sentence now on the bar, whichever way it came (next, previous, a replayed draw).
     void selected(int frenchId);
+    // Its first line has come to rest on the bar: it counts as seen.
+    void currentShown();
 
 signals:
     // Counts or modes changed: a progress view refreshes.

@@ -109,6 +109,7 @@ void PlaybackTimers::onEnglishRiseTick() {
         m_bar.setEnglishLineTop(m_bar.englishLineTop() - 10);
     } else {
         riseComplete();
+        emit lineAtRest(BarLine::English);
         startScrollIfLong(BarLine::English);
     }
 }
@@ -127,6 +128,7 @@ void PlaybackTimers::onFrenchSlideTick() {
     ++m_slideStep;
     if (m_slideStep == kSlideSteps) {
         slideComplete();
+        emit lineAtRest(BarLine::French);
         startScrollIfLong(BarLine::French);
     }
 }
@@ -299,6 +301,8 @@ void PlaybackTimers::pause() {
         m_bar.setLineScroll(*m_scrolling, 0);
         stopScroll();
     }
+    if (settled)
+        emit lineAtRest(*settled);
     if (settled && m_bar.lineOverflow(*settled) > 0)
         m_scrollOnResume = settled;
 }
@@ -324,6 +328,7 @@ void PlaybackTimers::showAtRest(BarLine line) {
         m_bar.setEnglishLineTop(kEnglishLineRaised);
         m_englishOnBar = true;
     }
+    emit lineAtRest(line);
     startScrollIfLong(line);
 }
 

@@ -71,6 +71,11 @@ public:
 
     QPoint cursor() const { return m_cursor; }
 
+signals:
+    // A line of the current sentence has come to rest on the bar, readable.
+    void lineAtRest(BarLine line);
+
+public:
     // The sixteen colours of the blinking line, by number.
     static RgbColour paletteColour(int colour);
     static QString welcomeText();

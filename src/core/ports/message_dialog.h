@@ -1,4 +1,4 @@
-// A modal message box with only an OK button; returns when the user has closed it.
+// Modal message boxes; each returns when the user has closed it.
 #pragma once
 
 #include <QString>
@@ -6,5 +6,8 @@
 class MessageDialog {
 public:
     virtual ~MessageDialog() = default;
+    // Only an OK button.
     virtual void inform(const QString& caption, const QString& message) = 0;
+    // Yes and No, No the default; true for Yes.
+    virtual bool confirm(const QString& caption, const QString& question) = 0;
 };

@@ -32,6 +32,12 @@ void BarMenu::followReadAloud(bool on) {
     m_readAloudAction->setText(on ? tr("Non r&ead aloud") : tr("R&ead aloud"));
 }
 
+void BarMenu::addLearnMenu(QMenu* learn) {
+    const QList<QAction*> entries = actions();
+    const int after = int(entries.indexOf(m_aboutAction));
+    insertMenu(entries.value(after + 1), learn);
+}
+
 void BarMenu::popUpLeftOf(QPoint topRight) {
     exec(topRight - QPoint(sizeHint().width(), 0));
 }

@@ -22,6 +22,9 @@ public:
     // Checked while the character reads aloud (it starts shown); other menus may show it.
     QAction* readAloudToggle() const { return m_readAloudToggle; }
 
+    // Adds the learner's submenu after About...; the described entries keep their order.
+    void addLearnMenu(QMenu* learn);
+
     // Opens the menu with its top right corner at the given screen point, and returns once it
     // has closed.
     void popUpLeftOf(QPoint topRight);

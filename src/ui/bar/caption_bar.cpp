@@ -10,6 +10,7 @@
 
 #include <QIcon>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -238,6 +239,10 @@ void CaptionBar::showPaused(bool paused) {
     m_pauseSign->setVisible(paused);
     if (paused)
         m_pauseSign->raise();
+}
+
+void CaptionBar::showNotice(const QString& text) {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), text, this, QRect(), 3000);
 }
 
 void CaptionBar::showListening(bool listening) {

@@ -90,6 +90,8 @@ public:
 
     // The steady sign beside the picture while the learner has paused.
     void showPaused(bool paused);
+    // A short line for the learner under the bar, gone by itself after a moment.
+    void showNotice(const QString& text);
     QWidget* listeningSign() const { return m_listeningSign; }
 
 signals:

@@ -78,6 +78,9 @@ TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItAndSpeakOnceAfterAB
     const QString french = "Speak:" + bar.frenchText;
     EXPECT_EQ(heard(), QStringList({"Stop", french, "Stop", "SpeakSlowly:" + bar.frenchText}));
     EXPECT_EQ(state(), running);
+    peedy.visible = false; // reading aloud turned off: asked for, it is heard all the same
+    commands.replay();
+    EXPECT_EQ(heard(), QStringList({"Stop", "Show", french, "Hide"}));
 
     for (int i = 0; i < 25; ++i) // a held key
         commands.next();
@@ -133,12 +136,22 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
         QString french;
         int selections;
         std::vector<Command> commands;
+        int notices; // the learner is told "Not now", once a command
     } cases[] = {
-        {"during the welcome", true, true, "Bonjour!  ", 5, all},
-        {"replay with no sentence yet", false, true, "  ", 5, {all[1], all[2]}},
-        {"jumps while the dialog holds the cycle", false, false, "Bonjour!  ", 5, {all[3], all[4]}},
-        {"previous with nothing earlier", false, true, "Bonjour!  ", 1, {all[4]}},
+        {"during the welcome", true, true, "Bonjour!  ", 5, all, 5},
+        {"replay with no sentence yet", false, true, "  ", 5, {all[1], all[2]}, 2},
+        {"jumps while the dialog holds the cycle",
+         false,
+         false,
+         "Bonjour!  ",
+         5,
+         {all[3], all[4]},
+         2},
+        {"previous with nothing earlier", false, true, "Bonjour!  ", 1, {all[4]}, 0},
     };
+    QStringList notices;
+    QObject::connect(&commands, &LearnerCommands::notNow,
+                     [&](const QString& why) { notices << why; });
     tick(12);
     for (const auto& c : cases) {
         if (c.welcome) {
@@ -159,6 +172,7 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
         EXPECT_TRUE(heard().isEmpty()) << c.what;
         EXPECT_EQ(bar.selections, c.selections) << c.what;
         EXPECT_EQ(state(), before) << c.what;
+        EXPECT_EQ(std::exchange(notices, {}).filter("Not now: ").size(), c.notices) << c.what;
     }
 }
 
@@ -225,7 +239,7 @@ TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothi
         qint64 now = c.start;
         ListenFirst hold([&] { return now; });
         hold.setEnabled(c.listen);
-        peedy.calls << "Show" << (c.hidden ? "Hide" : "");
+        peedy.visible = !c.hidden;
         peedy.failure = c.failure;
         timers.setFrenchHold(&hold);
 

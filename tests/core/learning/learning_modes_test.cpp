@@ -186,7 +186,9 @@ TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
                                 {30000, 10101, "10101-10102"},
                                 {40000, 10104, "10101-10102"}}) {
         now = at;
+        modes.selected(10135); // skipped past before its first line came to rest
         modes.selected(id);
+        modes.currentShown();
         EXPECT_EQ(learning("seen"), seen) << at;
     }
     modes.markCurrentKnown();

@@ -102,9 +102,12 @@ TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSave) {
     for (const auto& [key, value] :
          {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "2"}, {"guagen", "10207"}})
         store.seed(key, value);
-    program.start(); // the first sentence is seen, and saved at once
-    for (int i = 0; i < 3; ++i)
-        program.bar().selectNextSentence(); // well within the 30 s between timed saves
+    program.start();
+    for (int i = 0; i < 4; ++i) { // the first one saved at once, the rest within the 30 s
+        if (i > 0)
+            program.bar().selectNextSentence();
+        emit program.bar().timers().lineAtRest(BarLine::French);
+    }
     EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207");
     program.endAsExit();
     EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207-10210");

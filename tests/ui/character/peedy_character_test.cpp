@@ -4,7 +4,7 @@
 #include "fakes/fake_settings_store.h"
 #include "support/peedy_fixture.h"
 #include "ui/character/peedy_voice_choice.h"
-#include "ui/tray/voice_menu.h"
+#include "ui/learn/voice_menu.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

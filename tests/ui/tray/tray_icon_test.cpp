@@ -4,7 +4,8 @@
 #include "core/lessons/dialogue_table.h"
 #include "fakes/fake_global_shortcuts.h"
 #include "support/desktop.h"
-#include "ui/tray/learning_menu.h"
+#include "ui/bar/bar_menu.h"
+#include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
     MenuCommands menuCommands(bar, menu, platform);
     int ended = 0;
     QObject::connect(&menuCommands, &MenuCommands::exitRequested, [&] { ++ended; });
-    TrayIcon tray(program.learner(), menu, *bar.menuPicture());
+    TrayIcon tray(program.learner(), program.learnActions(), menu, *bar.menuPicture());
     const auto entry = [&](const char* name) {
         const QList<QAction*> actions = tray.menu().actions();
         const auto found = std::find_if(actions.begin(), actions.end(),
@@ -47,7 +48,7 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
 
     tray.activate(QSystemTrayIcon::Trigger); // a left click
     EXPECT_TRUE(bar.pauseSign()->isVisibleTo(&bar)) << "the bar shows that it is paused";
-    entry("tray_next");
+    entry("next");
     EXPECT_TRUE(bar.pauseSign()->isVisibleTo(&bar)) << "a step while paused stays paused";
     EXPECT_EQ(Settings.sequencePosition, 10502);
 
@@ -75,39 +76,96 @@ TEST_F(Controls, desktopKeysReachTheCommandsThoughOneIsTaken) {
 
 using Learning = ApplicationOnFakes;
 
-TEST_F(Learning, markingKnownMovesOnAndProgressUpdatesWithoutTakingTheFocus) {
+// The bar menu's Learn submenu: the tray's own learner entries, in the same order, keys shown.
+TEST_F(Learning, theBarMenusLearnSubmenuIsTheTraysListOfEntries) {
+    program.startLearnerControls(nullptr);
+    const QMenu* learn = program.barMenu().findChild<QMenu*>("learnMenu");
+    ASSERT_NE(learn, nullptr);
+    QStringList entries;
+    for (const QAction* action : learn->actions())
+        entries << action->text() +
+                       (action->shortcut().isEmpty() ? "" : " " + action->shortcut().toString());
+    EXPECT_EQ(entries,
+              QStringList({"&Pause Ctrl+Alt+Space", "&Replay Ctrl+Alt+R",
+                           "Replay sl&owly Ctrl+Alt+S", "Pre&vious Ctrl+Alt+B", "&Next Ctrl+Alt+N",
+                           "Show the o&ther language Ctrl+Alt+E", "", "I &know this one Ctrl+Alt+K",
+                           "&Listen first", "&Forget the sentences I know in this topic...",
+                           "Pro&gress..."}));
+    QStringList bar;
+    for (const QAction* action : program.barMenu().actions())
+        bar << action->text();
+    EXPECT_EQ(bar, QStringList({"&Settings...", "&Non Read aloud", "&About...", "&Learn", "",
+                                "&Website", "E_&mail", "", "Exit"}));
+}
+
+TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) {
     Settings = SettingsRecord{};
     for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
         store.seed(key, value);
     store.values["Vesk/Learning/known"] = "10101";
     store.values["Vesk/Learning/seen"] = "10101-10120,10301-10335";
     program.start(); // the sequence starts at 11000, in topic 1: 10101
-    LearningModes& modes = program.learning();
+    LearnActions& learn = program.learnActions();
+    PlaybackTimers& timers = program.bar().timers();
+
+    learn.action("knowThisOne")->trigger(); // the welcome is still showing
+    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
+    while (!timers.welcomeOver())
+        timers.onWelcomeTick();
+    timers.playCycleTimer().setEnabled(false); // the settings dialog is open
+    learn.action("knowThisOne")->trigger();
+    learn.action("knowThisOne")->trigger();
+    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
+    timers.playCycleTimer().setEnabled(true);
+
+    learn.action("knowThisOne")->trigger();
+    EXPECT_EQ(program.bar().french(), DialogueTable::builtIn().lookup(10103)) << "moved on";
+    program.learner().next();
+    program.learner().previous(); // back on 10103: that is the sentence a mark means
+    learn.action("knowThisOne")->trigger();
+    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101-10103");
+
+    for (const bool yes : {false, true}) {
+        messages.answer = yes;
+        learn.action("forgetTopic")->trigger();
+        EXPECT_EQ(messages.shown.last(), "Forget the 3 sentences you know in Greetings?");
+        EXPECT_EQ(store.values["Vesk/Learning/known"], yes ? "" : "10101-10103") << yes;
+    }
+    EXPECT_FALSE(learn.action("forgetTopic")->isEnabled()) << "nothing left to forget";
+}
+
+TEST_F(Learning, aSentenceIsSeenOnceItRestsAndProgressComesBackUnminimisedWithoutTheFocus) {
+    Settings = SettingsRecord{};
+    for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
+        store.seed(key, value);
+    program.start();
+    PlaybackTimers& timers = program.bar().timers();
+    while (!timers.welcomeOver())
+        timers.onWelcomeTick();
+    timers.playCycleTimer().setEnabled(true);
+    for (int i = 0; i < 3; ++i) // quick jumps: 10102 and 10103 are gone before they are read
+        program.learner().next();
+    while (timers.frenchSlideTimer().isEnabled())
+        timers.onFrenchSlideTick();
+    EXPECT_EQ(program.learning().seen().toText(), "10104");
 
     QWidget work;
     work.show();
-    QMenu menu;
-    QAction* exit = menu.addAction("Exit");
-    const auto entries = addLearningEntries(menu, exit, modes, [&] { program.showProgress(); });
-    entries.progress->trigger();
+    program.learnActions().action("progress")->trigger();
     ProgressWindow& window = *program.progressWindow();
-    EXPECT_EQ(window.figures(1)->text(), "20 seen, 1 known");
+    EXPECT_EQ(window.figures(1)->text(), "1 seen, 0 known");
     work.activateWindow();
     QApplication::processEvents();
     QWidget* const active = QApplication::activeWindow();
-
-    while (!program.bar().timers().welcomeOver())
-        program.bar().timers().onWelcomeTick();
-    program.bar().timers().playCycleTimer().setEnabled(true);
-    entries.knowThisOne->trigger();
-    EXPECT_EQ(program.bar().french(), DialogueTable::builtIn().lookup(10103)) << "moved on";
-    EXPECT_EQ(window.bar(1)->known(), 2);
-    EXPECT_EQ(QApplication::activeWindow(), active);
     program.learner().next();
-    program.learner().previous(); // back on 10103: that is the sentence a mark means
-    entries.knowThisOne->trigger();
-    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101-10103");
+    while (timers.frenchSlideTimer().isEnabled())
+        timers.onFrenchSlideTick();
+    EXPECT_EQ(window.bar(1)->seen(), 2);
+    EXPECT_EQ(QApplication::activeWindow(), active);
 
+    window.setWindowState(Qt::WindowMinimized);
+    program.learnActions().action("progress")->trigger();
+    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&window, &escape);
     EXPECT_FALSE(window.isVisible()) << "Esc closes it";

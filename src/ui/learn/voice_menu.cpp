@@ -1,4 +1,4 @@
-#include "ui/tray/voice_menu.h"
+#include "ui/learn/voice_menu.h"
 
 #include "core/voice/voice_choice.h"
 

@@ -1,0 +1,114 @@
+#include "ui/learn/learn_actions.h"
+
+#include "core/learning/learner_commands.h"
+#include "core/learning/learning_modes.h"
+#include "core/ports/message_dialog.h"
+#include "core/settings/product.h"
+#include "ui/learn/voice_menu.h"
+
+#include <QAction>
+#include <QMenu>
+
+LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes,
+                           MessageDialog& messages, QObject* parent)
+    : QObject(parent), m_commands(commands), m_modes(modes), m_messages(messages) {
+    LearnerCommands* c = &commands;
+    connect(add("pause", {}, "Ctrl+Alt+Space"), &QAction::triggered, c,
+            &LearnerCommands::togglePause);
+    connect(add("replay", tr("&Replay"), "Ctrl+Alt+R"), &QAction::triggered, c,
+            &LearnerCommands::replay);
+    connect(add("replaySlowly", tr("Replay sl&owly"), "Ctrl+Alt+S"), &QAction::triggered, c,
+            &LearnerCommands::replaySlowly);
+    connect(add("previous", tr("Pre&vious"), "Ctrl+Alt+B"), &QAction::triggered, c,
+            &LearnerCommands::previous);
+    connect(add("next", tr("&Next"), "Ctrl+Alt+N"), &QAction::triggered, c, &LearnerCommands::next);
+    connect(add("otherLanguage", tr("Show the o&ther language"), "Ctrl+Alt+E"),
+            &QAction::triggered, c, &LearnerCommands::showOtherLanguage);
+    m_actions << nullptr;
+    connect(add("knowThisOne", tr("I &know this one"), "Ctrl+Alt+K"), &QAction::triggered, c,
+            &LearnerCommands::knowThisOne);
+    QAction* listen = add("listenFirst", tr("&Listen first"));
+    listen->setCheckable(true);
+    connect(listen, &QAction::toggled, &modes, &LearningModes::setListenFirst);
+    connect(add("forgetTopic", tr("&Forget the sentences I know in this topic...")),
+            &QAction::triggered, this, &LearnActions::forgetChosenTopic);
+    connect(add("progress", tr("Pro&gress...")), &QAction::triggered, this,
+            &LearnActions::progressRequested);
+
+    followPause(commands.paused());
+    connect(c, &LearnerCommands::pausedChanged, this, &LearnActions::followPause);
+    connect(&modes, &LearningModes::changed, this, &LearnActions::refresh);
+    refresh();
+}
+
+LearnActions::~LearnActions() {
+    delete m_voiceMenu;
+}
+
+QAction* LearnActions::add(const char* name, const QString& caption, const char* desktopKey) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    if (desktopKey) {
+        // Shown as a hint only: the desktop-wide key itself is grabbed elsewhere.
+        action->setShortcut(QKeySequence(QLatin1String(desktopKey)));
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+    m_actions << action;
+    return action;
+}
+
+QAction* LearnActions::action(const char* name) const {
+    for (QAction* action : m_actions)
+        if (action && action->objectName() == QLatin1String(name))
+            return action;
+    return nullptr;
+}
+
+void LearnActions::addTo(QMenu& menu) {
+    for (QAction* action : m_actions) {
+        if (action)
+            menu.addAction(action);
+        else
+            menu.addSeparator();
+    }
+    if (m_voiceMenu)
+        menu.addMenu(m_voiceMenu);
+    m_menus << &menu;
+    // The chosen topic may have changed in the settings dialog since the menu last showed.
+    connect(&menu, &QMenu::aboutToShow, this, &LearnActions::refresh);
+}
+
+void LearnActions::setVoices(VoiceChoice* voices) {
+    if (!voices || m_voiceMenu)
+        return;
+    m_voiceMenu = new VoiceMenu(*voices);
+    for (QMenu* menu : std::as_const(m_menus))
+        if (menu)
+            menu->addMenu(m_voiceMenu);
+}
+
+void LearnActions::followPause(bool paused) {
+    action("pause")->setText(paused ? tr("Res&ume") : tr("&Pause"));
+}
+
+// Kept in step with what may have changed elsewhere: the mode, the marks, the chosen topic.
+void LearnActions::refresh() {
+    QAction* listen = action("listenFirst");
+    if (listen->isChecked() != m_modes.listenFirst())
+        listen->setChecked(m_modes.listenFirst());
+    action("forgetTopic")->setEnabled(m_modes.knownInChosenTopic() > 0);
+}
+
+// Marks cannot come back once forgotten: the learner says yes to the exact loss first.
+void LearnActions::forgetChosenTopic() {
+    const int marks = m_modes.knownInChosenTopic();
+    if (marks == 0)
+        return;
+    const QString topic = m_modes.chosenTopicName();
+    const QString question = marks == 1 ? tr("Forget the sentence you know in %1?").arg(topic)
+                                        : tr("Forget the %1 sentences you know in %2?")
+                                              .arg(marks)
+                                              .arg(topic);
+    if (m_messages.confirm(QString::fromLatin1(Product::kTitle), question))
+        m_modes.forgetChosenTopic();
+}

@@ -1,0 +1,48 @@
+// The learner's commands and modes as menu entries, made once: the tray menu and the bar menu's
+// Learn submenu show these same actions, so the two can never differ. Each entry shows its
+// desktop-wide key.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class LearnerCommands;
+class LearningModes;
+class MessageDialog;
+class QAction;
+class QMenu;
+class VoiceChoice;
+class VoiceMenu;
+
+class LearnActions : public QObject {
+    Q_OBJECT
+public:
+    LearnActions(LearnerCommands& commands, LearningModes& modes, MessageDialog& messages,
+                 QObject* parent = nullptr);
+    ~LearnActions() override;
+
+    // Pause/Resume, Replay, Replay slowly, Previous, Next, Show the other language, I know this
+    // one, Listen first, Forget..., Progress... and, once set, the Voice submenu; in that order.
+    void addTo(QMenu& menu);
+    // The voices to choose from; without them there is no Voice submenu.
+    void setVoices(VoiceChoice* voices);
+
+    QAction* action(const char* name) const;
+
+signals:
+    // Progress... was chosen: the progress window is to open or come forward.
+    void progressRequested();
+
+private:
+    QAction* add(const char* name, const QString& caption, const char* desktopKey = nullptr);
+    void followPause(bool paused);
+    void forgetChosenTopic();
+    void refresh();
+
+    LearnerCommands& m_commands;
+    LearningModes& m_modes;
+    MessageDialog& m_messages;
+    QList<QAction*> m_actions;
+    QList<QPointer<QMenu>> m_menus;
+    VoiceMenu* m_voiceMenu = nullptr;
+};
