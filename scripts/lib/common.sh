@@ -17,7 +17,7 @@ TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
   xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
-  tesseract-ocr tesseract-ocr-eng tesseract-ocr-fra
+  tesseract-ocr tesseract-ocr-eng tesseract-ocr-fra dbus-daemon
   alsa-utils libasound2-plugins sox
   # Windows, checked here: mingw compiles the program, Wine runs the Win32 unit tests.
   g++-mingw-w64-x86-64-posix wine64 dpkg-dev googletest

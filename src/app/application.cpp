@@ -146,6 +146,33 @@ void Application::bringBarForward() {
     m_platform.windows.bringToFront(*m_bar);
 }
 
+void Application::runCommand(const QString& command) {
+    LearnerCommands& learner = *m_learner;
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"pause",
+         [&] {
+             if (!learner.paused())
+                 learner.togglePause();
+         }},
+        {"resume",
+         [&] {
+             if (learner.paused())
+                 learner.togglePause();
+         }},
+        {"toggle-pause", [&] { learner.togglePause(); }},
+        {"next", [&] { learner.next(); }},
+        {"previous", [&] { learner.previous(); }},
+        {"replay", [&] { learner.replay(); }},
+        {"replay-slowly", [&] { learner.replaySlowly(); }},
+        {"known", [&] { learner.knowThisOne(); }},
+        {"other-language", [&] { learner.showOtherLanguage(); }},
+        {"progress", [this] { showProgress(); }},
+    };
+    for (const auto& [name, run] : commands)
+        if (command == QLatin1String(name))
+            run();
+}
+
 void Application::endAsExit() {
     m_commands->exit();
 }
@@ -162,8 +189,8 @@ void Application::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcut
                                        VoiceChoice* voices) {
     m_learn->setVoices(voices);
     if (TrayIcon::available()) {
-        m_tray = std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu,
-                                            *m_bar->menuPicture());
+        m_tray =
+            std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu, *m_bar->menuPicture());
         connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
         m_tray->showSentence(m_order.currentTopicName(), m_bar->french());
         m_tray->icon().show();

@@ -38,6 +38,9 @@ public:
     // soon as it appears.
     void activate();
 
+    // A learner's command from the command line ("next", "pause", ...; see SingleInstance).
+    void runCommand(const QString& command);
+
     // The process is told to end some other way than Exit (a signal, the end of the session,
     // the display gone): the same save as Exit, then the end, never waiting on speech.
     void endAsExit();
@@ -50,6 +53,7 @@ public:
     LearnerCommands& learner() { return *m_learner; }
     TrayIcon* tray() const { return m_tray.get(); }
     LearnActions& learnActions() { return *m_learn; }
+    PlayOrder& playOrder() { return m_order; }
 
     CaptionBar& bar() { return *m_bar; }
     BarMenu& barMenu() { return *m_barMenu; }

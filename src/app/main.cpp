@@ -21,8 +21,11 @@
 #include "ui/character/peedy_voice_choice.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -37,6 +40,70 @@ void preferX11OnWayland() {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
+// The learner's commands a running copy takes from the command line, and what each does.
+const std::pair<const char*, const char*> kCommands[] = {
+    {"pause", "Pause the running copy."},
+    {"resume", "Resume the running copy."},
+    {"toggle-pause", "Pause the running copy, or resume it when paused."},
+    {"next", "Next sentence (while paused: step to it and stay paused)."},
+    {"previous", "Previous sentence (while paused: step to it and stay paused)."},
+    {"replay", "Read the sentence on the bar again."},
+    {"replay-slowly", "Read it again, slowly."},
+    {"known", "I know this one: mark the sentence known and move on."},
+    {"other-language", "While paused, show the sentence in its other language."},
+    {"progress", "Open the progress window."},
+};
+
+// Reads the command line. Returns the exit code when the program is not to start (help,
+// version, a command handed to the running copy, a mistake), or nothing to start normally.
+std::optional<int> handleCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Learn everyday spoken French from a caption bar on the top edge of the "
+                       "screen.\nWith a command option, the copy already running for this user's "
+                       "settings is told and this one ends at once."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const auto& [name, description] : kCommands)
+        parser.addOption(QCommandLineOption(QLatin1String(name), QLatin1String(description)));
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "dorvane: %s\nTry 'dorvane --help'.\n",
+                     qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                        QStringLiteral("dorvane"))),
+                   stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", Product::kTitle, Product::kVersion);
+        return 0;
+    }
+    QStringList commands;
+    for (const auto& [name, description] : kCommands)
+        if (parser.isSet(QLatin1String(name)))
+            commands << QLatin1String(name);
+    if (!parser.positionalArguments().isEmpty() || commands.size() > 1) {
+        std::fprintf(stderr, "dorvane: give one command option at a time\nTry 'dorvane --help'.\n");
+        return 2;
+    }
+    if (commands.isEmpty())
+        return std::nullopt;
+    // No window: the command goes to the running copy, or nowhere.
+    QCoreApplication app(argc, argv);
+    const SingleInstance running(QSettingsStore::location(QLatin1String(kSettingsApplication)));
+    if (running.send(commands.front()))
+        return 0;
+    std::fprintf(stderr, "dorvane: no copy of Dorvane is running for these settings; start it "
+                         "first\n");
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -45,6 +112,8 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     installDiagnosticsOutput();
+    if (const std::optional<int> exitCode = handleCommandLine(argc, argv))
+        return *exitCode;
     preferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Product::kTitle));
@@ -77,6 +146,8 @@ int main(int argc, char* argv[]) {
     characters.setSentenceOnBar([&program] { return program.bar().french(); });
     QObject::connect(&instance, &SingleInstance::activationRequested, &program,
                      &Application::activate);
+    QObject::connect(&instance, &SingleInstance::commandReceived, &program,
+                     &Application::runCommand);
     EndRequests endRequests;
     QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Application::endAsExit,
                      Qt::DirectConnection);
@@ -87,5 +158,7 @@ int main(int argc, char* argv[]) {
         voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, store);
     endRequests.watchProcessExit();
     program.startLearnerControls(makeGlobalShortcuts(), voiceChoice.get());
+    const std::unique_ptr<QObject> mediaControls =
+        makeMediaControls(program.learner(), program.playOrder());
     return app.exec();
 }

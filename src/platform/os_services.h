@@ -5,10 +5,18 @@
 #include "core/ports/auto_start.h"
 #include "core/ports/global_shortcuts.h"
 
+#include <QObject>
 #include <memory>
+
+class LearnerCommands;
+class PlayOrder;
 
 // The start-with-login entry: the per-user Run value on Windows, an XDG autostart entry on Linux.
 std::unique_ptr<AutoStart> makeAutoStart();
 
 // Desktop-wide keys for this operating system and display.
 std::unique_ptr<GlobalShortcuts> makeGlobalShortcuts();
+
+// The desktop's media controls (media keys, panel player widgets) driving the learner's
+// commands, where the system offers them; null where it does not (said once).
+std::unique_ptr<QObject> makeMediaControls(LearnerCommands& commands, PlayOrder& order);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QTimer>
 
 namespace {
 
@@ -54,7 +55,7 @@ bool SingleInstance::acquire() {
         listen();
         return true;
     }
-    if (askRunningCopyToActivate())
+    if (send(QStringLiteral("activate")))
         return false;
     if (m_lock.error() == QLockFile::LockFailedError) {
         // The holder is alive but does not answer: a process id reused by another program, or
@@ -92,17 +93,52 @@ bool SingleInstance::listen() {
         return false;
     }
     connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-            emit activationRequested();
-        }
+        while (QLocalSocket* client = m_server->nextPendingConnection())
+            serve(client);
     });
     return true;
 }
 
-bool SingleInstance::askRunningCopyToActivate() {
+const QStringList& SingleInstance::commands() {
+    static const QStringList words = {QStringLiteral("activate"), QStringLiteral("pause"),
+                                      QStringLiteral("resume"),   QStringLiteral("toggle-pause"),
+                                      QStringLiteral("next"),     QStringLiteral("previous"),
+                                      QStringLiteral("replay"),   QStringLiteral("replay-slowly"),
+                                      QStringLiteral("known"),    QStringLiteral("other-language"),
+                                      QStringLiteral("progress")};
+    return words;
+}
+
+// Nothing a client sends can hold the program up or grow without bound: one line of a few
+// bytes, within the read timeout, naming a known command; anything else ends the connection.
+void SingleInstance::serve(QLocalSocket* client) {
+    constexpr qint64 kMaxLine = 32;
+    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    QTimer::singleShot(m_readTimeoutMs, client, [client] { client->abort(); });
+    connect(client, &QLocalSocket::readyRead, this, [this, client, kMaxLine] {
+        QByteArray line = client->property("line").toByteArray();
+        line += client->read(kMaxLine + 1 - line.size());
+        const int end = int(line.indexOf('\n'));
+        if (end < 0 && line.size() <= kMaxLine) {
+            client->setProperty("line", line);
+            return;
+        }
+        client->abort();
+        const QString command = QString::fromLatin1(line.left(end)).trimmed();
+        if (end < 0 || !commands().contains(command))
+            return;
+        if (command == QLatin1String("activate"))
+            emit activationRequested();
+        else
+            emit commandReceived(command);
+    });
+}
+
+bool SingleInstance::send(const QString& command) const {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
-    return socket.waitForConnected(kAnswerMilliseconds);
+    if (!socket.waitForConnected(kAnswerMilliseconds))
+        return false;
+    socket.write(command.toLatin1() + '\n');
+    return socket.waitForBytesWritten(kAnswerMilliseconds);
 }

@@ -99,7 +99,9 @@ bar_text() { # bar_text SHOT [WIDTH]: WIDTH pixels from the bar's left end, all 
 # shows_text SHOT WORDS [WIDTH]: a screenshot taken now has those words on the bar (case and
 # spacing aside).
 shows_text() {
-  shot "$1" && bar_text "$1" "${3:-}" | tr '[:upper:]' '[:lower:]' | grep -qF "$(tr '[:upper:]' '[:lower:]' <<<"$2")"
+  local words
+  words="$(sed "s/’/'/g" <<<"$2" | tr '[:upper:]' '[:lower:]')"
+  shot "$1" && bar_text "$1" "${3:-}" | sed "s/’/'/g" | tr '[:upper:]' '[:lower:]' | grep -qF "$words"
 }
 setting() { sed -n "s/^$1=//p" "$settings"; }
 

@@ -11,17 +11,17 @@ PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, QOb
 bool PlayOrder::next(QString& french, QString& english) {
     const bool sequence = m_selector.selectNextSentence(french, english);
     if (sequence) {
-        showing(Settings.sequencePosition - 1, french);
+        showing(Settings.sequencePosition - 1, french, english);
     } else {
         m_history.record({m_selector.randomId(), french, english});
-        showing(m_selector.randomId(), french);
+        showing(m_selector.randomId(), french, english);
     }
     return sequence;
 }
 
 std::optional<bool> PlayOrder::previous(QString& french, QString& english) {
     if (m_selector.selectPreviousSentence(french, english)) {
-        showing(Settings.sequencePosition - 1, french);
+        showing(Settings.sequencePosition - 1, french, english);
         return true;
     }
     const auto earlier = m_history.stepBack();
@@ -29,7 +29,7 @@ std::optional<bool> PlayOrder::previous(QString& french, QString& english) {
         return std::nullopt;
     french = earlier->french;
     english = earlier->english;
-    showing(earlier->id, french);
+    showing(earlier->id, french, english);
     return false;
 }
 
@@ -42,7 +42,9 @@ QString PlayOrder::currentTopicName() const {
     return m_table.topicName(SentenceId::storedTopic(topic));
 }
 
-void PlayOrder::showing(int id, const QString& french) {
+void PlayOrder::showing(int id, const QString& french, const QString& english) {
     m_currentId = id;
-    emit sentenceChanged(currentTopicName(), french, id);
+    m_french = french;
+    m_english = english;
+    emit sentenceChanged(currentTopicName(), french, id, english);
 }

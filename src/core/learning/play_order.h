@@ -25,15 +25,20 @@ public:
     // The French id of the sentence on the bar, 0 before the first one.
     int currentId() const { return m_currentId; }
     QString currentTopicName() const;
+    QString currentFrench() const { return m_french; }
+    QString currentEnglish() const { return m_english; }
 
 signals:
-    void sentenceChanged(const QString& topicName, const QString& french, int frenchId);
+    void sentenceChanged(const QString& topicName, const QString& french, int frenchId,
+                         const QString& english);
 
 private:
-    void showing(int id, const QString& french);
+    void showing(int id, const QString& french, const QString& english);
 
     SentenceSelector& m_selector;
     const DialogueTable& m_table;
     PlayHistory m_history;
     int m_currentId = 0;
+    QString m_french;
+    QString m_english;
 };

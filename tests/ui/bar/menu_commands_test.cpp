@@ -7,11 +7,20 @@
 #include "ui/dialogs/settings_dialog.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 
 namespace {
+
+void runEventsFor(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
 
 TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
     for (int i = 0; i < 3; ++i)
@@ -136,9 +145,44 @@ TEST(SingleInstance, aSecondStartOnTheSameStoreBringsTheFirstForwardAndEnds) {
     SingleInstance second(dir.path() + "/./Vesk.conf");
     EXPECT_FALSE(second.acquire());
     qputenv("XDG_RUNTIME_DIR", runtime);
-    QCoreApplication::processEvents();
+    runEventsFor(100);
     EXPECT_EQ(activations, 1);
     EXPECT_TRUE(SingleInstance(dir.path() + "/Other.conf").acquire()) << "another store";
+}
+
+// The socket takes one known word on one line, from clients that may also flood it, send too
+// much, send junk or never send at all; nothing of that holds the program up.
+TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
+    QTemporaryDir dir;
+    SingleInstance running(dir.path() + "/Vesk.conf");
+    running.setReadTimeout(100);
+    ASSERT_TRUE(running.acquire());
+    QStringList received;
+    QObject::connect(&running, &SingleInstance::commandReceived,
+                     [&](const QString& command) { received << command; });
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    const auto client = [&](const QByteArray& bytes) {
+        clients.push_back(std::make_unique<QLocalSocket>());
+        clients.back()->connectToServer(running.serverName());
+        EXPECT_TRUE(clients.back()->waitForConnected(1000));
+        clients.back()->write(bytes);
+        clients.back()->flush();
+        QCoreApplication::processEvents(); // the program's own loop runs between clients
+    };
+    client("next\n");
+    client(QByteArray(100000, 'n') + "ext\n");          // overlong
+    client(QByteArray("\x00\xff\x13junk\nnext\n", 13)); // binary junk, then a valid word
+    client("shutdown\n");                               // not a command
+    client("");                                         // a slow client that never sends
+    for (int i = 0; i < 200; ++i)                       // a flood
+        client(i % 2 ? "pause\n" : "next");
+    EXPECT_TRUE(running.send("previous")) << "the copy still answers";
+    runEventsFor(300);
+    EXPECT_EQ(received.count("next"), 1);
+    EXPECT_EQ(received.count("pause"), 100);
+    EXPECT_EQ(received.count("previous"), 1);
+    EXPECT_EQ(received.size(), 102);
+    EXPECT_EQ(clients[4]->state(), QLocalSocket::UnconnectedState) << "the silent one was dropped";
 }
 
 TEST(SingleInstance, aSilentLockHolderIsStaleAndAnUnmakeableLockLeavesTheSocketToGuard) {
