@@ -44,7 +44,7 @@ const QStringList& PeedyCharacter::frameNames() {
 
 int PeedyCharacter::speakingLimitMs(const QString& text, bool slowly) {
     const int limit = ::speakingLimitMs(text);
-    return slowly ? limit * 3 / 2 : limit;
+    return slowly ? limit * 2 : limit; // a slow reading takes up to twice as long
 }
 
 PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,

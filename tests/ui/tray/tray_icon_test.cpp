@@ -2,7 +2,6 @@
 // desktop-wide keys wired by the program, and the learning modes' menu entries and progress window.
 #include "core/learning/learner_commands.h"
 #include "core/lessons/dialogue_table.h"
-#include "fakes/fake_global_shortcuts.h"
 #include "support/desktop.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/learn/learn_actions.h"
@@ -63,50 +62,23 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
     EXPECT_EQ(ended, 1);
 }
 
-TEST_F(Controls, desktopKeysReachTheCommandsThoughOneIsTaken) {
-    auto keys = std::make_unique<FakeGlobalShortcuts>();
-    FakeGlobalShortcuts& pressed = *keys;
-    keys->taken = {"Ctrl+Alt+R"}; // the others are bound all the same
-    program.startLearnerControls(std::move(keys));
-    pressed.press("Ctrl+Alt+B");
-    EXPECT_EQ(Settings.sequencePosition, 10436) << "back over a topic's start, as the walk goes";
-    pressed.press("Ctrl+Alt+S");
-    EXPECT_EQ(characters.peedy.calls.last(), "SpeakSlowly:" + program.bar().french());
-}
-
-using Learning = ApplicationOnFakes;
-
-// The bar menu's Learn submenu: the tray's own learner entries, in the same order, keys shown.
-TEST_F(Learning, theBarMenusLearnSubmenuIsTheTraysListOfEntries) {
-    program.startLearnerControls(nullptr);
-    const QMenu* learn = program.barMenu().findChild<QMenu*>("learnMenu");
-    ASSERT_NE(learn, nullptr);
-    QStringList entries;
-    for (const QAction* action : learn->actions())
-        entries << action->text() +
-                       (action->shortcut().isEmpty() ? "" : " " + action->shortcut().toString());
-    EXPECT_EQ(entries,
-              QStringList({"&Pause Ctrl+Alt+Space", "&Replay Ctrl+Alt+R",
-                           "Replay sl&owly Ctrl+Alt+S", "Pre&vious Ctrl+Alt+B", "&Next Ctrl+Alt+N",
-                           "Show the o&ther language Ctrl+Alt+E", "", "I &know this one Ctrl+Alt+K",
-                           "&Listen first", "&Forget the sentences I know in this topic...",
-                           "Pro&gress..."}));
-    QStringList bar;
-    for (const QAction* action : program.barMenu().actions())
-        bar << action->text();
-    EXPECT_EQ(bar, QStringList({"&Settings...", "&Non Read aloud", "&About...", "&Learn", "",
-                                "&Website", "E_&mail", "", "Exit"}));
-}
+// Sequence through topic 1 from its start, started.
+class Learning : public ApplicationOnFakes {
+protected:
+    void SetUp() override {
+        Settings = SettingsRecord{};
+        for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
+            store.seed(key, value);
+    }
+    PlaybackTimers& timers() { return program.bar().timers(); }
+};
 
 TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) {
-    Settings = SettingsRecord{};
-    for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
-        store.seed(key, value);
     store.values["Vesk/Learning/known"] = "10101";
     store.values["Vesk/Learning/seen"] = "10101-10120,10301-10335";
     program.start(); // the sequence starts at 11000, in topic 1: 10101
     LearnActions& learn = program.learnActions();
-    PlaybackTimers& timers = program.bar().timers();
+    PlaybackTimers& timers = this->timers();
 
     learn.action("knowThisOne")->trigger(); // the welcome is still showing
     EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
@@ -135,11 +107,8 @@ TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) 
 }
 
 TEST_F(Learning, aSentenceIsSeenOnceItRestsAndProgressComesBackUnminimisedWithoutTheFocus) {
-    Settings = SettingsRecord{};
-    for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
-        store.seed(key, value);
     program.start();
-    PlaybackTimers& timers = program.bar().timers();
+    PlaybackTimers& timers = this->timers();
     while (!timers.welcomeOver())
         timers.onWelcomeTick();
     timers.playCycleTimer().setEnabled(true);
