@@ -37,8 +37,13 @@ shot 01-listening
 check "a second into playback the bar shows no French text yet" \
   [ "$(text_left 01-listening)" = none ]
 check "Peedy reads it without a balloon" [ "$(mean_brightness 01-listening 200x20+690+540)" -lt 30 ]
+check "the speaker sign beside the picture says the French is being read first" \
+  [ "$(mean_brightness 01-listening 3x4+823+10)" -gt 150 ]
 french_shown() { shot 02-text; [ "$(text_left 02-text)" != none ]; }
 check "the French comes in once it has been read" wait_until 12 french_shown
+# A sentence counts as seen once its line has come to rest.
+french_at_rest() { shot 03-rest; local l; l="$(text_left 03-rest)"; [ "$l" != none ] && [ "$l" -lt 15 ]; }
+check "and comes to rest" wait_until 5 french_at_rest
 
 exit_through_menu
 check "Exit ends the program" [ -z "$pid" ]

@@ -64,10 +64,11 @@ wait_until() { # wait_until SECONDS COMMAND...
   until "$@"; do [ "$(now_ms)" -ge "$deadline" ] && return 1; sleep 0.05; done
 }
 shot() { import -window root "$shots/$1.png"; }
-# Left edge of the white text on the bar (first start's place), or "none".
+# Left edge of the white text on the bar (first start's place), or "none"; the signs beside the
+# picture are left out.
 text_left() {
   local out
-  out="$(convert "$shots/$1.png" -crop 440x17+382+4 +repage -fill black -fuzz 35% +opaque white \
+  out="$(convert "$shots/$1.png" -crop 434x17+382+4 +repage -fill black -fuzz 35% +opaque white \
     -trim -format '%X' info: 2>/dev/null)"
   case "$out" in +*) echo "${out#+}" ;; *) echo none ;; esac
 }
