@@ -14,14 +14,20 @@
 class SpeechWorker : public QObject {
     Q_OBJECT
 public:
-    SpeechWorker(QLocale locale, QString voice, std::shared_ptr<std::atomic<quint64>> newest)
-        : m_locale(std::move(locale)), m_preferred(std::move(voice)), m_newest(std::move(newest)) {}
+    SpeechWorker(QLocale locale, QString voice, std::shared_ptr<std::atomic<quint64>> newest,
+                 std::shared_ptr<std::atomic<bool>> bringingUp)
+        : m_locale(std::move(locale)), m_preferred(std::move(voice)), m_newest(std::move(newest)),
+          m_bringingUp(std::move(bringingUp)) {}
 
     Q_INVOKABLE void bringUp() {
+        struct Done {
+            std::atomic<bool>& flag;
+            ~Done() { flag = false; }
+        } done{*m_bringingUp};
         QElapsedTimer clock;
         clock.start();
         dropEngine();
-        m_speech = new QTextToSpeech(this);
+        m_speech = makeSpeech();
         if (m_speech->state() == QTextToSpeech::Error) {
             emit availabilityKnown(false, QStringLiteral("no speech engine could be started (%1)")
                                               .arg(m_speech->errorString()));
@@ -86,6 +92,14 @@ signals:
     void finished();
 
 private:
+    // Qt takes the engine of the highest priority and none that ranks below zero, such as its
+    // mock engine: a single engine installed is taken whatever its rank.
+    QTextToSpeech* makeSpeech() {
+        const QStringList engines = QTextToSpeech::availableEngines();
+        return engines.size() == 1 ? new QTextToSpeech(engines.first(), this)
+                                   : new QTextToSpeech(this);
+    }
+
     QList<InstalledVoice> listFrenchVoices() {
         QList<InstalledVoice> installed;
         m_voices.clear();
@@ -184,6 +198,7 @@ private:
     QString m_preferred;
     QString m_daemonSocket;
     std::shared_ptr<std::atomic<quint64>> m_newest;
+    std::shared_ptr<std::atomic<bool>> m_bringingUp;
     QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the French voices by name
     QStringList m_selectable;
     VoicePick m_pick;
@@ -209,7 +224,7 @@ void QtSpeechEngine::start() {
     if (!m_thread) {
         m_thread = new QThread;
         m_thread->setObjectName(QStringLiteral("speech"));
-        m_worker = new SpeechWorker(m_locale, m_voice, m_newest);
+        m_worker = new SpeechWorker(m_locale, m_voice, m_newest, m_bringingUp);
         m_worker->moveToThread(m_thread);
         QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
         connect(m_worker, &SpeechWorker::availabilityKnown, this, &SpeechEngine::availabilityKnown);
@@ -218,6 +233,10 @@ void QtSpeechEngine::start() {
         connect(m_worker, &SpeechWorker::finished, this, &SpeechEngine::finished);
         m_thread->start(QThread::LowPriority);
     }
+    // An engine that hangs while coming up (Qt's SAPI plugin under Wine loops forever) holds the
+    // thread: asking again would only queue more bring-ups behind it.
+    if (m_bringingUp->exchange(true))
+        return;
     QMetaObject::invokeMethod(m_worker, "bringUp", Qt::QueuedConnection);
 }
 

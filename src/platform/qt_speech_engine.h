@@ -32,4 +32,6 @@ private:
     QString m_voice;
     // The number of the newest sentence: the engine's thread skips any older one it is handed.
     std::shared_ptr<std::atomic<quint64>> m_newest = std::make_shared<std::atomic<quint64>>(0);
+    // Set from start() until the engine's thread has finished bringing it up.
+    std::shared_ptr<std::atomic<bool>> m_bringingUp = std::make_shared<std::atomic<bool>>(false);
 };

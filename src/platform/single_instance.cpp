@@ -1,6 +1,7 @@
 #include "platform/single_instance.h"
 
 #include "core/logging.h"
+#include "platform/instance_lock_path.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -12,13 +13,6 @@ namespace {
 
 // How long a lock holder has to answer before its lock counts as stale.
 constexpr int kAnswerMilliseconds = 1000;
-
-// The store's path spelled one way, whatever symbolic links or "." led to it.
-QString canonicalStorePath(const QString& storePath) {
-    const QFileInfo store(storePath);
-    const QString folder = QFileInfo(store.absolutePath()).canonicalFilePath();
-    return (folder.isEmpty() ? store.absolutePath() : folder) + QLatin1Char('/') + store.fileName();
-}
 
 QString serverNameFor(const QString& storePath) {
     // Short enough for a socket path; the store's path is private to its user already. On Unix
@@ -39,9 +33,8 @@ QString serverNameFor(const QString& storePath) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& storePath, QObject* parent)
-    : QObject(parent), m_serverName(serverNameFor(canonicalStorePath(storePath))),
-      // Beside the store, under a name of its own (QSettings keeps "<store>.lock" for itself).
-      m_lock(canonicalStorePath(storePath) + QStringLiteral(".instance.lock")) {
+    : QObject(parent), m_serverName(serverNameFor(lockPathFor(storePath))),
+      m_lock(lockPathFor(storePath)) {
     // A lock left by a crashed copy names a process that no longer runs and is taken over
     // at once; a live copy's lock never goes stale by age however long it runs.
     m_lock.setStaleLockTime(0);

@@ -17,6 +17,9 @@ constexpr size_t kMaxPending = 16; // a backlog this long means nobody is watchi
 // A sentence waits this long at most for an engine still coming up (4-6 s is usual, a busy
 // machine takes far longer); the next sentence usually replaces it well before.
 constexpr int kEngineWaitMs = 60000;
+// An engine that has not answered this long after its start counts as broken, and a later
+// sentence starts it again as any broken one (Qt's SAPI plugin never answers under Wine).
+constexpr int kBringUpLimitMs = 20000;
 
 const QStringList kWave = {"wave-1", "wave-2", "wave-3", "wave-4", "wave-3",
                            "wave-2", "wave-3", "wave-4", "wave-2", "wave-1"};
@@ -54,6 +57,8 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
     connect(&m_frameTimer, &QTimer::timeout, this, &PeedyCharacter::step);
     m_limitTimer.setSingleShot(true);
     connect(&m_limitTimer, &QTimer::timeout, this, &PeedyCharacter::sentenceEnded);
+    m_bringUpTimer.setSingleShot(true);
+    connect(&m_bringUpTimer, &QTimer::timeout, this, &PeedyCharacter::checkBringUp);
     m_blinkTimer.setSingleShot(true);
     connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
         if (!m_current && m_visible) {
@@ -84,7 +89,14 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
 void PeedyCharacter::startEngine() {
     m_engineState = Engine::Starting;
     m_startedAtMs = m_now();
+    m_bringUpTimer.start(kBringUpLimitMs);
     m_engine->start();
+}
+
+void PeedyCharacter::checkBringUp() {
+    if (m_engineState == Engine::Starting && m_now() - m_startedAtMs >= kBringUpLimitMs)
+        speechAvailability(false, QStringLiteral("the engine did not answer within %1 s")
+                                      .arg(kBringUpLimitMs / 1000));
 }
 
 PeedyCharacter::~PeedyCharacter() = default;
@@ -184,6 +196,7 @@ CharacterResult PeedyCharacter::speakSlowly(const QString& text) {
 }
 
 CharacterResult PeedyCharacter::enqueueSpeech(Request request) {
+    checkBringUp();
     CharacterResult result = enqueue(std::move(request));
     // The balloon still shows the words, but the caller learns that nobody will hear them.
     if (result.ok() && !m_voiceProblem.isEmpty())

@@ -79,6 +79,7 @@ private:
     void speechAvailability(bool ok, const QString& problem);
     void engineFailed(const QString& problem);
     void startEngine();
+    void checkBringUp();
     void readOrWait(const Request& request);
     void say(const Request& request);
     bool stillOnBar(const QString& text) const;
@@ -91,6 +92,7 @@ private:
     QTimer m_frameTimer; // runs only while something moves
     QTimer m_limitTimer; // ends a Speak the engine never finishes
     QTimer m_blinkTimer;
+    QTimer m_bringUpTimer; // notices an engine that never answers
     int m_step = 0;
     bool m_visible = false; // as the requests run so far have left it
     Engine m_engineState = Engine::Starting;

@@ -1,0 +1,66 @@
+# Shared by scripts/windows-sdk, scripts/package-windows, scripts/test and the Wine run test:
+# where the Qt for Windows SDK lives, and the files a Windows program folder holds.
+# shellcheck shell=bash
+
+WINDOWS_QT_VERSION=6.4.2
+# The prebuilt SDK the project's machines find beside the checkout (../shared/windows-sdk/).
+WINDOWS_SDK_ARCHIVE_NAME=qt-6.4.2-mingw-w64-x86_64.tar.xz
+WINDOWS_SDK_ARCHIVE_SHA256=19ce6004dbb47ea416eb8e0a95bb6047a6360fb8d1004f7b14c87a0555924964
+# Written into an SDK once it is complete; a half-unpacked or half-built one has none.
+WINDOWS_SDK_STAMP=.dorvane-windows-sdk
+
+# What building for Windows needs: the cross compiler, and Debian's Qt of the same version as
+# host tools (moc, rcc, uic, syncqt), whose QtQmlIntegration header qtspeech also wants.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
+  qt6-declarative-dev xz-utils zip unzip)
+
+windows_sdk_default() { echo "${DORVANE_WINDOWS_SDK:-$HOME/.cache/dorvane/qt-$WINDOWS_QT_VERSION-mingw}"; }
+windows_sdk_complete() { [ -f "$1/$WINDOWS_SDK_STAMP" ] && [ -f "$1/lib/cmake/Qt6/Qt6Config.cmake" ]; }
+windows_sdk_shared_archive() { echo "$REPO_ROOT/../shared/windows-sdk/$WINDOWS_SDK_ARCHIVE_NAME"; }
+
+# The mingw runtime DLLs the program and Qt's DLLs load (posix threads: winpthread).
+windows_runtime_dlls() {
+  local dll found
+  for dll in libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll; do
+    found="$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")"
+    [ -f "$found" ] || { echo "the mingw runtime's $dll was not found" >&2; return 1; }
+    realpath "$found"
+  done
+}
+
+# deploy_windows_program EXE SDK FOLDER SPEECH_PLUGIN: a folder that runs on Windows as it is:
+# the program, the six Qt DLLs it links, the plugins it loads, the mingw runtime and the licence
+# texts of Qt's LGPL. Qt 6.4 builds no windeployqt when cross-compiling, hence the list.
+# SPEECH_PLUGIN: sapi for Windows, mock for a run under Wine.
+deploy_windows_program() {
+  local exe="$1" sdk="$2" folder="$3" speech="$4" module plugin
+  rm -rf "$folder"
+  mkdir -p "$folder"/{platforms,imageformats,iconengines,styles,texttospeech,licenses}
+  cp "$exe" "$folder/"
+  for module in Core Gui Widgets Network Svg TextToSpeech; do
+    cp "$sdk/bin/Qt6$module.dll" "$folder/"
+  done
+  for plugin in platforms/qwindows imageformats/qgif imageformats/qjpeg imageformats/qsvg \
+    imageformats/qico iconengines/qsvgicon styles/qwindowsvistastyle \
+    "texttospeech/qtexttospeech_$speech"; do
+    cp "$sdk/plugins/$plugin.dll" "$folder/$plugin.dll"
+  done
+  cp $(windows_runtime_dlls) "$folder/"
+  # Debian's mingw runtime and the SDK keep their symbols: a third of the size, no use to a
+  # learner.
+  find "$folder" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+  # Qt's modules are LGPL-3.0, whose text is the GPL-3.0's with added permissions: both go with
+  # the DLLs, with the runtime's exception.
+  cp /usr/share/common-licenses/LGPL-3 "$folder/licenses/LGPL-3.0.txt"
+  cp /usr/share/common-licenses/GPL-3 "$folder/licenses/GPL-3.0.txt"
+  cat >"$folder/licenses/README.txt" <<EOF
+Dorvane uses Qt $WINDOWS_QT_VERSION (https://www.qt.io/), under the GNU Lesser General Public
+License version 3 (LGPL-3.0.txt, which adds permissions to GPL-3.0.txt): the Qt6*.dll files and
+the plugins in platforms/, imageformats/, iconengines/, styles/ and texttospeech/. They are
+unmodified builds of Qt's own sources (qtbase as packaged by Debian, qtsvg and qtspeech
+$WINDOWS_QT_VERSION), made with mingw-w64; you may replace them with your own builds of the same
+Qt version. libgcc_s_seh-1.dll, libstdc++-6.dll and libwinpthread-1.dll are the GCC and
+mingw-w64 runtime, under the GPL with the GCC Runtime Library Exception and under the
+MIT/ZPL licences of mingw-w64 respectively.
+EOF
+}
