@@ -28,8 +28,11 @@ echo "# Qt for Windows: $sdk"
 work="$binary_dir/windows-run"
 mkdir -p "$work"
 export DORVANE_WINDOWS_SDK="$sdk"
-if [ ! -f "$work/program-build/build.ninja" ]; then
+# Configured once per SDK: CMake keeps the Qt it found.
+if [ "$(cat "$work/program-build/sdk" 2>/dev/null)" != "$sdk" ]; then
+  rm -rf "$work/program-build"
   cmake -S "$source_dir" -B "$work/program-build" --preset windows >/dev/null || exit 1
+  echo "$sdk" >"$work/program-build/sdk"
 fi
 nice -n 19 cmake --build "$work/program-build" --target dorvane -j2 | grep -v '^\[' || true
 [ -f "$work/program-build/dorvane.exe" ] || { echo "dorvane.exe was not linked"; exit 1; }
