@@ -95,8 +95,9 @@ void PeedyCharacter::startEngine() {
 
 void PeedyCharacter::checkBringUp() {
     if (m_engineState == Engine::Starting && m_now() - m_startedAtMs >= kBringUpLimitMs)
-        speechAvailability(false, QStringLiteral("the engine did not answer within %1 s")
-                                      .arg(kBringUpLimitMs / 1000));
+        speechAvailability(
+            false,
+            QStringLiteral("the engine did not answer within %1 s").arg(kBringUpLimitMs / 1000));
 }
 
 PeedyCharacter::~PeedyCharacter() = default;

@@ -8,6 +8,8 @@
 PictureBox::PictureBox(const QString& resource, bool flatBorder, QWidget* parent)
     : QWidget(parent), m_picture(resource), m_flatBorder(flatBorder) {
     setMouseTracking(true); // movement without a button pressed opens the bar's menu
+    m_pointerWatch.setInterval(100);
+    connect(&m_pointerWatch, &QTimer::timeout, this, &PictureBox::checkPointerStillHere);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -37,16 +39,26 @@ void PictureBox::enterEvent(QEnterEvent* event) {
 // leave and enter events while the pointer stands still: only a pointer that is really off the
 // picture may arrive again.
 void PictureBox::leaveEvent(QEvent*) {
-    if (!rect().contains(mapFromGlobal(QCursor::pos())))
-        m_reportedAt.reset();
+    checkPointerStillHere();
+}
+
+void PictureBox::checkPointerStillHere() {
+    if (rect().contains(mapFromGlobal(QCursor::pos())))
+        return;
+    m_pointerWatch.stop();
+    m_reportedAt.reset();
 }
 
 // One report per position: an arrival and the movement event that comes with it, or a fresh
-// enter event after a menu closed, are one movement.
+// enter event after a menu closed, are one movement. The leave event that would say the pointer
+// has gone does not always come: none while the menu holds the pointer, and under Wine none
+// after a click beside the menu closed it. So the picture looks for itself until the pointer is
+// off it.
 void PictureBox::movedTo(QPoint global) {
     if (!isEnabled() || m_reportedAt == global)
         return;
     m_reportedAt = global;
+    m_pointerWatch.start();
     emit hovered();
 }
 

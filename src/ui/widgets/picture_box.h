@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 
@@ -10,6 +11,9 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(const QString& resource, bool flatBorder, QWidget* parent = nullptr);
+
+    // The watch, every 100 ms after a report: a pointer seen off the picture may arrive again.
+    void checkPointerStillHere();
 
 signals:
     void hovered();
@@ -29,4 +33,5 @@ private:
     bool m_flatBorder;
     // Where the last reported movement ended; cleared when the pointer really leaves.
     std::optional<QPoint> m_reportedAt;
+    QTimer m_pointerWatch;
 };

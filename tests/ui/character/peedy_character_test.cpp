@@ -93,9 +93,9 @@ TEST_F(SpeechRecovery, anEngineThatNeverAnswersIsGivenUpAfterTwentySecondsAndSta
     const QString noAnswer = "the engine did not answer within 20 s";
     // {time, engine starts so far, what the caller hears}; the first start was at 0, the
     // second at 30000, and that one answers at 60000.
-    const std::tuple<qint64, int, QString> steps[] = {
-        {0, 1, ""},           {19999, 1, ""},       {20000, 1, noAnswer},
-        {30000, 2, noAnswer}, {50000, 2, noAnswer}, {60000, 2, ""}};
+    const std::tuple<qint64, int, QString> steps[] = {{0, 1, ""},           {19999, 1, ""},
+                                                      {20000, 1, noAnswer}, {30000, 2, noAnswer},
+                                                      {50000, 2, noAnswer}, {60000, 2, ""}};
     for (const auto& [at, starts, heard] : steps) {
         now = at;
         if (at == 60000)
