@@ -53,16 +53,7 @@ QStringList unknownWords(const QString& dictionary, const QStringList& texts) {
     return words;
 }
 
-TEST(ContentRules, everyTopicHasANameOfItsOwn) {
-    QSet<QString> names;
-    for (const DialogueTopic& topic : topicFiles()) {
-        EXPECT_FALSE(topic.name.trimmed().isEmpty()) << qPrintable(topic.fileName);
-        EXPECT_FALSE(names.contains(topic.name)) << qPrintable(topic.fileName);
-        names << topic.name;
-    }
-}
-
-TEST(ContentRules, textsKeepTheLengthsBlanksCharactersPunctuationAndNoRepeatsOfTheTable) {
+TEST(ContentRules, topicsHaveTheirOwnNamesAndTextsKeepTheLengthsBlanksCharactersAndNoRepeats) {
     // American English, prices as an American says them (“four-ten”), and a note only as one
     // closing “(lit. …)”; 20102 keeps its “(Madam)”.
     static const QRegularExpression innerDoubleBlank("\\S  +\\S"), blankBefore(" [!?:;]"),
@@ -73,7 +64,11 @@ TEST(ContentRules, textsKeepTheLengthsBlanksCharactersPunctuationAndNoRepeatsOfT
             "\\((?!lit\\. [^()]+\\) *$)",
             QRegularExpression::CaseInsensitiveOption);
     QHash<QString, QString> seen; // French text -> where
+    QSet<QString> names;
     for (const DialogueTopic& topic : topicFiles()) {
+        EXPECT_FALSE(topic.name.trimmed().isEmpty() || names.contains(topic.name))
+            << qPrintable(topic.fileName) << ": a name of its own";
+        names << topic.name;
         for (size_t i = 0; i < topic.sentences.size(); ++i) {
             const DialogueSentence& s = topic.sentences[i];
             const QString where = QString("%1 #%2").arg(topic.fileName).arg(i + 1);

@@ -38,56 +38,27 @@ TEST(SettingsPersistence, firstRunWritesEveryDefaultAndTheMarkerOnceOnTheDisk) {
 }
 
 TEST(SettingsPersistence, laterRunsLoadEachKeyDefaultTheUnreadableAndBringTheRestIntoRange) {
-    // Over what the first run wrote, "key=stored loaded": each key in its place, then unreadable
-    // values, which take the default without writing it, then values beyond what a control can
-    // show.
-    const struct {
-        const char* key;
-        const char* stored;
-        double loaded;
-    } cases[] = {
-        {"ce", "0", 0},
-        {"n", "6", 6},
-        {"ctime", "9", 9},
-        {"etime", "11", 11},
-        {"rd", "3", 3},
-        {"psave", "0", 0},
-        {"ssave", "0", 0},
-        {"visi", "1", 1},
-        {"voice", "0", 0},
-        {"guage", "7", 7},
-        {"guagen", "10335", 10335},
-        {"red", "1", 1},
-        {"mark", "2", 2},
-        {"sspeed", "90", 90},
-        {"left", "-120.5", -120.5},
-        {"n", "", 2},
-        {"etime", "five", 5},
-        {"guagen", "12abc", 11000},
-        {"voice", "40000", 1},
-        {"left", "middle", 5680},
-        {"left", "1e300", 5680},
-        {"n", "0", 1},
-        {"n", "13", 12},
-        {"n", "2.5", 2},
-        {"etime", "99", 15},
-        {"etime", "4", 5},
-        {"ctime", "-4", 3},
-        {"ctime", "16", 15},
-        {"ctime", "3.5", 4},
-        {"guage", "25", 21},
-        {"guage", "-1", 0},
-        {"guagen", "-32768", -32768},
-    };
+    // Over what the first run wrote, each "key=stored:loaded": every key in its place, then
+    // unreadable values, which take the default without writing it, then values beyond what a
+    // control can show.
+    const QStringList cases =
+        QStringLiteral(
+            "ce=0:0 n=6:6 ctime=9:9 etime=11:11 rd=3:3 psave=0:0 ssave=0:0 visi=1:1 voice=0:0 "
+            "guage=7:7 guagen=10335:10335 red=1:1 mark=2:2 sspeed=90:90 left=-120.5:-120.5 n=:2 "
+            "etime=five:5 guagen=12abc:11000 voice=40000:1 left=middle:5680 left=1e300:5680 n=0:1 "
+            "n=13:12 n=2.5:2 etime=99:15 etime=4:5 ctime=-4:3 ctime=16:15 ctime=3.5:4 guage=25:21 "
+            "guage=-1:0 guagen=-32768:-32768")
+            .split(QLatin1Char(' '));
     FakeSettingsStore initialised;
     load(initialised);
-    for (const auto& c : cases) {
+    for (const QString& c : cases) {
+        const QString key = c.section('=', 0, 0);
         FakeSettingsStore store;
         store.values = initialised.values;
-        store.seed(c.key, c.stored);
+        store.seed(key, c.section('=', 1).section(':', 0, 0));
         QList<double> expected = kDefaults;
-        expected[kKeys.indexOf(c.key)] = c.loaded;
-        EXPECT_EQ(load(store), expected) << c.key << "=" << c.stored;
+        expected[kKeys.indexOf(key)] = c.section(':', -1).toDouble();
+        EXPECT_EQ(load(store), expected) << qPrintable(c);
         EXPECT_TRUE(store.writes.isEmpty());
     }
 }

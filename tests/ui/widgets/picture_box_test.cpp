@@ -11,56 +11,38 @@
 
 namespace {
 
-const QPoint on(8, 8), elsewhereOn(9, 9), off(40, 40);
-
-struct Picture {
-    Picture() {
-        box.setGeometry(100, 100, 18, 18);
-        box.show();
-        QObject::connect(&box, &PictureBox::hovered, [this] { ++reports; });
-    }
-    // Each step: "e" the toolkit's enter event at `on`, "m" a movement to `elsewhereOn`,
-    // "l" a leave event with the pointer still on the picture (a menu opened over it),
-    // "L" a leave event with the pointer away, "w" the picture's watch looking where the pointer
-    // is, "a" the pointer going away without a word (under a menu's grab, say) and the watch
-    // looking.
-    void act(const char* steps) {
-        for (; *steps; ++steps) {
-            switch (*steps) {
-            case 'e': {
-                QCursor::setPos(box.mapToGlobal(on));
-                QEnterEvent event(on, on, box.mapToGlobal(on));
-                QCoreApplication::sendEvent(&box, &event);
-                break;
-            }
-            case 'm': {
-                QMouseEvent event(QEvent::MouseMove, elsewhereOn, elsewhereOn,
-                                  box.mapToGlobal(elsewhereOn), Qt::NoButton, Qt::NoButton,
-                                  Qt::NoModifier);
-                QCoreApplication::sendEvent(&box, &event);
-                break;
-            }
-            case 'l':
-            case 'L': {
-                QCursor::setPos(box.mapToGlobal(*steps == 'l' ? on : off));
-                QEvent event(QEvent::Leave);
-                QCoreApplication::sendEvent(&box, &event);
-                break;
-            }
-            case 'a':
-                QCursor::setPos(box.mapToGlobal(off));
-                box.checkPointerStillHere();
-                break;
-            case 'w':
-                box.checkPointerStillHere();
-                break;
-            }
+// Each step: "e" the toolkit's enter event, "m" a movement across the picture, "l" a leave event
+// with the pointer still on it (a menu opened over it), "L" one with the pointer away, "w" the
+// picture's watch looking, "a" the pointer going away without a word (under a menu's grab) and
+// the watch looking.
+int reportsAfter(const char* steps, bool enabled = true) {
+    PictureBox box{QStringLiteral(":/pictures/menu.jpg"), true};
+    box.setGeometry(100, 100, 18, 18);
+    box.setEnabled(enabled);
+    box.show();
+    int reports = 0;
+    QObject::connect(&box, &PictureBox::hovered, [&] { ++reports; });
+    const QPoint on(8, 8), across(9, 9), off(40, 40);
+    for (; *steps; ++steps) {
+        const char step = *steps;
+        if (step == 'e' || step == 'l' || step == 'L' || step == 'a')
+            QCursor::setPos(box.mapToGlobal(step == 'L' || step == 'a' ? off : on));
+        if (step == 'e') {
+            QEnterEvent event(on, on, box.mapToGlobal(on));
+            QCoreApplication::sendEvent(&box, &event);
+        } else if (step == 'm') {
+            QMouseEvent event(QEvent::MouseMove, across, across, box.mapToGlobal(across),
+                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&box, &event);
+        } else if (step == 'l' || step == 'L') {
+            QEvent event(QEvent::Leave);
+            QCoreApplication::sendEvent(&box, &event);
+        } else {
+            box.checkPointerStillHere();
         }
     }
-
-    PictureBox box{QStringLiteral(":/pictures/menu.jpg"), true};
-    int reports = 0;
-};
+    return reports;
+}
 
 TEST(MenuPicture, reportsEachArrivalOnceAndAgainOnlyAfterThePointerHasBeenElsewhere) {
     const struct {
@@ -75,15 +57,9 @@ TEST(MenuPicture, reportsEachArrivalOnceAndAgainOnlyAfterThePointerHasBeenElsewh
         {"elae", 2, "the pointer going into the menu, and one jump back after it closed"},
         {"eae", 2, "the pointer going away with no leave event, and one jump back"},
     };
-    for (const auto& c : cases) {
-        Picture picture;
-        picture.act(c.steps);
-        EXPECT_EQ(picture.reports, c.reports) << c.what;
-    }
-    Picture disabled;
-    disabled.box.setEnabled(false);
-    disabled.act("em");
-    EXPECT_EQ(disabled.reports, 0) << "a disabled picture";
+    for (const auto& c : cases)
+        EXPECT_EQ(reportsAfter(c.steps), c.reports) << c.what;
+    EXPECT_EQ(reportsAfter("em", false), 0) << "a disabled picture";
 }
 
 } // namespace
