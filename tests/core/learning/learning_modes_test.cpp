@@ -165,6 +165,21 @@ TEST(LearningStore, listsKeepWhatIsReadableEntryByEntryAndReadBackAlike) {
     }
 }
 
+TEST(LearningStore, aListPastAMegabyteIsLeftOutInOneLineAndTheRestLoads) {
+    FakeSettingsStore store;
+    store.values["Vesk/Learning/known"] = QString("10101,").repeated(200000); // 1.1 MB
+    store.values["Vesk/Learning/seen"] = "10102";
+    store.values["Vesk/Learning/listen_first"] = "1";
+    LearningModes modes(store, [] { return qint64(0); });
+    testing::internal::CaptureStderr();
+    modes.load();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "dorvane: the stored \"known\" list is 1.1 MB, far more than any list of "
+              "sentences: it is left out\n");
+    EXPECT_TRUE(modes.known().size() == 0 && modes.seen().toText() == "10102" &&
+                modes.listenFirst());
+}
+
 TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
     Settings = SettingsRecord{};
     FakeSettingsStore store;
