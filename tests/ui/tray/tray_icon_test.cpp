@@ -70,8 +70,8 @@ TEST_F(Controls, aTrayThatComesAfterTheStartGetsTheIconAndTheLookingStops) {
     EXPECT_TRUE(!program.tray() && program.trayWatchTimer().isActive());
     trayThere = true;
     program.onTrayWatchTick();
-    ASSERT_TRUE(program.tray() && program.tray()->icon().isVisible());
-    EXPECT_FALSE(program.trayWatchTimer().isActive());
+    EXPECT_TRUE(program.tray() && program.tray()->icon().isVisible() &&
+                !program.trayWatchTimer().isActive());
 }
 
 // Sequence through topic 1 from its start, started.
