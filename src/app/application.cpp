@@ -186,19 +186,36 @@ void Application::tellLearner(const QString& text) {
 }
 
 void Application::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
-                                       VoiceChoice* voices) {
+                                       VoiceChoice* voices, std::function<bool()> trayAvailable) {
     m_learn->setVoices(voices);
-    if (TrayIcon::available()) {
-        m_tray =
-            std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu, *m_bar->menuPicture());
-        connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
-        m_tray->showSentence(m_order.currentTopicName(), m_bar->french());
-        m_tray->icon().show();
+    m_trayAvailable = trayAvailable ? std::move(trayAvailable) : &TrayIcon::available;
+    if (m_trayAvailable()) {
+        showTray();
     } else {
-        qCWarning(lcDesktop) << "this desktop has no system tray, so there is no tray icon; the "
-                                "bar works as before";
+        qCWarning(lcDesktop) << "this desktop has no system tray, so there is no tray icon "
+                                "until one appears; the bar works as before";
+        // At login the panel often starts after the programs it hosts. A slow look now and
+        // then costs nothing and brings the tray-only entries within reach without a restart.
+        m_trayWatch.setInterval(kTrayWatchMs);
+        connect(&m_trayWatch, &QTimer::timeout, this, &Application::onTrayWatchTick);
+        m_trayWatch.start();
     }
     m_shortcuts = std::move(shortcuts);
     if (m_shortcuts)
         bindLearnerShortcuts(*m_shortcuts, *m_learner);
+}
+
+void Application::onTrayWatchTick() {
+    if (m_tray || !m_trayAvailable || !m_trayAvailable())
+        return;
+    m_trayWatch.stop();
+    showTray();
+    qCWarning(lcDesktop) << "a system tray has appeared: the tray icon is shown";
+}
+
+void Application::showTray() {
+    m_tray = std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu, *m_bar->menuPicture());
+    connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
+    m_tray->showSentence(m_order.currentTopicName(), m_bar->french());
+    m_tray->icon().show();
 }

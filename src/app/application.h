@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 class BarMenu;
@@ -47,9 +49,16 @@ public:
 
     MenuCommands& commands() { return *m_commands; }
     // The tray icon, where the desktop has a tray, and the learner's keys for the whole
-    // desktop; what is missing is said on standard error and the rest goes on.
+    // desktop; what is missing is said on standard error and the rest goes on. A tray that
+    // comes later (a panel started after the program, as at login) gets the icon when it
+    // comes. trayAvailable defaults to asking the desktop.
     void startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
-                              VoiceChoice* voices = nullptr);
+                              VoiceChoice* voices = nullptr,
+                              std::function<bool()> trayAvailable = {});
+    // Looks for a tray again; runs every kTrayWatchMs until the icon is shown.
+    void onTrayWatchTick();
+    static constexpr int kTrayWatchMs = 3000;
+    const QTimer& trayWatchTimer() const { return m_trayWatch; }
     LearnerCommands& learner() { return *m_learner; }
     TrayIcon* tray() const { return m_tray.get(); }
     LearnActions& learnActions() { return *m_learn; }
@@ -71,6 +80,7 @@ private:
     void loadCharacter();
     void bringBarForward();
     void tellLearner(const QString& text);
+    void showTray();
 
     Platform& m_platform;
     QElapsedTimer m_sinceStart;
@@ -86,5 +96,7 @@ private:
     std::unique_ptr<LearnerCommands> m_learner;
     std::unique_ptr<LearnActions> m_learn;
     std::unique_ptr<TrayIcon> m_tray;
+    std::function<bool()> m_trayAvailable;
+    QTimer m_trayWatch;
     std::unique_ptr<GlobalShortcuts> m_shortcuts;
 };

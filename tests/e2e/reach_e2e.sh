@@ -4,6 +4,8 @@
 # The hover menu's Learn submenu lists the commands with their keys and its Next moves on; the
 # command line talks to the running copy (and says when there is none, or the option is
 # wrong); the desktop's media controls (MPRIS) step, pause and show the sentence on the bar.
+# A tray that comes 4 s after the start, as a panel at login often does, gets the icon, and a
+# click on it pauses and resumes.
 set -uo pipefail
 [ -n "${DORVANE_E2E_BUS:-}" ] || exec env DORVANE_E2E_BUS=1 dbus-run-session -- bash "$0" "$@"
 program="$1"
@@ -18,10 +20,27 @@ check "with no copy running, --next exits 1 with one line" \
 "$program" --bogus >"$work/bogus.log" 2>&1; status=$?
 check "an unknown option exits 2 and says so" eval '[ $status = 2 ] && grep -q bogus "$work/bogus.log"'
 
+started=$(now_ms)
 start_program "$program" "$work/log"
 check "the bar appears with no tray on the desktop" wait_for_bar 3
-sleep 4.5 # the welcome is over, 10301 is on the bar
+sleep "$(awk -v e="$(( $(now_ms) - started ))" 'BEGIN{s=(4000-e)/1000; print (s>0?s:0)}')"
 check "there is no tray, and it is said once" [ "$(grep -c 'no system tray' "$work/log")" = 1 ]
+
+# The tray host comes now, along the bottom edge.
+trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
+  --transparent false >"$work/tray.log" 2>&1 &
+tray_pid=$!
+trap 'kill "$tray_pid" 2>/dev/null; e2e_cleanup' EXIT
+tray_came=$(now_ms)
+icon_at() { # the icon's place in the tray, or nothing
+  local panel; panel="$(window_id panel)"
+  [ -n "$panel" ] && xwininfo -id "$panel" -tree 2>/dev/null | awk '/"Dorvane"/ {print $NF; exit}'
+}
+check "the tray that came late gets the icon within 5 s" wait_until 5 eval '[ -n "$(icon_at)" ]'
+[ -n "$(icon_at)" ] && echo "     (in the tray $(( $(now_ms) - tray_came )) ms after the tray host started)"
+check "it is said once that a tray has appeared" \
+  [ "$(grep -c 'system tray has appeared' "$work/log")" = 1 ]
+sleep 1 # the welcome is over, 10301 is on the bar
 
 mpris() { # mpris METHOD_OR_PROPERTY [get]
   if [ "${2:-}" = get ]; then
@@ -35,6 +54,11 @@ mpris() { # mpris METHOD_OR_PROPERTY [get]
 title() { mpris Metadata get | grep -o "'xesam:title': <'[^']*'>" | sed "s/^'xesam:title': <'//; s/'>$//"; }
 first="$(title)"
 check "the media controls show the sentence on the bar ($first)" [ -n "$first" ]
+IFS=+ read -r _ ix iy <<<"$(icon_at)"
+xdotool mousemove $((ix + 11)) $((iy + 11)) click 1
+check "a click on the icon pauses" wait_until 1 eval 'mpris PlaybackStatus get | grep -q Paused'
+sleep 0.6; xdotool click 1 # not so soon that the two make a double click
+check "and another resumes" wait_until 1 eval 'mpris PlaybackStatus get | grep -q Playing'
 
 # The Learn submenu of the hover menu, opened with its mnemonic; N picks its Next.
 hover_menu_picture; sleep 0.6

@@ -2,6 +2,7 @@
 
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
+#include "core/logging.h"
 #include "core/ports/settings_store.h"
 #include "core/settings/settings_persistence.h"
 #include "core/settings/settings_record.h"
@@ -10,6 +11,11 @@ namespace {
 const QString kListenFirst = QStringLiteral("listen_first");
 const QString kKnown = QStringLiteral("known");
 const QString kSeen = QStringLiteral("seen");
+
+// Every one of the 735 sentences written as its own five-digit id is about 4 KB of text, so a
+// stored list past a megabyte holds nothing this program wrote: it is damage, and reading it
+// would hold up the start by seconds. It counts as empty, and the next save writes the list anew.
+constexpr qsizetype kLongestListText = 1 << 20;
 } // namespace
 
 LearningModes::LearningModes(SettingsStore& store, Clock clock, QObject* parent)
@@ -20,8 +26,19 @@ void LearningModes::load() {
         return m_store.read(QLatin1String(kSettingsApplication), QLatin1String(kSection), key);
     };
     m_listen.setEnabled(read(kListenFirst).trimmed() == QLatin1String("1"));
-    m_known = SentenceSet::fromText(read(kKnown));
-    m_seen = SentenceSet::fromText(read(kSeen));
+    const auto readList = [&read](const QString& key) {
+        const QString text = read(key);
+        if (text.size() <= kLongestListText)
+            return SentenceSet::fromText(text);
+        qCWarning(lcLearning).noquote()
+            << QStringLiteral("the stored \"%1\" list is %2 MB, far more than any list of "
+                              "sentences: it is left out")
+                   .arg(key)
+                   .arg(double(text.size()) / (1 << 20), 0, 'f', 1);
+        return SentenceSet{};
+    };
+    m_known = readList(kKnown);
+    m_seen = readList(kSeen);
     emit changed();
 }
 

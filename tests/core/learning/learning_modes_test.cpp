@@ -175,7 +175,13 @@ TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
     };
     learning("listen_first") = "yes";
     learning("known") = "10101-10103,junk,10301,10301";
+    learning("seen") = QString("10101,").repeated(200000); // no list this program wrote
+    testing::internal::CaptureStderr();
     modes.load();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "dorvane: the stored \"seen\" list is 1.1 MB, far more than any list of sentences: "
+              "it is left out\n");
+    EXPECT_EQ(modes.seen().size(), 0);
     EXPECT_FALSE(modes.listenFirst()) << "only 1 switches it on";
     EXPECT_EQ(modes.knownCount(1), 3);
     EXPECT_EQ(modes.seenCount(3), 1) << "a known sentence counts as seen";

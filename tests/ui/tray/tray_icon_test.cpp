@@ -2,6 +2,7 @@
 // desktop-wide keys wired by the program, and the learning modes' menu entries and progress window.
 #include "core/learning/learner_commands.h"
 #include "core/lessons/dialogue_table.h"
+#include "core/ports/global_shortcuts.h"
 #include "support/desktop.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/learn/learn_actions.h"
@@ -60,6 +61,17 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
     EXPECT_EQ(menuCommands.aboutWindow(), nullptr);
     entry("tray_exit");
     EXPECT_EQ(ended, 1);
+}
+
+TEST_F(Controls, aTrayThatComesAfterTheStartGetsTheIconAndTheLookingStops) {
+    bool trayThere = false;
+    program.startLearnerControls(nullptr, nullptr, [&] { return trayThere; });
+    program.onTrayWatchTick();
+    EXPECT_TRUE(!program.tray() && program.trayWatchTimer().isActive());
+    trayThere = true;
+    program.onTrayWatchTick();
+    EXPECT_TRUE(program.tray() && program.tray()->icon().isVisible() &&
+                !program.trayWatchTimer().isActive());
 }
 
 // Sequence through topic 1 from its start, started.
