@@ -25,6 +25,7 @@ socket_name="dorvane-$(printf %s "$(realpath "$XDG_CONFIG_HOME")/Vesk.conf.insta
 other=54321
 runtime="$XDG_RUNTIME_DIR"
 listener=""
+runaway=""
 cleanup() {
   [ -n "$listener" ] && kill "$listener" 2>/dev/null
   [ -n "$runaway" ] && kill "$runaway" 2>/dev/null
@@ -48,7 +49,6 @@ start_copy() { # start_copy LOG: a copy started with no runtime folder; sets pid
 ended() { ! kill -0 "$1" 2>/dev/null; }
 # A second start ends within three seconds, with status 0 and the line naming the running copy.
 # One that runs instead is left running as runaway.
-runaway=""
 second_start_ends() { # second_start_ends LOG
   local second status
   env -u XDG_RUNTIME_DIR "$program" >"$1" 2>&1 &
@@ -131,6 +131,7 @@ start_copy "$work/cleaned.log"
 wait_for_bar 5
 check "a running copy's socket is in a folder of its own, mode 700" \
   eval '[ -S "$folder/$socket_name" ] && [ "$(stat -c %a "$folder")" = 700 ]'
+check "a command from a start with a runtime folder reaches it" "$program" --resume
 # As a cleaner of the temporary folder would; /tmp/dorvane-<hash> is where versions before
 # the private folder listened.
 rm -rf "$folder" "/tmp/$socket_name"
