@@ -19,6 +19,8 @@ TEST_PACKAGES=(
   xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
   tesseract-ocr tesseract-ocr-eng tesseract-ocr-fra dbus-daemon
   alsa-utils libasound2-plugins sox
+  # Another user's listening socket in the single-copy test.
+  python3-minimal
   # Windows, checked here: mingw compiles the program, Wine runs the Win32 unit tests and
   # dorvane.exe (unpacked from the prebuilt Qt for Windows, hence xz).
   g++-mingw-w64-x86-64-posix wine64 dpkg-dev googletest xz-utils

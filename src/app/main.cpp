@@ -138,6 +138,8 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random;
 
     Application program(platform, random);
+    // Two copies never both save: one whose lock was taken over leaves the store alone.
+    program.commands().setSaveCheck([&instance] { return instance.maySave(); });
     // Exit ends the process at once; the lock beside the store goes with it, not left stale.
     QObject::connect(&program.commands(), &MenuCommands::exitRequested, [&instance] {
         instance.release();

@@ -65,10 +65,12 @@ void MenuCommands::writeEmail() {
 }
 
 void MenuCommands::exit() {
-    // On the disk before the process ends; a failure is told but never holds the end up.
-    const QString failure = saveExitSettings(m_platform.store, m_bar.leftTwips());
-    if (!failure.isEmpty())
-        qCWarning(lcSettings).noquote() << failure;
-    emit aboutToExit();
+    if (!m_saveCheck || m_saveCheck()) {
+        // On the disk before the process ends; a failure is told but never holds the end up.
+        const QString failure = saveExitSettings(m_platform.store, m_bar.leftTwips());
+        if (!failure.isEmpty())
+            qCWarning(lcSettings).noquote() << failure;
+        emit aboutToExit();
+    }
     emit exitRequested();
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class CaptionBar;
 class BarMenu;
@@ -22,8 +23,9 @@ public:
     void openWebsite();
     void writeEmail();
     // Saves Exit's settings, lets the rest of the program save (aboutToExit), then asks for the
-    // end of the process (exitRequested).
+    // end of the process (exitRequested). Nothing is saved when the save check says no.
     void exit();
+    void setSaveCheck(std::function<bool()> check) { m_saveCheck = std::move(check); }
 
     SettingsDialog* settingsDialog() const { return m_settingsDialog; }
     AboutWindow* aboutWindow() const { return m_aboutWindow; }
@@ -46,4 +48,5 @@ private:
     Platform& m_platform;
     QPointer<SettingsDialog> m_settingsDialog;
     QPointer<AboutWindow> m_aboutWindow;
+    std::function<bool()> m_saveCheck;
 };

@@ -12,6 +12,10 @@
 #include <QKeyEvent>
 #include <QLocalSocket>
 #include <QTemporaryDir>
+#include <memory>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -107,7 +111,7 @@ TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEn
     EXPECT_EQ(messages.shown.size(), 1) << "no window holds the end up";
 }
 
-TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSave) {
+TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSaveUnlessTheLockIsLost) {
     for (const auto& [key, value] :
          {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "2"}, {"guagen", "10207"}})
         store.seed(key, value);
@@ -118,6 +122,11 @@ TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSave) {
         emit program.bar().timers().lineAtRest(BarLine::French);
     }
     EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207");
+    const qsizetype writes = store.writes.size();
+    program.commands().setSaveCheck([] { return false; }); // another copy took the lock over
+    program.endAsExit();
+    EXPECT_EQ(store.writes.size(), writes) << "nothing at all is saved";
+    program.commands().setSaveCheck([] { return true; });
     program.endAsExit();
     EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207-10210");
 }
@@ -185,21 +194,59 @@ TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
     EXPECT_EQ(clients[4]->state(), QLocalSocket::UnconnectedState) << "the silent one was dropped";
 }
 
-TEST(SingleInstance, aSilentLockHolderIsStaleAndAnUnmakeableLockLeavesTheSocketToGuard) {
+TEST(SingleInstance, aLiveLockHolderKeepsASecondCopyOutAnswerOrNotAndNoLockLeavesTheSocket) {
     QTemporaryDir dir;
-    // A live process (this one) holds the lock but does not answer, as when an id is reused.
+    // A live process (this one) holds the lock; no socket answers for it.
     QLockFile silent(SingleInstance(dir.path() + "/Vesk.conf").lockPath());
     ASSERT_TRUE(silent.tryLock(0));
+    EXPECT_FALSE(SingleInstance(dir.path() + "/Vesk.conf").acquire());
+    EXPECT_TRUE(QFile::exists(silent.fileName())) << "its lock stays";
     // A file where the store's folder should be: no lock can be made there, even by root.
     QFile blocker(dir.path() + "/file");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    SingleInstance starting(dir.path() + "/file/Vesk.conf");
+    EXPECT_TRUE(starting.acquire());
+    EXPECT_FALSE(SingleInstance(dir.path() + "/file/Vesk.conf").acquire()) << "it answers";
+}
 
-    for (const QString& store : {dir.path() + "/Vesk.conf", dir.path() + "/file/Vesk.conf"}) {
-        SCOPED_TRACE(qPrintable(store));
-        SingleInstance starting(store);
-        EXPECT_TRUE(starting.acquire());
-        EXPECT_FALSE(SingleInstance(store).acquire()) << "the copy that started now answers";
+#ifdef Q_OS_UNIX
+// The socket goes only into a folder of this user's alone; else the lock alone guards.
+TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOrOpenIsNotUsed) {
+    QTemporaryDir dir;
+    const QString store = dir.path() + "/Vesk.conf", run = dir.path() + "/run";
+    const auto owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    ASSERT_TRUE(QDir().mkdir(run) && QFile::setPermissions(run, owner));
+    ASSERT_TRUE(QFile::link(run, dir.path() + "/link") && QDir().mkdir(dir.path() + "/open"));
+    ASSERT_TRUE(QFile::setPermissions(dir.path() + "/open", owner | QFile::ExeOther));
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(dir.path()));
+    for (const QString& folder : {QString(), dir.path() + "/link", dir.path() + "/open"}) {
+        if (!folder.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+        SingleInstance first(store);
+        ASSERT_TRUE(first.acquire());
+        EXPECT_EQ(QFile::exists(first.serverName()), folder.isEmpty()) << qPrintable(folder);
+        EXPECT_FALSE(SingleInstance(store).acquire());
     }
+    EXPECT_EQ(QFile::permissions(dir.path() + "/dorvane-" + QString::number(getuid())),
+              owner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("TMPDIR", temp);
+}
+#endif
+
+TEST(SingleInstance, aCopyWhoseLockWasTakenOverSavesNothingAndLeavesTheNewLockAlone) {
+    QTemporaryDir dir;
+    auto first = std::make_unique<SingleInstance>(dir.path() + "/Vesk.conf");
+    ASSERT_TRUE(first->acquire() && first->maySave());
+    QFile lock(first->lockPath());
+    ASSERT_TRUE(lock.remove() && lock.open(QIODevice::WriteOnly));
+    lock.write("1\ndorvane\n\n"); // another copy's, whose process is alive
+    lock.close();
+    EXPECT_FALSE(first->maySave());
+    first.reset();
+    EXPECT_TRUE(lock.exists());
 }
 
 } // namespace
