@@ -62,11 +62,16 @@ public:
     }
 
     Q_INVOKABLE void say(quint64 number, const QString& text, bool slowly) {
-        // A sentence that waited here while a newer one was handed over is stale.
+        // A sentence that waited here while a newer one was handed over is stale. A dead daemon
+        // is checked for first: cancelling goes through libspeechd the way settings do.
+        if (number != m_newest->load() || !m_up || !daemonAlive())
+            return;
+        // Whatever the engine still holds goes first, speaking or not: a daemon that stalled
+        // would otherwise read sentences handed to it long ago before this one. Cancelling
+        // waits for such a daemon to answer, and this sentence may have gone stale meanwhile.
+        stop();
         if (number != m_newest->load() || !m_up)
             return;
-        if (m_speech->state() == QTextToSpeech::Speaking)
-            stop();
         if (!setRate(slowly ? slowRate(m_pick.tuning.rate) : m_pick.tuning.rate))
             return;
         m_speaking = true;
