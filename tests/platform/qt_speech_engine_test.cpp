@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTest>
 #include <QThread>
 #include <csignal>
 #include <cstdio>
@@ -24,16 +23,11 @@ bool configureSpeechDispatcher(const QString& audioFile) {
                              {DORVANE_SOURCE_DIR "/tests/support/speech-to-file", audioFile}) == 0;
 }
 
-// The daemon this test's HOME started, from its pid file (never by name).
-QString speechDispatcherPid() {
+// Ends the daemon this test's HOME started, by its pid file (never by name), and waits for it.
+bool stopSpeechDispatcher() {
     QFile file(qEnvironmentVariable("XDG_RUNTIME_DIR") +
                "/speech-dispatcher/pid/speech-dispatcher.pid");
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QString();
-}
-
-// Ends that daemon and waits for it.
-bool stopSpeechDispatcher() {
-    const QString pid = speechDispatcherPid();
+    const QString pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QString();
     QProcess::execute("kill", {pid});
     for (int i = 0; i < 100 && !pid.isEmpty(); ++i, QThread::msleep(50))
         if (QProcess::execute("kill", {"-0", pid}) != 0)
@@ -50,7 +44,7 @@ QString captureStderr() {
     return path;
 }
 
-TEST(RealSpeech, onlyTheNewestSentenceIsSpokenAfterAStallAndADeadDaemonIsNoticedAtOnce) {
+TEST(RealSpeech, aFrenchSentenceIsSpokenAndADeadDaemonIsNoticedAtOnce) {
     std::signal(SIGPIPE, SIG_IGN); // as the program does: a dead daemon's socket
     const QString audio = QDir::homePath() + "/spoken.raw";
     ASSERT_TRUE(configureSpeechDispatcher(audio));
@@ -71,25 +65,12 @@ TEST(RealSpeech, onlyTheNewestSentenceIsSpokenAfterAStallAndADeadDaemonIsNoticed
         R"re(speech: engine speechd, voice "French \(France\)" \(espeak-ng\), ready in \d+\.\d s)re")))
         << qPrintable(errors);
 
-    const QString greeting = QStringLiteral("Bonjour, madame! Vous allez bien?  ");
-    engine->say(greeting);
+    engine->say(QStringLiteral("Bonjour, madame! Vous allez bien?  "));
     EXPECT_TRUE(finished.wait(kSentenceMs));
-    const qint64 greetingBytes = QFileInfo(audio).size();
-    EXPECT_GT(greetingBytes, 10000) << "no audio was produced";
+    EXPECT_GT(QFileInfo(audio).size(), 10000) << "no audio was produced";
 
-    // The daemon stalls while sentences come and go; once it resumes, only the newest is heard.
-    const QString daemon = speechDispatcherPid();
-    QProcess::execute("kill", {"-STOP", daemon});
-    engine->say(QStringLiteral("Il fait très beau, allons nous promener au bord de l’eau.  "));
-    QTest::qWait(1000); // the engine's thread now waits on the daemon
-    engine->say(QStringLiteral("Personne ne doit entendre cette phrase-ci.  "));
-    engine->say(greeting);
-    QProcess::execute("kill", {"-CONT", daemon});
-    EXPECT_TRUE(finished.wait(kSentenceMs));
-    QTest::qWait(1000); // anything read after it would be here by now
-    EXPECT_NEAR(QFileInfo(audio).size() - greetingBytes, greetingBytes, greetingBytes / 20);
-
-    // The daemon dies: that is noticed at once, and a fresh engine reads a later sentence.
+    // The daemon dies: that is noticed at once, with no sentence sent, and a fresh engine reads
+    // a later one.
     ASSERT_TRUE(stopSpeechDispatcher());
     QFile::remove(audio);
     ASSERT_TRUE(failed.wait(3000)) << "the engine did not notice its daemon was gone";

@@ -67,21 +67,18 @@ TEST_F(SpeechRecovery, aNewSentenceCutsShortTheOneBeingReadAndDropsQueuedOnes) {
 }
 
 TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainAtOnceThenAfterLongerWaitsWhileItFails) {
-    const QString gone = "the daemon went away", unreachable = "no speech-dispatcher";
+    const QString gone = "the daemon went away", down = "no speech-dispatcher";
     engine->becomeAvailable();
     speak("Un.");
     now = 5000;
     engine->breakDown();
     EXPECT_EQ(engine->starts, 2) << "started again the moment it broke, no sentence needed";
     enum Answer { None, Fails, ComesBack };
-    // {time, engine starts so far, what the caller hears, what the started engine says}: a
-    // caller told of the problem (listen-first) shows the text at once.
-    const std::tuple<qint64, int, QString, Answer> steps[] = {{6000, 2, gone, Fails},
-                                                              {7999, 2, unreachable, None},
-                                                              {8000, 3, unreachable, Fails},
-                                                              {11999, 3, unreachable, None},
-                                                              {12000, 4, unreachable, ComesBack},
-                                                              {13000, 4, "", None}};
+    // {time, engine starts so far, what the caller hears (listen-first then shows the text at
+    // once), what the started engine says}
+    const std::tuple<qint64, int, QString, Answer> steps[] = {
+        {6000, 2, gone, Fails}, {7999, 2, down, None},       {8000, 3, down, Fails},
+        {11999, 3, down, None}, {12000, 4, down, ComesBack}, {13000, 4, "", None}};
     for (const auto& [at, starts, heard, answer] : steps) {
         now = at;
         peedy->restartEngineIfDue();
@@ -90,7 +87,7 @@ TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainAtOnceThenAfterLongerWaitsWhil
         settle();
         EXPECT_EQ(engine->starts, starts) << at;
         if (answer == Fails)
-            engine->fail(unreachable);
+            engine->fail(down);
         else if (answer == ComesBack)
             engine->becomeAvailable();
     }
