@@ -23,6 +23,11 @@ public:
         QElapsedTimer clock;
         clock.start();
         dropEngine();
+        // A daemon shutting down still takes connections for a moment, with its voices already
+        // gone: the fresh engine waits until it has gone, and then finds (or starts) a new one.
+        while (m_daemonLeaving && daemonAnswers() && clock.elapsed() < 3000)
+            QThread::msleep(50);
+        m_daemonLeaving = false;
         m_speech = makeSpeech();
         if (m_speech->state() == QTextToSpeech::Error) {
             announce(false, QStringLiteral("no speech engine could be started (%1)")
@@ -169,12 +174,7 @@ private:
         const auto gone = [this] {
             if (!m_up)
                 return;
-            // A daemon shutting down still takes connections for a moment, with its voices
-            // already gone: an engine started again now would find nothing there.
-            QElapsedTimer waited;
-            waited.start();
-            while (daemonAnswers() && waited.elapsed() < 2000)
-                QThread::msleep(50);
+            m_daemonLeaving = true;
             breakDown(QStringLiteral("speech-dispatcher went away"));
         };
         connect(m_watch, &QLocalSocket::disconnected, this, gone);
@@ -243,8 +243,9 @@ private:
     QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the French voices by name
     QStringList m_selectable;
     VoicePick m_pick;
-    bool m_up = false;   // brought up, with a French voice, and not broken since
-    double m_rate = 0.0; // as last set: asking a dead daemon is no safer than telling it
+    bool m_up = false;            // brought up, with a French voice, and not broken since
+    bool m_daemonLeaving = false; // its connection closed, though it may still take new ones
+    double m_rate = 0.0;          // as last set: asking a dead daemon is no safer than telling it
     bool m_speaking = false;
     bool m_heardStart = false;
 };
