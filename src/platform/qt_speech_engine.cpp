@@ -20,17 +20,18 @@ public:
           m_bringingUp(std::move(bringingUp)) {}
 
     Q_INVOKABLE void bringUp() {
-        struct Done {
-            std::atomic<bool>& flag;
-            ~Done() { flag = false; }
-        } done{*m_bringingUp};
         QElapsedTimer clock;
         clock.start();
         dropEngine();
+        // A daemon shutting down still takes connections for a moment, with its voices already
+        // gone: the fresh engine waits until it has gone, and then finds (or starts) a new one.
+        while (m_daemonLeaving && daemonAnswers() && clock.elapsed() < 3000)
+            QThread::msleep(50);
+        m_daemonLeaving = false;
         m_speech = makeSpeech();
         if (m_speech->state() == QTextToSpeech::Error) {
-            emit availabilityKnown(false, QStringLiteral("no speech engine could be started (%1)")
-                                              .arg(m_speech->errorString()));
+            announce(false, QStringLiteral("no speech engine could be started (%1)")
+                                .arg(m_speech->errorString()));
             return;
         }
         connect(m_speech, &QTextToSpeech::stateChanged, this, &SpeechWorker::stateChanged);
@@ -39,16 +40,17 @@ public:
         const QList<InstalledVoice> installed = listFrenchVoices();
         const std::optional<VoicePick> pick = pickVoice(installed, m_preferred);
         if (!pick) {
-            emit availabilityKnown(false, noFrenchVoiceProblem());
+            announce(false, noFrenchVoiceProblem());
             return;
         }
         m_selectable = selectableVoices(installed);
         findDaemonSocket();
         use(*pick);
         m_up = true;
+        watchDaemon();
         qCWarning(lcSpeech).noquote()
             << speechReadyLine(m_speech->engine(), *pick, clock.elapsed());
-        emit availabilityKnown(true, QString());
+        announce(true, QString());
     }
 
     Q_INVOKABLE void setLocale(const QLocale& locale) {
@@ -65,11 +67,16 @@ public:
     }
 
     Q_INVOKABLE void say(quint64 number, const QString& text, bool slowly) {
-        // A sentence that waited here while a newer one was handed over is stale.
+        // A sentence that waited here while a newer one was handed over is stale. A dead daemon
+        // is checked for first: cancelling goes through libspeechd the way settings do.
+        if (number != m_newest->load() || !m_up || !daemonAlive())
+            return;
+        // Whatever the engine still holds goes first, speaking or not: a daemon that stalled
+        // would otherwise read sentences handed to it long ago before this one. Cancelling
+        // waits for such a daemon to answer, and this sentence may have gone stale meanwhile.
+        stop();
         if (number != m_newest->load() || !m_up)
             return;
-        if (m_speech->state() == QTextToSpeech::Speaking)
-            stop();
         if (!setRate(slowly ? slowRate(m_pick.tuning.rate) : m_pick.tuning.rate))
             return;
         m_speaking = true;
@@ -92,6 +99,13 @@ signals:
     void finished();
 
 private:
+    // The outcome of a bring-up. The flag drops first: whoever hears of a failure may start
+    // again at once.
+    void announce(bool ok, const QString& problem) {
+        *m_bringingUp = false;
+        emit availabilityKnown(ok, problem);
+    }
+
     // Qt takes the engine of the highest priority and none that ranks below zero, such as its
     // mock engine: a single engine installed is taken whatever its rank.
     QTextToSpeech* makeSpeech() {
@@ -151,12 +165,33 @@ private:
         m_daemonSocket = speechd && QFileInfo::exists(socket) ? socket : QString();
     }
 
-    bool daemonAlive() {
+    // A connection of its own to the daemon, which closes the moment the daemon dies: the
+    // engine is known to be broken then, not only when the next sentence is due.
+    void watchDaemon() {
+        if (m_daemonSocket.isEmpty())
+            return;
+        m_watch = new QLocalSocket(this);
+        const auto gone = [this] {
+            if (!m_up)
+                return;
+            m_daemonLeaving = true;
+            breakDown(QStringLiteral("speech-dispatcher went away"));
+        };
+        connect(m_watch, &QLocalSocket::disconnected, this, gone);
+        connect(m_watch, &QLocalSocket::errorOccurred, this, gone);
+        m_watch->connectToServer(m_daemonSocket);
+    }
+
+    bool daemonAnswers() {
         if (m_daemonSocket.isEmpty())
             return true; // nothing known to check
         QLocalSocket probe;
         probe.connectToServer(m_daemonSocket);
-        if (probe.waitForConnected(500))
+        return probe.waitForConnected(500);
+    }
+
+    bool daemonAlive() {
+        if (daemonAnswers())
             return true;
         breakDown(QStringLiteral("speech-dispatcher cannot be reached"));
         return false;
@@ -186,6 +221,11 @@ private:
     void dropEngine() {
         m_up = false;
         m_speaking = false;
+        if (m_watch) {
+            m_watch->disconnect(this);
+            delete m_watch;
+            m_watch = nullptr;
+        }
         if (m_speech) {
             m_speech->disconnect(this);
             delete m_speech;
@@ -194,6 +234,7 @@ private:
     }
 
     QTextToSpeech* m_speech = nullptr;
+    QLocalSocket* m_watch = nullptr;
     QLocale m_locale;
     QString m_preferred;
     QString m_daemonSocket;
@@ -202,8 +243,9 @@ private:
     QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the French voices by name
     QStringList m_selectable;
     VoicePick m_pick;
-    bool m_up = false;   // brought up, with a French voice, and not broken since
-    double m_rate = 0.0; // as last set: asking a dead daemon is no safer than telling it
+    bool m_up = false;            // brought up, with a French voice, and not broken since
+    bool m_daemonLeaving = false; // its connection closed, though it may still take new ones
+    double m_rate = 0.0;          // as last set: asking a dead daemon is no safer than telling it
     bool m_speaking = false;
     bool m_heardStart = false;
 };

@@ -44,7 +44,7 @@ QString captureStderr() {
     return path;
 }
 
-TEST(RealSpeech, aFrenchSentenceIsSpokenAndSpeechComesBackAfterTheDaemonDies) {
+TEST(RealSpeech, aFrenchSentenceIsSpokenAndADeadDaemonIsNoticedAtOnce) {
     std::signal(SIGPIPE, SIG_IGN); // as the program does: a dead daemon's socket
     const QString audio = QDir::homePath() + "/spoken.raw";
     ASSERT_TRUE(configureSpeechDispatcher(audio));
@@ -69,12 +69,11 @@ TEST(RealSpeech, aFrenchSentenceIsSpokenAndSpeechComesBackAfterTheDaemonDies) {
     EXPECT_TRUE(finished.wait(kSentenceMs));
     EXPECT_GT(QFileInfo(audio).size(), 10000) << "no audio was produced";
 
-    // The daemon dies: the next sentence finds out (a slow one changes the rate first, which
-    // libspeechd does not survive on a dead connection), and a fresh engine reads a later one.
+    // The daemon dies: that is noticed at once, with no sentence sent, and a fresh engine reads
+    // a later one.
     ASSERT_TRUE(stopSpeechDispatcher());
     QFile::remove(audio);
-    engine->saySlowly(QStringLiteral("Personne ne m’entend.  "));
-    ASSERT_TRUE(failed.wait(kSentenceMs)) << "the engine did not notice its daemon was gone";
+    ASSERT_TRUE(failed.wait(3000)) << "the engine did not notice its daemon was gone";
     engine->start();
     ASSERT_TRUE(known.wait(kEngineStartMs));
     ASSERT_TRUE(known.last().at(0).toBool()) << qPrintable(known.last().at(1).toString());

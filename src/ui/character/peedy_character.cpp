@@ -59,6 +59,8 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
     connect(&m_limitTimer, &QTimer::timeout, this, &PeedyCharacter::sentenceEnded);
     m_bringUpTimer.setSingleShot(true);
     connect(&m_bringUpTimer, &QTimer::timeout, this, &PeedyCharacter::checkBringUp);
+    m_restartTimer.setSingleShot(true);
+    connect(&m_restartTimer, &QTimer::timeout, this, &PeedyCharacter::restartEngineIfDue);
     m_blinkTimer.setSingleShot(true);
     connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
         if (!m_current && m_visible) {
@@ -110,17 +112,23 @@ void PeedyCharacter::sentenceEnded() {
 void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
     // An engine that cannot start (no daemon, no French voice yet) is tried again later, like
     // one that broke: the learner may start the daemon or install a voice meanwhile.
-    m_engineState = ok ? Engine::Ready : Engine::Broken;
     if (!ok && problem != m_voiceProblem)
         qCWarning(lcSpeech).noquote() << problem;
     m_voiceProblem = ok ? QString() : problem;
-    if (!m_waiting || !m_current)
-        return;
-    m_waiting = false;
-    if (ok && stillOnBar(m_current->text))
-        say(*m_current);
-    else
-        finishCurrent();
+    if (ok) {
+        m_engineState = Engine::Ready;
+        m_restartTimer.stop();
+        m_backoff.engineCameUp();
+    }
+    if (m_waiting && m_current) {
+        m_waiting = false;
+        if (ok && stillOnBar(m_current->text))
+            say(*m_current);
+        else
+            finishCurrent();
+    }
+    if (!ok)
+        engineDown();
 }
 
 void PeedyCharacter::say(const Request& request) {
@@ -136,11 +144,28 @@ void PeedyCharacter::engineFailed(const QString& problem) {
         finishCurrent();
     if (m_engineState == Engine::Broken)
         return;
-    m_engineState = Engine::Broken;
     qCWarning(lcSpeech).noquote()
-        << QStringLiteral("the engine stopped working (%1); it is started again with a later "
-                          "sentence")
-               .arg(problem);
+        << QStringLiteral("the engine stopped working (%1); it is started again").arg(problem);
+    // Until a fresh engine is up, callers learn that nobody hears them (listen-first then
+    // shows the text at once).
+    m_voiceProblem = problem;
+    engineDown();
+}
+
+void PeedyCharacter::engineDown() {
+    m_engineState = Engine::Broken;
+    m_bringUpTimer.stop();
+    m_backoff.engineFailed();
+    restartEngineIfDue();
+}
+
+void PeedyCharacter::restartEngineIfDue() {
+    if (m_engineState != Engine::Broken)
+        return;
+    if (const qint64 wait = m_backoff.msUntilRestart(); wait > 0)
+        m_restartTimer.start(static_cast<int>(wait));
+    else
+        startEngine();
 }
 
 bool PeedyCharacter::stillOnBar(const QString& text) const {
@@ -148,8 +173,6 @@ bool PeedyCharacter::stillOnBar(const QString& text) const {
 }
 
 void PeedyCharacter::readOrWait(const Request& request) {
-    if (m_engineState == Engine::Broken && m_now() - m_startedAtMs >= kRestartSpacingMs)
-        startEngine();
     switch (m_engineState) {
     case Engine::Ready:
         say(request);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/playback/speaking_character.h"
+#include "core/voice/restart_backoff.h"
 
 #include <QObject>
 #include <QTimer>
@@ -47,6 +48,8 @@ public:
     // its time is up.
     void step();
     void sentenceEnded();
+    // A broken engine is started again as soon as the backoff allows; a timer calls this then.
+    void restartEngineIfDue();
     // A request runs, or waits its turn (the next one starts from the event loop).
     bool busy() const { return m_current.has_value() || !m_queue.empty(); }
 
@@ -54,9 +57,6 @@ public:
     static int speakingLimitMs(const QString& text, bool slowly = false);
 
     static const QStringList& frameNames();
-
-    // The shortest time between two starts of a speech engine that keeps failing.
-    static constexpr qint64 kRestartSpacingMs = 30000;
 
 signals:
     void voicesChanged();
@@ -78,6 +78,7 @@ private:
     void finishCurrent();
     void speechAvailability(bool ok, const QString& problem);
     void engineFailed(const QString& problem);
+    void engineDown();
     void startEngine();
     void checkBringUp();
     void readOrWait(const Request& request);
@@ -93,6 +94,7 @@ private:
     QTimer m_limitTimer; // ends a Speak the engine never finishes
     QTimer m_blinkTimer;
     QTimer m_bringUpTimer; // notices an engine that never answers
+    QTimer m_restartTimer;
     int m_step = 0;
     bool m_visible = false; // as the requests run so far have left it
     Engine m_engineState = Engine::Starting;
@@ -104,5 +106,6 @@ private:
     QString m_lastSentence;
     std::function<QString()> m_onBar;
     std::function<qint64()> m_now;
+    RestartBackoff m_backoff{[this] { return m_now(); }};
     QLocale::Language m_language = QLocale::AnyLanguage;
 };

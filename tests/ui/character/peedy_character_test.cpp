@@ -66,46 +66,52 @@ TEST_F(SpeechRecovery, aNewSentenceCutsShortTheOneBeingReadAndDropsQueuedOnes) {
     EXPECT_EQ(engine->said, QStringList({"Premier.", "Troisième."}));
 }
 
-TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainOnALaterSentenceAtMostEveryThirtySeconds) {
+TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainAtOnceThenAfterLongerWaitsWhileItFails) {
+    const QString gone = "the daemon went away", down = "no speech-dispatcher";
     engine->becomeAvailable();
     speak("Un.");
+    now = 5000;
     engine->breakDown();
+    EXPECT_EQ(engine->starts, 2) << "started again the moment it broke, no sentence needed";
     enum Answer { None, Fails, ComesBack };
-    // {time, engine starts so far, what a restarted engine says}; the first start was at 0.
-    const std::tuple<qint64, int, Answer> steps[] = {{10000, 1, None},
-                                                     {29999, 1, None},
-                                                     {30000, 2, Fails},
-                                                     {45000, 2, None},
-                                                     {60000, 3, ComesBack}};
-    for (const auto& [at, starts, answer] : steps) {
+    // {time, engine starts so far, what the caller hears (listen-first then shows the text at
+    // once), what the started engine says}
+    const std::tuple<qint64, int, QString, Answer> steps[] = {
+        {6000, 2, gone, Fails}, {7999, 2, down, None},       {8000, 3, down, Fails},
+        {11999, 3, down, None}, {12000, 4, down, ComesBack}, {13000, 4, "", None}};
+    for (const auto& [at, starts, heard, answer] : steps) {
         now = at;
-        speak(QString::number(at));
-        EXPECT_EQ(engine->starts, starts) << at;
-        if (answer == Fails)
-            engine->fail("speech-dispatcher could not be reached");
-        else if (answer == ComesBack)
-            engine->becomeAvailable();
-    }
-    EXPECT_EQ(engine->said, QStringList({"Un.", "60000"}));
-}
-
-TEST_F(SpeechRecovery, anEngineThatNeverAnswersIsGivenUpAfterTwentySecondsAndStartedAgainLater) {
-    const QString noAnswer = "the engine did not answer within 20 s";
-    // {time, engine starts so far, what the caller hears}; the first start was at 0, the
-    // second at 30000, and that one answers at 60000.
-    const std::tuple<qint64, int, QString> steps[] = {{0, 1, ""},           {19999, 1, ""},
-                                                      {20000, 1, noAnswer}, {30000, 2, noAnswer},
-                                                      {50000, 2, noAnswer}, {60000, 2, ""}};
-    for (const auto& [at, starts, heard] : steps) {
-        now = at;
-        if (at == 60000)
-            engine->becomeAvailable();
+        peedy->restartEngineIfDue();
         onBar = QString::number(at);
         EXPECT_EQ(peedy->speak(onBar).error, heard) << at;
         settle();
         EXPECT_EQ(engine->starts, starts) << at;
+        if (answer == Fails)
+            engine->fail(down);
+        else if (answer == ComesBack)
+            engine->becomeAvailable();
     }
-    EXPECT_EQ(engine->said, QStringList({"60000"}));
+    EXPECT_EQ(engine->said, QStringList({"Un.", "12000", "13000"}));
+}
+
+TEST_F(SpeechRecovery, anEngineThatNeverAnswersIsGivenUpAfterTwentySecondsAndStartedAgain) {
+    const QString noAnswer = "the engine did not answer within 20 s";
+    // {time, engine starts so far, what the caller hears}: the second start comes at once, the
+    // third 2 s after the second gave up, and that one answers at 50000.
+    const std::tuple<qint64, int, QString> steps[] = {
+        {0, 1, ""},           {19999, 1, ""},       {20000, 2, noAnswer}, {39999, 2, noAnswer},
+        {40000, 2, noAnswer}, {42000, 3, noAnswer}, {50000, 3, ""}};
+    for (const auto& [at, starts, heard] : steps) {
+        now = at;
+        peedy->restartEngineIfDue();
+        onBar = QString::number(at);
+        if (at == 50000)
+            engine->becomeAvailable();
+        EXPECT_EQ(peedy->speak(onBar).error, heard) << at;
+        settle();
+        EXPECT_EQ(engine->starts, starts) << at;
+    }
+    EXPECT_EQ(engine->said, QStringList({"50000"}));
 }
 
 TEST_F(SpeechRecovery, choosingAVoiceSwitchesRemembersItAndRereadsTheBar) {
