@@ -34,18 +34,13 @@ public:
     QString frenchLine, englishLine;
     int englishTop = 400;
     double height = 340;
-    bool visible = false;
-    bool pictureEnabled = true;
-    bool isDragging = false;
+    bool visible = false, pictureEnabled = true, isDragging = false, listening = false;
     QRect rect{379, 0, 477, 23};
     std::optional<RgbColour> line;
-    int splashCloses = 0;
-    int selections = 0;
+    int splashCloses = 0, selections = 0;
     QString frenchText, englishText;
     SpeakingCharacter* speaker = nullptr;
-    int overflow[2] = {0, 0}; // French, English
-    int scroll[2] = {0, 0};
-    bool listening = false;
+    int overflow[2] = {}, scroll[2] = {}; // French, English
 
 private:
     bool show(int number) {

@@ -19,8 +19,7 @@ public:
     void breakDown() { emit failed(QStringLiteral("the daemon went away")); }
     void finishUtterance() { emit finished(); }
 
-    int starts = 0;
-    int stops = 0;
+    int starts = 0, stops = 0;
     QList<QLocale> locales;
     QStringList voices;
     QStringList said;

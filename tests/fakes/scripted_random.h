@@ -17,6 +17,5 @@ public:
         return r;
     }
     std::deque<float> values;
-    int reseeds = 0;
-    int draws = 0;
+    int reseeds = 0, draws = 0;
 };

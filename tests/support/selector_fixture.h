@@ -12,6 +12,12 @@
 class SelectorFixture : public ::testing::Test {
 protected:
     void SetUp() override { Settings = SettingsRecord{}; }
+    // Gives back the French id after checking that the texts fetched are its own.
+    int shown(int id) const {
+        EXPECT_EQ(french, table.lookup(id).value_or("?")) << id;
+        EXPECT_EQ(english, table.lookup(id + 10000).value_or("?")) << id;
+        return id;
+    }
 
     const DialogueTable& table = DialogueTable::builtIn();
     ScriptedRandom random;

@@ -40,6 +40,7 @@ protected:
     }
     QStringList heard() { return std::exchange(peedy.calls, {}); }
 
+    const bool frenchFirst = GetParam() == 1;
     LearnerCommands commands{timers, bar};
 };
 
@@ -51,7 +52,7 @@ TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn
         commands.togglePause();
         EXPECT_EQ(heard(), QStringList({"Stop"})) << "the voice stops at once";
         // The line on its way is at its resting place at once.
-        const bool frenchMoving = (pauseAt < 50) == (GetParam() == 1);
+        const bool frenchMoving = (pauseAt < 50) == frenchFirst;
         EXPECT_EQ(frenchMoving ? bar.frenchLine : bar.englishLine,
                   " " + (frenchMoving ? bar.frenchText : bar.englishText));
         EXPECT_EQ(bar.englishTop, frenchMoving ? 400 : 60) << pauseAt;
@@ -88,7 +89,6 @@ TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItAndSpeakOnceAfterAB
     EXPECT_EQ(bar.selections, 25);
     EXPECT_FALSE(commands.paused());
     EXPECT_EQ(state().section('/', 2), "1/1/0/0/400") << "tick 1 of the first phase has run";
-    const bool frenchFirst = GetParam() == 1;
     EXPECT_EQ(timers.frenchSlideTimer().isEnabled(), frenchFirst) << "the French slides in first";
     EXPECT_EQ(timers.englishRiseTimer().isEnabled(), !frenchFirst) << "or the English rises first";
     const QStringList calls = heard();
@@ -105,7 +105,6 @@ TEST_P(Commands, pausedJumpsStepToTheFirstLineAtRestReadItOnceAndTheLineTurnsOnR
     EXPECT_TRUE(commands.paused());
     EXPECT_EQ(bar.selections, 2);
     EXPECT_EQ(heard(), QStringList({"Stop", "Speak:" + bar.frenchText}));
-    const bool frenchFirst = GetParam() == 1;
     const QString french = " " + bar.frenchText, english = " " + bar.englishText;
     for (const bool turned : {false, true, false}) {
         const bool frenchShown = frenchFirst != turned;
@@ -131,23 +130,15 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
                                       &LearnerCommands::previous};
     const struct {
         const char* what;
-        bool welcome;
-        bool cycleEnabled;
+        bool welcome, cycleEnabled;
         QString french;
-        int selections;
         std::vector<Command> commands;
-        int notices; // the learner is told "Not now", once a command
+        int selections, notices; // notices: the learner is told "Not now", once a command
     } cases[] = {
-        {"during the welcome", true, true, "Bonjour!  ", 5, all, 5},
-        {"replay with no sentence yet", false, true, "  ", 5, {all[1], all[2]}, 2},
-        {"jumps while the dialog holds the cycle",
-         false,
-         false,
-         "Bonjour!  ",
-         5,
-         {all[3], all[4]},
-         2},
-        {"previous with nothing earlier", false, true, "Bonjour!  ", 1, {all[4]}, 0},
+        {"during the welcome", true, true, "Bonjour!  ", all, 5, 5},
+        {"replay with no sentence yet", false, true, "  ", {all[1], all[2]}, 5, 2},
+        {"jumps, the dialog open", false, false, "Bonjour!  ", {all[3], all[4]}, 5, 2},
+        {"previous with nothing earlier", false, true, "Bonjour!  ", {all[4]}, 1, 0},
     };
     QStringList notices;
     QObject::connect(&commands, &LearnerCommands::notNow,
@@ -180,31 +171,23 @@ INSTANTIATE_TEST_SUITE_P(LanguageOrders, Commands, ::testing::Values(1, 2), [](c
     return info.param == 1 ? "frenchFirst" : "englishFirst";
 });
 
-struct Turn {
-    int delta;
-    qint64 atMs;
-};
-
 TEST(WheelNotches, turnsMovementIntoOneStepPerNotchIgnoringFlicks) {
-    struct Case {
+    const struct {
         const char* what;
-        std::vector<Turn> turns;
+        std::vector<std::pair<int, qint64>> turns; // the wheel's delta, at this time in ms
         std::vector<int> steps;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"down is next, up is previous", {{-120, 0}, {120, 400}}, {1, -1}},
-        {"each notch of a flick restarts the quiet time",
-         {{-120, 0}, {-120, 250}, {-120, 500}},
-         {1, 0, 0}},
+        {"a flick restarts the quiet time", {{-120, 0}, {-120, 250}, {-120, 500}}, {1, 0, 0}},
         {"notches 300 ms apart each count", {{-120, 0}, {-120, 300}, {120, 600}}, {1, 1, -1}},
         {"a fine wheel's fractions add up to a notch", {{-40, 0}, {-40, 10}, {-40, 20}}, {0, 0, 1}},
         {"turning back discards the fraction", {{-100, 0}, {60, 10}, {60, 20}}, {0, 0, -1}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         WheelNotches wheel;
         std::vector<int> steps;
-        for (const Turn& turn : c.turns)
-            steps.push_back(wheel.step(turn.delta, turn.atMs));
+        for (const auto& [delta, atMs] : c.turns)
+            steps.push_back(wheel.step(delta, atMs));
         EXPECT_EQ(steps, c.steps) << c.what;
     }
 }

@@ -3,6 +3,7 @@
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/widgets/value_scroll_bar.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -25,7 +26,7 @@ protected:
 
 TEST_F(SettingsDialogOnBar,
        opensFromTheSettingsActsOnCloseFromTheScrollBarsAndPausesPlayMeanwhile) {
-    Settings.frenchSeconds = 9, Settings.topic = 17, Settings.frenchFirst = 5,
+    Settings.frenchSeconds = 9, Settings.topic = 17, Settings.frenchFirst = 5;
     Settings.inSequence = 3;
     QPointer<::SettingsDialog> dialog = open();
     EXPECT_FALSE(bar.menuPicture()->isEnabled()) << "the menu waits";
@@ -83,17 +84,14 @@ TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSav
 
 TEST_F(SettingsDialogOnBar, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithTheScheduleKept) {
     const struct {
-        int16_t before, rd, psave;
-        int after;
-        int16_t guagen;
+        int16_t before, rd, psave, after, guagen;
     } cases[] = {
         {1, 1, 1, 0, 10101}, {1, 0, 1, 0, 10101}, // the tick counts even while the box is disabled
         {1, 1, 0, 0, 10207}, {1, 1, 1, 5, 10207}, {0, 1, 1, 0, 10207},
     };
     for (const auto& c : cases) {
-        Settings.topic = c.before, Settings.inSequence = c.rd,
+        Settings.topic = c.before, Settings.inSequence = c.rd, Settings.sequencePosition = 10207;
         Settings.savePositionOnExit = c.psave;
-        Settings.sequencePosition = 10207;
         QPointer<::SettingsDialog> dialog = open();
         dialog->topicButtons()[c.after]->click();
         dialog->close();
@@ -102,12 +100,25 @@ TEST_F(SettingsDialogOnBar, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithT
     }
 }
 
-TEST(SettingsDialogLayout, valuesLieOverTheirCaptionsAndTabFollowsTheControlsIndices) {
+TEST(SettingsDialogLayout, valuesOverCaptionsTabInTheControlsOrderNoCaptionCutOff) {
     ::SettingsDialog dialog;
     EXPECT_GT(dialog.children().indexOf(dialog.valueBoxes()[2]),
               dialog.children().indexOf(dialog.englishSecondsLabel()));
     EXPECT_EQ(dialog.topicButtons()[0]->nextInFocusChain(), dialog.valueBoxes()[0]);
     EXPECT_EQ(dialog.topicButtons()[21]->nextInFocusChain(), dialog.topicButtons()[1]);
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control))
+            continue;
+        // Given room, a caption cut off with the fonts of this machine shows ink past the old
+        // right edge.
+        const int width = control->width();
+        control->resize(width + 40, control->height());
+        const QImage image = control->grab().toImage();
+        for (int x = width; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                ASSERT_EQ(image.pixel(x, y), image.pixel(image.width() - 1, 0))
+                    << qPrintable(control->objectName());
+    }
 }
 
 } // namespace

@@ -19,11 +19,15 @@ class Controls : public ApplicationOnFakes {
 protected:
     void SetUp() override {
         program.start();
-        for (int i = 0; i < 68; ++i) // past the welcome: playback has started
-            program.bar().timers().onWelcomeTick();
+        pastTheWelcome();
         Settings.inSequence = 1, Settings.topic = 0, Settings.sequencePosition = 10501;
         characters.peedy.calls.clear();
     }
+    void pastTheWelcome() { // playback has started
+        while (!timers.welcomeOver())
+            timers.onWelcomeTick();
+    }
+    PlaybackTimers& timers = program.bar().timers();
 };
 
 TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRules) {
@@ -74,15 +78,14 @@ TEST_F(Controls, aTrayThatComesAfterTheStartGetsTheIconAndTheLookingStops) {
                 !program.trayWatchTimer().isActive());
 }
 
-// Sequence through topic 1 from its start, started.
-class Learning : public ApplicationOnFakes {
+// Sequence through topic 1 from its start; each test starts the program.
+class Learning : public Controls {
 protected:
     void SetUp() override {
         Settings = SettingsRecord{};
         for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
             store.seed(key, value);
     }
-    PlaybackTimers& timers() { return program.bar().timers(); }
 };
 
 TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) {
@@ -90,12 +93,10 @@ TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) 
     store.values["Vesk/Learning/seen"] = "10101-10120,10301-10335";
     program.start(); // the sequence starts at 11000, in topic 1: 10101
     LearnActions& learn = program.learnActions();
-    PlaybackTimers& timers = this->timers();
 
     learn.action("knowThisOne")->trigger(); // the welcome is still showing
     EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
-    while (!timers.welcomeOver())
-        timers.onWelcomeTick();
+    pastTheWelcome();
     timers.playCycleTimer().setEnabled(false); // the settings dialog is open
     learn.action("knowThisOne")->trigger();
     learn.action("knowThisOne")->trigger();
@@ -120,10 +121,7 @@ TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) 
 
 TEST_F(Learning, aSentenceIsSeenOnceItRestsAndProgressComesBackUnminimisedWithoutTheFocus) {
     program.start();
-    PlaybackTimers& timers = this->timers();
-    while (!timers.welcomeOver())
-        timers.onWelcomeTick();
-    timers.playCycleTimer().setEnabled(true);
+    pastTheWelcome();
     for (int i = 0; i < 3; ++i) // quick jumps: 10102 and 10103 are gone before they are read
         program.learner().next();
     while (timers.frenchSlideTimer().isEnabled())
