@@ -206,7 +206,7 @@ void Application::startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcut
 }
 
 void Application::onTrayWatchTick() {
-    if (m_tray || !m_trayAvailable || !m_trayAvailable())
+    if (m_tray || !m_trayAvailable())
         return;
     m_trayWatch.stop();
     showTray();

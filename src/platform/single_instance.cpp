@@ -132,14 +132,14 @@ bool SingleInstance::acquire() {
 }
 
 void SingleInstance::release() {
-    if (m_locked && lockHolder() != QCoreApplication::applicationPid()) {
-        // Taken over: the lock file and the socket's path are the other copy's now, and
-        // closing either would remove them. Both go with this process.
+    if (lockTakenOver()) {
+        // The lock file and the socket's path are the other copy's now, and closing either
+        // would remove them. Both go with this process.
         (void)m_server.release();
         (void)m_lock.release();
-    }
-    if (m_locked && m_lock)
+    } else if (m_locked) {
         QFile::remove(m_serverNote);
+    }
     m_locked = false;
     m_server.reset();
     if (m_lock)
@@ -147,11 +147,9 @@ void SingleInstance::release() {
 }
 
 bool SingleInstance::maySave() const {
-    if (!m_locked)
+    if (!lockTakenOver())
         return true;
     const qint64 holder = lockHolder();
-    if (holder == QCoreApplication::applicationPid())
-        return true;
     qCWarning(lcInstance).noquote()
         << QStringLiteral("the lock file %1 %2: another copy may use these settings, so this one "
                           "saves nothing")
@@ -159,6 +157,10 @@ bool SingleInstance::maySave() const {
                     holder ? QStringLiteral("now names process %1").arg(holder)
                            : QStringLiteral("is gone"));
     return false;
+}
+
+bool SingleInstance::lockTakenOver() const {
+    return m_locked && lockHolder() != QCoreApplication::applicationPid();
 }
 
 qint64 SingleInstance::lockHolder() const {

@@ -55,6 +55,8 @@ private:
     QStringList serversToTry() const;
     // The process the lock file names, or 0 when there is none.
     qint64 lockHolder() const;
+    // This copy took the lock, and the lock file now names another process or is gone.
+    bool lockTakenOver() const;
 
     QString m_lockPath;
     QString m_serverName;

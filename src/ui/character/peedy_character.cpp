@@ -17,8 +17,8 @@ constexpr size_t kMaxPending = 16; // a backlog this long means nobody is watchi
 // A sentence waits this long at most for an engine still coming up (4-6 s is usual, a busy
 // machine takes far longer); the next sentence usually replaces it well before.
 constexpr int kEngineWaitMs = 60000;
-// An engine that has not answered this long after its start counts as broken, and a later
-// sentence starts it again as any broken one (Qt's SAPI plugin never answers under Wine).
+// An engine that has not answered this long after its start counts as broken, and is started
+// again as any broken one (Qt's SAPI plugin never answers under Wine).
 constexpr int kBringUpLimitMs = 20000;
 
 const QStringList kWave = {"wave-1", "wave-2", "wave-3", "wave-4", "wave-3",
