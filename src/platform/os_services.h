@@ -9,6 +9,7 @@
 #include <memory>
 
 class LearnerCommands;
+class QWidget;
 class PlayOrder;
 
 // The start-with-login entry: the per-user Run value on Windows, an XDG autostart entry on Linux.
@@ -20,3 +21,8 @@ std::unique_ptr<GlobalShortcuts> makeGlobalShortcuts();
 // The desktop's media controls (media keys, panel player widgets) driving the learner's
 // commands, where the system offers them; null where it does not (said once).
 std::unique_ptr<QObject> makeMediaControls(LearnerCommands& commands, PlayOrder& order);
+
+// Whether a window manager still keeps this hidden window in a frame of its own. Shown again
+// before the manager has let go of it, an X11 window can end up on the screen unmanaged; where
+// windows are not framed by another program (Windows, Wayland) nothing is ever kept.
+bool heldByWindowManager(const QWidget& window);

@@ -1,0 +1,23 @@
+// A reparenting window manager puts each window it manages into a frame window of its own and
+// gives a withdrawn one back to the root window; until then the window is still its.
+#include "platform/os_services.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <xcb/xcb.h>
+
+bool heldByWindowManager(const QWidget& window) {
+    const WId id = window.internalWinId();
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!id || !connection)
+        return false;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(
+        connection, xcb_query_tree(connection, static_cast<xcb_window_t>(id)), nullptr);
+    if (!tree)
+        return false; // the window is gone: nobody holds it
+    const bool framed = tree->parent != tree->root;
+    std::free(tree);
+    return framed;
+}
