@@ -69,8 +69,8 @@ TEST(ContentRules, topicFilesKeepTheHouseStyleSpellingAndTeachTheEssentialPhrase
     QSet<QString> names;
     QStringList allFrench, allEnglish;
     for (const DialogueTopic& topic : topicFiles()) {
-        EXPECT_FALSE(topic.name.trimmed().isEmpty() || names.contains(topic.name))
-            << qPrintable(topic.fileName) << ": a name of its own";
+        EXPECT_FALSE(topic.name.trimmed().isEmpty()) << qPrintable(topic.fileName);
+        EXPECT_FALSE(names.contains(topic.name)) << qPrintable(topic.fileName) << ": its own name";
         names << topic.name;
         for (size_t i = 0; i < topic.sentences.size(); ++i) {
             const DialogueSentence& s = topic.sentences[i];

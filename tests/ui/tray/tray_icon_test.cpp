@@ -71,11 +71,13 @@ TEST_F(Controls, aTrayThatComesAfterTheStartGetsTheIconAndTheLookingStops) {
     bool trayThere = false;
     program.startLearnerControls(nullptr, nullptr, [&] { return trayThere; });
     program.onTrayWatchTick();
-    EXPECT_TRUE(!program.tray() && program.trayWatchTimer().isActive());
+    EXPECT_EQ(program.tray(), nullptr);
+    EXPECT_TRUE(program.trayWatchTimer().isActive());
     trayThere = true;
     program.onTrayWatchTick();
-    EXPECT_TRUE(program.tray() && program.tray()->icon().isVisible() &&
-                !program.trayWatchTimer().isActive());
+    ASSERT_NE(program.tray(), nullptr);
+    EXPECT_TRUE(program.tray()->icon().isVisible());
+    EXPECT_FALSE(program.trayWatchTimer().isActive());
 }
 
 // Sequence through topic 1 from its start; each test starts the program.
