@@ -5,6 +5,10 @@
 E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$E2E_HERE/../../scripts/lib/xvfb.sh"
 
+# One thread for tesseract: its threads spin while they wait, and on a busy machine that made
+# reading one line take seconds.
+export OMP_THREAD_LIMIT=1
+
 # The caption bar's window, by its title.
 BAR="Dorvane caption bar"
 failures=0
@@ -95,7 +99,7 @@ text_top() {
 bar_text() { # bar_text SHOT [WIDTH]: WIDTH pixels from the bar's left end, all of them by default
   convert "$shots/$1.png" -crop "${2:-454}x23+379+0" +repage -colorspace gray -negate -resize 400% \
     -threshold 45% "$work/ocr-$1.png" 2>/dev/null &&
-    timeout 1.5 tesseract "$work/ocr-$1.png" - --psm 7 -l fra+eng 2>/dev/null | tr -s ' \n' ' '
+    timeout 3 tesseract "$work/ocr-$1.png" - --psm 7 -l fra+eng 2>/dev/null | tr -s ' \n' ' '
 }
 # shows_text SHOT WORDS [WIDTH]: a screenshot taken now has those words on the bar (case and
 # spacing aside).
