@@ -1,5 +1,6 @@
 // One copy per settings store: the lock beside the store, the local socket and what it lets
-// through, the socket's private folder, and a copy whose lock another copy took over.
+// through, and the socket's private folder. A copy whose lock another copy took over is checked
+// end to end (tests/e2e/instance_e2e.sh), on the program's own end.
 #include "platform/single_instance.h"
 
 #include <QCoreApplication>
@@ -117,19 +118,5 @@ TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOrOpenIsNotUse
     qputenv("TMPDIR", temp);
 }
 #endif
-
-TEST(SingleInstance, aCopyWhoseLockWasTakenOverSavesNothingAndLeavesTheNewLockAlone) {
-    QTemporaryDir dir;
-    auto first = std::make_unique<SingleInstance>(dir.path() + "/Vesk.conf");
-    ASSERT_TRUE(first->acquire());
-    EXPECT_TRUE(first->maySave());
-    QFile lock(first->lockPath());
-    ASSERT_TRUE(lock.remove() && lock.open(QIODevice::WriteOnly));
-    lock.write("1\ndorvane\n\n"); // another copy's, whose process is alive
-    lock.close();
-    EXPECT_FALSE(first->maySave());
-    first.reset();
-    EXPECT_TRUE(lock.exists());
-}
 
 } // namespace
