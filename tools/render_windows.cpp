@@ -18,7 +18,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLinearGradient>
 #include <QMenu>
+#include <QPainter>
 #include <QRadioButton>
 #include <cstdio>
 
@@ -53,6 +55,25 @@ bool save(QWidget& widget, const QString& folder, const char* name) {
     widget.ensurePolished();
     const bool ok = widget.grab().save(QDir(folder).filePath(QLatin1String(name) + ".png"));
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", name);
+    return ok;
+}
+
+// The program as a learner first sees it on a 1024 x 768 desktop: the bar on the top edge with a
+// French sentence, Peedy reading it in the bottom-right corner. The README shows this picture.
+bool saveScene(QWidget& bar, QWidget& peedy, const QString& folder) {
+    QImage scene(1024, 768, QImage::Format_RGB32);
+    QPainter painter(&scene);
+    QLinearGradient desktop(0, 0, 0, scene.height());
+    desktop.setColorAt(0, QColor(0x3a, 0x5f, 0x7d));
+    desktop.setColorAt(1, QColor(0x1f, 0x33, 0x47));
+    painter.fillRect(scene.rect(), desktop);
+    painter.drawPixmap((scene.width() - bar.width()) / 2, 0, bar.grab());
+    const QPixmap character = peedy.grab();
+    painter.drawPixmap(scene.width() - character.width() - 10,
+                       scene.height() - character.height() - 10, character);
+    painter.end();
+    const bool ok = scene.save(QDir(folder).filePath(QStringLiteral("scene.png")));
+    std::printf("%s scene\n", ok ? "wrote" : "FAILED");
     return ok;
 }
 
@@ -105,6 +126,10 @@ int main(int argc, char** argv) {
     peedy.setFrame("talk-2");
     peedy.showBalloon("Bonjour, madame! Vous allez bien?  ");
     ok &= save(peedy, folder, "peedy-speaking");
+    CaptionBar sceneBar(windows);
+    sceneBar.captureBarRect();
+    sceneBar.setFrenchLine(" Bonjour, madame! Vous allez bien?  ");
+    ok &= saveScene(sceneBar, peedy, folder);
     peedy.hideBalloon();
     peedy.setFrame("wave-3");
     ok &= save(peedy, folder, "peedy-wave");
