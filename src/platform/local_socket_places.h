@@ -1,25 +1,19 @@
 // Where the local socket of a settings store may be, as the operating system has it.
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
 class QLocalSocket;
 
-// A folder the socket may not go into, and why.
-struct PassedOverFolder {
-    QString folder;
-    QString problem;
-};
-
 // The full names under which the socket named NAME may listen or be reached, best first. On
-// Unix a path in each folder that is this user's alone: the session's runtime folder, then
-// dorvane-<uid> in the temporary folder, so a runtime folder that may not be used does not leave
-// the copy without a socket. A missing folder is made when CREATE, and each folder passed over
-// goes into PASSED (a folder merely missing only when CREATE). On Windows the pipe name alone.
-QStringList localSocketPlaces(const QString& name, bool create,
-                              QList<PassedOverFolder>* passed = nullptr);
+// Unix a path in the session's runtime folder, then in dorvane-<uid> in the temporary folder,
+// so a runtime folder that may not be used does not leave the copy without a socket. On Windows
+// the pipe name alone.
+QStringList localSocketPlaces(const QString& name);
+// Why PLACE may not be used, or an empty text when it may. On Unix its folder must be this
+// user's alone (a missing one is made when CREATE) and the path short enough for a socket.
+QString localSocketProblem(const QString& place, bool create);
 
 // Unix keeps the place the running copy listens beside its lock, since starts from different
 // environments look into different folders; a pipe's name is the same for every start, so

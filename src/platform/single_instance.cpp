@@ -219,12 +219,13 @@ void SingleInstance::sayOnce(const QString& line) {
 
 // Into the first place that takes the socket; each one passed over is said once.
 bool SingleInstance::listen() {
-    QList<PassedOverFolder> passed;
-    const QStringList places = localSocketPlaces(m_socketName, true, &passed);
-    for (const PassedOverFolder& folder : passed)
-        sayOnce(QStringLiteral("not using %1 for the local socket: %2")
-                    .arg(QDir::toNativeSeparators(folder.folder), folder.problem));
-    for (const QString& place : places) {
+    for (const QString& place : localSocketPlaces(m_socketName)) {
+        const QString problem = localSocketProblem(place, true);
+        if (!problem.isEmpty()) {
+            sayOnce(QStringLiteral("not using %1 for the local socket: %2")
+                        .arg(QDir::toNativeSeparators(QFileInfo(place).path()), problem));
+            continue;
+        }
         auto server = std::make_unique<QLocalServer>();
         server->setSocketOptions(QLocalServer::UserAccessOption);
         server->setListenBacklogSize(kListenBacklog);
@@ -273,7 +274,8 @@ void SingleInstance::checkListening() {
 // Where the store's copy may listen: where its holder wrote it does, then where this start
 // would; on Unix only in folders private to this user.
 QStringList SingleInstance::serversToTry() const {
-    QStringList names = localSocketPlaces(m_socketName, false);
+    QStringList names = localSocketPlaces(m_socketName);
+    names.removeIf([](const QString& name) { return !localSocketProblem(name, false).isEmpty(); });
     names.prepend(readSocketNote(m_serverNote, m_socketName));
     names.removeAll(QString());
     names.removeDuplicates();

@@ -27,10 +27,10 @@ public:
     ~SingleInstance() override;
 
     enum class Start {
-        Run,          // this copy is to run
-        AlreadyRuns,  // another copy holds the lock: it was asked to come forward, or did not
-                      // answer and standard error says so
-        CannotJudge,  // the lock was made on another machine: said, with what to do
+        Run,         // this copy is to run
+        AlreadyRuns, // another copy holds the lock: it was asked to come forward, or did not
+                     // answer and standard error says so
+        CannotJudge, // the lock was made on another machine: said, with what to do
     };
     // Where no lock can be made the socket alone guards; with neither, this copy runs and says
     // so.

@@ -2,9 +2,8 @@
 // what it lets through, and the socket's private folder. Hostile lock files and socket notes, a
 // copy whose lock another copy took over, bursts of clients and unusable runtime folders are
 // checked end to end (tests/e2e/instance_e2e.sh), on the program's own end.
-#include "platform/single_instance.h"
-
 #include "platform/process_identity.h"
+#include "platform/single_instance.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -15,8 +14,8 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
-#include <algorithm>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
@@ -36,8 +35,7 @@ void runEventsFor(int milliseconds) {
 }
 
 // A client waits for the server's answer: it runs on a thread of its own while this one serves.
-template <typename Client>
-auto whileServing(Client client) {
+template <typename Client> auto whileServing(Client client) {
     auto result = std::async(std::launch::async, client);
     while (result.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -118,8 +116,7 @@ TEST(SingleInstance, aLockNamingAnEndedOrAnotherProcessIsTakenOverAndALiveCopysI
     ASSERT_TRUE(ended.waitForStarted());
     const qint64 endedPid = ended.processId();
     ASSERT_TRUE(ended.waitForFinished());
-    for (const qint64 pid : {QCoreApplication::applicationPid(), other.processId(),
-                             endedPid}) {
+    for (const qint64 pid : {QCoreApplication::applicationPid(), other.processId(), endedPid}) {
         lockNaming(pid);
         SingleInstance starting(store);
         EXPECT_EQ(starting.acquire(), Start::Run) << pid;
@@ -153,7 +150,8 @@ TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOpenOrMultilin
     qunsetenv("XDG_RUNTIME_DIR");
     qputenv("TMPDIR", QFile::encodeName(dir.path()));
     const QString fallback = dir.path() + "/dorvane-" + QString::number(getuid());
-    for (const QString& folder : {QString(), dir.path() + "/link", dir.path() + "/open", multiline}) {
+    for (const QString& folder :
+         {QString(), dir.path() + "/link", dir.path() + "/open", multiline}) {
         if (!folder.isEmpty())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
         SingleInstance first(store);

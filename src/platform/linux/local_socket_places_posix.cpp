@@ -42,33 +42,24 @@ QString folderProblem(const QString& folder, bool create) {
     return {};
 }
 
-QStringList socketFolders() {
-    QStringList folders;
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty())
-        folders << runtime;
-    folders << QDir::tempPath() + QStringLiteral("/dorvane-") + QString::number(::geteuid());
-    return folders;
-}
-
 } // namespace
 
-QStringList localSocketPlaces(const QString& name, bool create, QList<PassedOverFolder>* passed) {
+QStringList localSocketPlaces(const QString& name) {
     QStringList places;
-    for (const QString& folder : socketFolders()) {
-        const QString place = folder + QLatin1Char('/') + name;
-        QString problem = folderProblem(folder, create);
-        if (problem.isEmpty() &&
-            QFile::encodeName(place).size() >= qsizetype(sizeof(sockaddr_un::sun_path)))
-            problem = QStringLiteral("the socket's path would be longer than %1 bytes")
-                          .arg(sizeof(sockaddr_un::sun_path) - 1);
-        if (problem.isEmpty())
-            places << place;
-        else if (passed && (create || QFileInfo::exists(folder)))
-            passed->append({folder, problem});
-    }
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        places << runtime + QLatin1Char('/') + name;
+    places << QDir::tempPath() + QStringLiteral("/dorvane-") + QString::number(::geteuid()) +
+                  QLatin1Char('/') + name;
     places.removeDuplicates();
     return places;
+}
+
+QString localSocketProblem(const QString& place, bool create) {
+    if (QFile::encodeName(place).size() >= qsizetype(sizeof(sockaddr_un::sun_path)))
+        return QStringLiteral("the socket's path would be longer than %1 bytes")
+            .arg(sizeof(sockaddr_un::sun_path) - 1);
+    return folderProblem(QFileInfo(place).path(), create);
 }
 
 QString readSocketNote(const QString& notePath, const QString& name) {
@@ -92,7 +83,7 @@ QString readSocketNote(const QString& notePath, const QString& name) {
     // Only this store's socket, in a folder of this user's alone: a note pointing elsewhere
     // would hand the learner's commands to whatever listens there.
     const QFileInfo where(place);
-    if (where.fileName() != name || !folderProblem(where.path(), false).isEmpty())
+    if (where.fileName() != name || !localSocketProblem(place, false).isEmpty())
         return {};
     return place;
 }
@@ -136,7 +127,7 @@ LocalReach connectLocalSocket(QLocalSocket& socket, const QString& place, int mi
         const int error = errno;
         ::close(fd);
         return error == ENOENT || error == ECONNREFUSED || error == ENOTDIR ? LocalReach::Nobody
-                                                                          : LocalReach::Busy;
+                                                                            : LocalReach::Busy;
     }
     if (!socket.setSocketDescriptor(fd, QLocalSocket::ConnectedState, QIODevice::ReadWrite)) {
         ::close(fd);

@@ -22,7 +22,8 @@ std::string executableName(const std::string& link) {
         return {};
     std::string path(target, std::size_t(size));
     const std::string deleted = " (deleted)";
-    if (path.size() > deleted.size() && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
+    if (path.size() > deleted.size() &&
+        path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
         path.resize(path.size() - deleted.size());
     return path.substr(path.rfind('/') + 1);
 }

@@ -3,8 +3,13 @@
 #include <QLocalSocket>
 
 // A named pipe: one name for every start of this user's session, whatever its environment.
-QStringList localSocketPlaces(const QString& name, bool, QList<PassedOverFolder>*) {
+QStringList localSocketPlaces(const QString& name) {
     return {name};
+}
+
+// Any name will do for a pipe.
+QString localSocketProblem(const QString&, bool) {
+    return {};
 }
 
 // Every start finds the pipe by its name: there is nothing to note.
