@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QLockFile>
 #include <QSysInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -34,6 +36,25 @@ qint64 pidOf(const QList<QByteArray>& lines) {
     const qint64 pid = first.toLongLong(&number);
     // Digits alone, no sign or blank.
     return number && pid > 0 && QByteArray::number(pid) == first ? pid : 0;
+}
+
+// Whether a lock with these lines was made on this machine: by its name as QLockFile writes it
+// (on Windows the computer's NetBIOS name, in capitals, not its host name), or by its id.
+bool madeHere(const QList<QByteArray>& lines) {
+    static const QString lockHost = [] {
+        QTemporaryDir dir;
+        QLockFile probe(dir.path() + QStringLiteral("/probe.lock"));
+        qint64 pid = 0;
+        QString host, program;
+        if (dir.isValid() && probe.tryLock(0) && probe.getLockInfo(&pid, &host, &program))
+            return host;
+        return QSysInfo::machineHostName();
+    }();
+    const QString host = QString::fromUtf8(lines.value(2));
+    const QByteArray id = lines.value(3);
+    return host.isEmpty() || host.compare(lockHost, Qt::CaseInsensitive) == 0 ||
+           host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0 ||
+           (!id.isEmpty() && id == QSysInfo::machineUniqueId());
 }
 
 LockVerdict stale(const QString& reason, qint64 pid = 0) {
@@ -63,7 +84,7 @@ LockVerdict judgeLockFile(const QString& path) {
                                       : QStringLiteral("it holds no lock"));
     }
     const QString host = QString::fromUtf8(lock.lines.value(2));
-    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+    if (!madeHere(lock.lines))
         return {LockVerdict::Foreign, pid, host, {}};
     const QByteArray boot = lock.lines.value(4), thisBoot = QSysInfo::bootUniqueId();
     if (!boot.isEmpty() && !thisBoot.isEmpty() && boot != thisBoot)

@@ -19,9 +19,10 @@ namespace {
 // How long a lock holder has to answer once; a live one that is busy gets a few seconds.
 constexpr int kAnswerMilliseconds = 1000;
 constexpr int kPatienceMilliseconds = 5000;
-// A server that stopped is made again within a second (checkListening()).
+// A server that stopped is made again within a second (checkListening()); a client whose copy
+// has no socket waits for two such tries.
 constexpr int kListenCheckMilliseconds = 1000;
-constexpr int kRelistenMilliseconds = 1500;
+constexpr int kRelistenMilliseconds = 2500;
 // A burst of clients must not use up the program's file descriptors: the ones beyond this are
 // closed at once, and try again.
 constexpr int kMaxClients = 16;
