@@ -53,7 +53,12 @@ bool removeLockFile(const QString& path, QString* failure) {
     return false;
 }
 
-enum class Attempt { Taken, Nobody, Busy };
+enum class Attempt {
+    Taken,
+    Nobody,     // nothing listens there
+    Busy,       // it took no connection, or closed it unread: the line may be sent again
+    Unanswered, // it has the line but did not answer: sent again, it might be carried out twice
+};
 
 // One line to the server at NAME, which answers "ok" once it has it.
 Attempt sendOnce(const QString& name, const QByteArray& line, const QDeadlineTimer& deadline) {
@@ -67,13 +72,13 @@ Attempt sendOnce(const QString& name, const QByteArray& line, const QDeadlineTim
         return Attempt::Busy;
     }
     socket.write(line);
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-        return Attempt::Busy;
-    while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+    while (socket.bytesToWrite() > 0 || !socket.canReadLine())
+        if (!(socket.bytesToWrite() > 0 ? socket.waitForBytesWritten(int(deadline.remainingTime()))
+                                        : socket.waitForReadyRead(int(deadline.remainingTime()))))
             break;
-    return socket.canReadLine() && socket.readLine().trimmed() == "ok" ? Attempt::Taken
-                                                                       : Attempt::Busy;
+    if (socket.canReadLine())
+        return socket.readLine() == "ok\n" ? Attempt::Taken : Attempt::Busy;
+    return socket.state() == QLocalSocket::ConnectedState ? Attempt::Unanswered : Attempt::Busy;
 }
 
 } // namespace
@@ -331,7 +336,7 @@ void SingleInstance::serve(QLocalSocket* client) {
 }
 
 // A copy whose socket is gone may be making it again (checkListening()); one that is busy
-// gets the whole patience.
+// gets the whole patience, and a line it has is waited for, never sent twice.
 bool SingleInstance::send(const QString& command, int patienceMilliseconds) const {
     const QByteArray line = command.toLatin1() + '\n';
     const QDeadlineTimer whileBusy(patienceMilliseconds),
@@ -342,8 +347,8 @@ bool SingleInstance::send(const QString& command, int patienceMilliseconds) cons
             const QDeadlineTimer deadline(
                 qMax(qint64(kAnswerMilliseconds), whileBusy.remainingTime()));
             const Attempt attempt = sendOnce(name, line, deadline);
-            if (attempt == Attempt::Taken)
-                return true;
+            if (attempt == Attempt::Taken || attempt == Attempt::Unanswered)
+                return attempt == Attempt::Taken;
             busy = busy || attempt == Attempt::Busy;
         }
         if ((busy ? whileBusy : whileGone).hasExpired())
@@ -353,13 +358,15 @@ bool SingleInstance::send(const QString& command, int patienceMilliseconds) cons
 }
 
 SingleInstance::Delivery SingleInstance::deliver(const QString& command, qint64* holder) const {
-    if (send(command, 0))
-        return Delivery::Taken;
-    // Before saying no copy runs: a busy machine, or a copy making its socket again.
+    // While the lock names a live copy it runs, however long it takes to answer: a busy machine,
+    // or a copy making its socket again.
     const LockVerdict verdict = judgeLockFile(m_lockPath);
-    if (verdict.kind != LockVerdict::Held)
+    const bool held = verdict.kind == LockVerdict::Held;
+    if (send(command, held ? kPatienceMilliseconds : 0))
+        return Delivery::Taken;
+    if (!held)
         return Delivery::NoCopy;
     if (holder)
         *holder = verdict.pid;
-    return send(command, kPatienceMilliseconds) ? Delivery::Taken : Delivery::NoAnswer;
+    return Delivery::NoAnswer;
 }
