@@ -340,10 +340,52 @@ check "which said once that it listens again ($(grep -c 'listening again' "$work
   [ "$(grep -c "^dorvane: the local socket $folder/$socket_name stopped taking connections (.*); listening again$" "$work/burst.log")" = 1 ]
 prlimit --pid "$pid" --nofile="$soft":
 
+# --- The command line while the copy is busy ----------------------------------------------
+# The copy cannot run (as on a machine busy with other work) and its queue of connections is
+# full: a --next waits for it, and says it did not answer only when it never does.
+fill_queue() { # fill_queue SECONDS: 300 connections that send nothing, held that long
+  python3 -c '
+import socket, sys, time
+held = []
+for _ in range(300):
+    client = socket.socket(socket.AF_UNIX)
+    client.setblocking(False)
+    try:
+        client.connect(sys.argv[1])
+    except OSError:
+        pass
+    held.append(client)
+open(sys.argv[3], "w").write("full")
+time.sleep(float(sys.argv[2]))
+' "$folder/$socket_name" "$1" "$work/full" &
+  filler=$!
+  wait_until 10 test -s "$work/full"
+  rm -f "$work/full"
+}
+kill -STOP "$pid"
+fill_queue 2
+(timeout 20 "$program" --next 2>"$work/busy-next.log"; echo $? >"$work/busy-status") &
+client=$!
+sleep 2
+kill -CONT "$pid"
+wait "$client" "$filler"
+check "a --next while the copy stood still for two seconds with its queue full exits 0 ($(cat "$work/busy-status"): $(cat "$work/busy-next.log"))" \
+  [ "$(cat "$work/busy-status")" = 0 ]
+kill -STOP "$pid"
+fill_queue 7
+timeout 20 "$program" --next 2>"$work/stopped-next.log"
+status=$?
+kill -CONT "$pid"
+wait "$filler"
+check "one that waits in vain says the running copy did not answer, status 3 ($status: $(cat "$work/stopped-next.log"))" \
+  eval '[ "$status" = 3 ] && grep -qx "dorvane: the running copy (process $pid) did not answer" "$work/stopped-next.log"'
+
 # --- A thousand clients at once, and command-line clients among them ----------------------
-# A thousand threads keep the copy's queue of connections full, each sending "pause" until it
-# is answered, while a hundred command-line clients start.
+# A thousand threads fill the copy's queue of connections, each sending "pause" until it is
+# answered, and a hundred command-line clients start, while the copy cannot run for two seconds
+# (as on a machine busy with all of them).
 started=$(now_ms)
+kill -STOP "$pid"
 python3 -c '
 import socket, sys, threading, time
 deadline = time.time() + 20
@@ -369,9 +411,12 @@ for thread in threads:
 print(len(answered))
 ' "$folder/$socket_name" >"$work/threads" &
 threads=$!
-seq 100 | xargs -P 100 -I{} sh -c 'timeout 20 "$0" --next >/dev/null 2>&1; echo $?' "$program" |
-  sort | uniq -c >"$work/clients"
-wait "$threads"
+(seq 100 | xargs -P 100 -I{} sh -c 'timeout 20 "$0" --next >/dev/null 2>&1; echo $?' "$program" |
+  sort | uniq -c >"$work/clients") &
+clients=$!
+sleep 2
+kill -CONT "$pid"
+wait "$clients" "$threads"
 echo "     in $(( $(now_ms) - started )) ms"
 check "1000 clients at once were all answered ($(cat "$work/threads"))" [ "$(cat "$work/threads")" = 1000 ]
 check "and 100 parallel --next among them all exit 0 ($(tr -s ' \n' ' ' <"$work/clients"))" \
