@@ -97,8 +97,17 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
     // No window: the command goes to the running copy, or nowhere.
     QCoreApplication app(argc, argv);
     const SingleInstance running(QSettingsStore::location(QLatin1String(kSettingsApplication)));
-    if (running.send(commands.front()))
+    qint64 holder = 0;
+    switch (running.deliver(commands.front(), &holder)) {
+    case SingleInstance::Delivery::Taken:
         return 0;
+    case SingleInstance::Delivery::NoAnswer:
+        std::fprintf(stderr, "dorvane: the running copy (process %lld) did not answer\n",
+                     static_cast<long long>(holder));
+        return 3;
+    case SingleInstance::Delivery::NoCopy:
+        break;
+    }
     std::fprintf(stderr, "dorvane: no copy of Dorvane is running for these settings; start it "
                          "first\n");
     return 1;
@@ -121,8 +130,14 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false); // only Exit ends the program
 
     SingleInstance instance(QSettingsStore::location(QLatin1String(kSettingsApplication)));
-    if (!instance.acquire())
+    switch (instance.acquire()) {
+    case SingleInstance::Start::AlreadyRuns:
         return 0;
+    case SingleInstance::Start::CannotJudge:
+        return 1;
+    case SingleInstance::Start::Run:
+        break;
+    }
 
     QSettingsStore store;
     QtWindowSystem windows;

@@ -1,19 +1,23 @@
 // Only one copy runs per settings store. The lock file beside the store decides: a lock held by
-// a live process means a copy runs, and a later start asks it over a local socket to come to the
-// front and then ends, whether or not it answers; only a lock whose holder is gone is taken
-// over. The socket lives in a folder that is this user's alone ($XDG_RUNTIME_DIR, else
-// dorvane-<uid> in the temporary folder), checked before each use; its path is also written
-// beside the lock, so starts from different environments find each other. The socket takes
-// the learner's commands from the command line too: one word on one line ("next"), from the
-// same user, at most a few bytes; anything else is dropped.
+// a live copy of this program on this machine means a copy runs, and a later start asks it over
+// a local socket to come to the front and then ends, whether or not it answers; any other lock
+// is taken over, but one made on another machine (a shared home) cannot be judged from here.
+// The socket lives in a folder that is this user's alone ($XDG_RUNTIME_DIR, else dorvane-<uid>
+// in the temporary folder), checked before each use; its path is also written beside the lock,
+// so starts from different environments find each other. The socket takes the learner's
+// commands from the command line too: one word on one line ("next"), from the same user, at
+// most a few bytes, answered "ok" once taken; anything else is dropped.
 #pragma once
 
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
+#include <QStringList>
+#include <QTimer>
 #include <memory>
 
 class QLocalSocket;
+struct LockVerdict;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -22,18 +26,29 @@ public:
     explicit SingleInstance(const QString& storePath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this copy is to run. False when another copy holds the lock: it was asked to
-    // come forward, or it did not answer and standard error says so. Where no lock can be made
-    // the socket alone guards; with neither, this copy runs and says so.
-    bool acquire();
+    enum class Start {
+        Run,         // this copy is to run
+        AlreadyRuns, // another copy holds the lock: it was asked to come forward, or did not
+                     // answer and standard error says so
+        CannotJudge, // the lock was made on another machine: said, with what to do
+    };
+    // Where no lock can be made the socket alone guards; with neither, this copy runs and says
+    // so.
+    Start acquire();
     // Gives the lock and the socket up, for an end that skips every destructor.
     void release();
     // False, said on standard error, when the lock this copy took now names another process
     // or is gone: another copy runs on the store, and this one's saves would overwrite its own.
     bool maySave() const;
 
-    // Hands a command to the copy running for this store: false when none took it.
-    bool send(const QString& command) const;
+    enum class Delivery {
+        Taken,    // the running copy has the command
+        NoCopy,   // no copy runs for this store
+        NoAnswer, // the lock names a live copy, which did not take it
+    };
+    // Hands a command to the copy running for this store. While the lock names a live copy a
+    // busy one is given a few seconds. holder: the process the lock names, where it does.
+    Delivery deliver(const QString& command, qint64* holder = nullptr) const;
     // The commands the socket accepts, "activate" among them.
     static const QStringList& commands();
     // How long a client may take to send its line before it is dropped.
@@ -50,21 +65,29 @@ signals:
     void commandReceived(const QString& command);
 
 private:
+    enum class TakeOver { Done, Again, Failed };
+    TakeOver takeOver(QString* failure);
+    Start refuse(const LockVerdict& verdict);
     bool listen();
+    void checkListening();
     void serve(QLocalSocket* client);
+    bool send(const QString& command, int patienceMilliseconds) const;
     QStringList serversToTry() const;
-    // The process the lock file names, or 0 when there is none.
-    qint64 lockHolder() const;
     // This copy took the lock, and the lock file now names another process or is gone.
     bool lockTakenOver() const;
+    void sayOnce(const QString& line);
 
     QString m_lockPath;
-    QString m_serverName;
+    QString m_socketName; // the same for every start on this store
+    QString m_serverName; // where this copy listens
     QString m_serverNote; // beside the lock: where its holder listens
     // Not a plain member: a lock taken over must outlive this object, whose unlock would remove
     // the other copy's file.
     std::unique_ptr<QLockFile> m_lock;
     bool m_locked = false; // this copy took the lock
     std::unique_ptr<QLocalServer> m_server;
+    QTimer m_listenCheck;
+    int m_clients = 0; // served at this moment
     int m_readTimeoutMs = 1000;
+    QStringList m_said;
 };

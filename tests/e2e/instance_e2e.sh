@@ -4,9 +4,14 @@
 # Without a runtime folder the local socket goes into dorvane-<uid> in the temporary folder,
 # where anyone can make that name first: a file, another user's folder, a symbolic link, a
 # named pipe, another user's folder with a socket listening in it. Or a cleaner removes it under
-# a running copy. Either way the lock beside the store decides: a second start ends at once,
+# a running copy. Either way the lock beside the store decides: a second start ends soon,
 # saying the copy runs but did not answer, and the first copy's marks survive its Exit. A copy
 # whose lock was taken over saves nothing at its end and leaves the new holder's lock alone.
+# A lock that keeps nobody out (empty, garbage, huge, a folder, a link) is taken over; one from
+# another machine is named with what to do. The note naming the socket is never written through
+# a link, never opened if it is a pipe and never trusted to name another listener. Runtime
+# folders that may not be used give way to the temporary one. Bursts of connections and of
+# command-line clients leave every command answered.
 set -uo pipefail
 program="$1"
 source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
@@ -26,11 +31,13 @@ other=54321
 runtime="$XDG_RUNTIME_DIR"
 listener=""
 runaway=""
+runtimes=() # other runtime folders copies were started with, each with its speech daemon
 cleanup() {
   [ -n "$listener" ] && kill "$listener" 2>/dev/null
   [ -n "$runaway" ] && kill "$runaway" 2>/dev/null
   # The speech daemon of a copy started without a runtime folder keeps its files in the cache.
   XDG_RUNTIME_DIR="$XDG_CACHE_HOME" stop_speech_dispatcher
+  for run in "${runtimes[@]}"; do XDG_RUNTIME_DIR="$run" stop_speech_dispatcher; done
   export XDG_RUNTIME_DIR="$runtime"
   e2e_cleanup
 }
@@ -47,13 +54,13 @@ start_copy() { # start_copy LOG: a copy started with no runtime folder; sets pid
   pid=$!
 }
 ended() { ! kill -0 "$1" 2>/dev/null; }
-# A second start ends within three seconds, with status 0 and the line naming the running copy.
+# A second start ends within five seconds, with status 0 and the line naming the running copy.
 # One that runs instead is left running as runaway.
 second_start_ends() { # second_start_ends LOG
   local second status
   env -u XDG_RUNTIME_DIR "$program" >"$1" 2>&1 &
   second=$!
-  if ! wait_until 3 ended "$second"; then
+  if ! wait_until 5 ended "$second"; then
     runaway=$second
     echo "     a second copy runs: $(tr '\n' ' ' <"$1")"
     return 1
@@ -62,6 +69,13 @@ second_start_ends() { # second_start_ends LOG
   echo "     status $status: $(grep -v QStandardPaths "$1" | tr '\n' ' ')"
   [ "$status" = 0 ] &&
     grep -qx "dorvane: a copy is already running for these settings (process $pid) but did not answer; this one ends" "$1"
+}
+# A second start that the running copy answers ends within five seconds, saying nothing of it.
+second_start_answered() { # second_start_answered LOG
+  local status
+  env -u XDG_RUNTIME_DIR timeout 5 "$program" >"$1" 2>&1
+  status=$?
+  [ "$status" = 0 ] && ! grep -q 'did not answer' "$1"
 }
 end_copy() { kill -TERM "$pid"; wait_until 3 ended "$pid"; wait "$pid" 2>/dev/null; pid=""; }
 # Ends the copy that should not have run, as its user would: after the first one.
@@ -176,5 +190,237 @@ pid=$second
 end_copy
 check "its end saves as Exit does, known intact ($(known))" \
   eval '[ "$(setting voice)" = 1 ] && [ "$(known)" = "$marked" ] && [ ! -e "$lock" ]'
+
+# --- Lock files that keep nobody out, and one from another machine -------------------------
+rm -rf "$folder"
+printf 'my own notes\n' >"$work/notes.txt"
+hostile_lock() { # hostile_lock KIND: what a crash, a restore or a slip left at the lock's path
+  rm -rf "$lock"
+  case "$1" in
+    empty) : >"$lock" ;; # a crash between making the file and writing it
+    garbage) printf 'not a lock\n\001\377\n' >"$lock" ;;
+    10-MB) head -c 10000000 /dev/zero >"$lock" ;;
+    folder) mkdir "$lock" ;;
+    dangling-link) ln -s "$work/nowhere" "$lock" ;;
+    link-to-a-file) ln -s "$work/notes.txt" "$lock" ;;
+  esac
+}
+reason_for() {
+  case "$1" in
+    empty) echo "it is empty" ;;
+    garbage | 10-MB) echo "it holds no lock" ;;
+    folder) echo "it is not a plain file" ;;
+    *) echo "it is a symbolic link" ;;
+  esac
+}
+seed_settings
+for kind in empty garbage 10-MB folder dangling-link link-to-a-file; do
+  hostile_lock "$kind"
+  start_copy "$work/lock-$kind.log"
+  check "with a lock file that is $kind, a start shows its bar" wait_for_bar 5
+  check "and says it took the lock over ($(grep -m1 lock "$work/lock-$kind.log"))" \
+    grep -qx "dorvane: taking over the lock file $lock: $(reason_for "$kind")" "$work/lock-$kind.log"
+  check "the lock names it now" eval '[ -f "$lock" ] && [ ! -L "$lock" ] && [ "$(head -1 "$lock")" = "$pid" ]'
+  end_copy
+done
+check "the file a linked lock pointed at is untouched" [ "$(cat "$work/notes.txt")" = "my own notes" ]
+
+# Restored from another machine's backup, or a shared home: nothing here can tell.
+printf '999999\ndorvane\nelsewhere\n0123456789abcdef\n\n' >"$lock"
+cp "$lock" "$work/foreign-lock"
+env -u XDG_RUNTIME_DIR timeout 10 "$program" >"$work/foreign.log" 2>&1
+status=$?
+check "with another machine's lock a start ends with status 1 ($status: $(cat "$work/foreign.log"))" \
+  [ "$status" = 1 ]
+check "naming the file and what to do" grep -qx "dorvane: the lock file $lock was made by process 999999 on another machine (elsewhere), which cannot be checked from here; if no copy runs there, delete the file and start again" "$work/foreign.log"
+check "and leaving it as it was" cmp -s "$lock" "$work/foreign-lock"
+timeout 10 "$program" --next 2>"$work/foreign-next.log"
+status=$?
+check "--next then says no copy runs ($status: $(cat "$work/foreign-next.log"))" \
+  eval '[ "$status" = 1 ] && grep -q "^dorvane: no copy of Dorvane is running" "$work/foreign-next.log"'
+rm -f "$lock"
+
+# --- The note naming the socket: a link, another listener, a named pipe ---------------------
+note="$lock.socket"
+ln -s "$work/notes.txt" "$note"
+start_copy "$work/note.log"
+wait_for_bar 5
+check "a note that was a link leaves the file it pointed at alone" \
+  [ "$(cat "$work/notes.txt")" = "my own notes" ]
+check "and is a file of its own naming the socket" \
+  eval '[ -f "$note" ] && [ ! -L "$note" ] && [ "$(cat "$note")" = "$folder/$socket_name" ]'
+mkdir -m 700 "$work/decoy"
+: >"$work/heard"
+python3 -c '
+import socket, sys
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(8)
+while True:
+    client, _ = server.accept()
+    with open(sys.argv[2], "ab") as out:
+        out.write(client.recv(64))
+    client.close()
+' "$work/decoy/listener" "$work/heard" &
+listener=$!
+wait_until 3 test -S "$work/decoy/listener"
+echo "$work/decoy/listener" >"$note"
+check "with the note naming another listener, --next still reaches the copy" \
+  timeout 10 "$program" --next
+check "and a second start reaches it too" second_start_answered "$work/decoy-second.log"
+check "the other listener heard nothing ($(tr '\n' ' ' <"$work/heard"))" [ ! -s "$work/heard" ]
+kill "$listener"; wait "$listener" 2>/dev/null; listener=""
+rm -f "$note"
+mkfifo "$note"
+check "with a named pipe for the note, --next answers within 5 s" timeout 5 "$program" --next
+check "and a second start reaches it too" second_start_answered "$work/pipe-second.log"
+end_copy
+end_runaway
+mkfifo "$note" 2>/dev/null
+start_copy "$work/pipe.log"
+check "a start with a named pipe for the note shows its bar" wait_for_bar 5
+check "and puts a file in the pipe's place" eval '[ -f "$note" ] && [ ! -p "$note" ]'
+end_copy
+
+# --- Runtime folders that may not be used give way to the temporary folder -------------------
+mkdir -m 700 "$work/run-target" "$work/run"$'\n'"line"
+ln -s "$work/run-target" "$work/run-link"
+mkdir -m 777 "$work/run-open"
+for run in "$work/run-link" "$work/run-open" "$work/no/such/run" "$work/run"$'\n'"line"; do
+  runtimes+=("$run")
+  shown="$(printf %q "$run")"
+  rm -f "$folder/$socket_name"
+  XDG_RUNTIME_DIR="$run" "$program" >"$work/runtime.log" 2>&1 &
+  pid=$!
+  wait_for_bar 5
+  check "with XDG_RUNTIME_DIR=$shown the copy listens in $folder" \
+    wait_until 2 test -S "$folder/$socket_name"
+  check "saying why it passed the runtime folder over ($(grep -A1 -m1 'not using' "$work/runtime.log" | tr '\n' ' '))" \
+    grep -q "for the local socket: " "$work/runtime.log"
+  check "and --next from the same environment reaches it" \
+    env XDG_RUNTIME_DIR="$run" timeout 10 "$program" --next
+  end_copy
+done
+# A socket path longer than a socket's address takes: no socket at all, and the copy says so.
+long="$work/$(printf 'x%.0s' {1..110})"
+mkdir -m 1777 "$long"
+env -u XDG_RUNTIME_DIR TMPDIR="$long" "$program" >"$work/long.log" 2>&1 &
+pid=$!
+wait_for_bar 5
+check "with no place for a socket the copy says so ($(grep -m1 socket "$work/long.log"))" \
+  grep -q "^dorvane: no local socket could be made" "$work/long.log"
+env -u XDG_RUNTIME_DIR TMPDIR="$long" timeout 10 "$program" --next 2>"$work/long-next.log"
+status=$?
+check "and --next says the running copy did not answer, status 3 ($status: $(cat "$work/long-next.log"))" \
+  eval '[ "$status" = 3 ] && grep -qx "dorvane: the running copy (process $pid) did not answer" "$work/long-next.log"'
+end_copy
+
+# --- A burst of connections, with hardly a file descriptor to spare ------------------------
+start_copy "$work/burst.log"
+wait_for_bar 5
+sleep 4 # the welcome is over
+descriptors=$(ls "/proc/$pid/fd" | wc -l)
+soft="$(prlimit --pid "$pid" --nofile --noheadings --output SOFT | tr -d ' ')"
+prlimit --pid "$pid" --nofile=$((descriptors + 6)):
+(ulimit -n 4096 2>/dev/null; python3 -c '
+import socket, sys, time
+held = []
+for _ in range(1000):
+    client = socket.socket(socket.AF_UNIX)
+    client.setblocking(False)
+    try:
+        client.connect(sys.argv[1])
+    except OSError:
+        pass
+    held.append(client)
+time.sleep(1)
+' "$folder/$socket_name")
+check "after 1000 connections at once --next reaches the copy" timeout 10 "$program" --next
+check "which said once that it listens again ($(grep -c 'listening again' "$work/burst.log"))" \
+  [ "$(grep -c "^dorvane: the local socket $folder/$socket_name stopped taking connections (.*); listening again$" "$work/burst.log")" = 1 ]
+prlimit --pid "$pid" --nofile="$soft":
+
+# --- The command line while the copy is busy ----------------------------------------------
+# The copy cannot run (as on a machine busy with other work) and its queue of connections is
+# full: a --next waits for it, and says it did not answer only when it never does.
+fill_queue() { # fill_queue SECONDS: 300 connections that send nothing, held that long
+  python3 -c '
+import socket, sys, time
+held = []
+for _ in range(300):
+    client = socket.socket(socket.AF_UNIX)
+    client.setblocking(False)
+    try:
+        client.connect(sys.argv[1])
+    except OSError:
+        pass
+    held.append(client)
+open(sys.argv[3], "w").write("full")
+time.sleep(float(sys.argv[2]))
+' "$folder/$socket_name" "$1" "$work/full" &
+  filler=$!
+  wait_until 10 test -s "$work/full"
+  rm -f "$work/full"
+}
+kill -STOP "$pid"
+fill_queue 2
+(timeout 20 "$program" --next 2>"$work/busy-next.log"; echo $? >"$work/busy-status") &
+client=$!
+sleep 2
+kill -CONT "$pid"
+wait "$client" "$filler"
+check "a --next while the copy stood still for two seconds with its queue full exits 0 ($(cat "$work/busy-status"): $(cat "$work/busy-next.log"))" \
+  [ "$(cat "$work/busy-status")" = 0 ]
+kill -STOP "$pid"
+fill_queue 7
+timeout 20 "$program" --next 2>"$work/stopped-next.log"
+status=$?
+kill -CONT "$pid"
+wait "$filler"
+check "one that waits in vain says the running copy did not answer, status 3 ($status: $(cat "$work/stopped-next.log"))" \
+  eval '[ "$status" = 3 ] && grep -qx "dorvane: the running copy (process $pid) did not answer" "$work/stopped-next.log"'
+
+# --- A thousand clients at once, and command-line clients among them ----------------------
+# A thousand threads fill the copy's queue of connections, each sending "pause" until it is
+# answered, and a hundred command-line clients start, while the copy cannot run for two seconds
+# (as on a machine busy with all of them).
+started=$(now_ms)
+kill -STOP "$pid"
+python3 -c '
+import socket, sys, threading, time
+deadline = time.time() + 20
+answered = []
+def client():
+    while time.time() < deadline:
+        try:
+            with socket.socket(socket.AF_UNIX) as s:
+                s.settimeout(5)
+                s.connect(sys.argv[1])
+                s.sendall(b"pause\n")
+                if s.recv(8) == b"ok\n":
+                    answered.append(1)
+                    return
+        except OSError:
+            pass
+        time.sleep(0.05)
+threads = [threading.Thread(target=client) for _ in range(1000)]
+for thread in threads:
+    thread.start()
+for thread in threads:
+    thread.join()
+print(len(answered))
+' "$folder/$socket_name" >"$work/threads" &
+threads=$!
+(seq 100 | xargs -P 100 -I{} sh -c 'timeout 20 "$0" --next >/dev/null 2>&1; echo $?' "$program" |
+  sort | uniq -c >"$work/clients") &
+clients=$!
+sleep 2
+kill -CONT "$pid"
+wait "$clients" "$threads"
+echo "     in $(( $(now_ms) - started )) ms"
+check "1000 clients at once were all answered ($(cat "$work/threads"))" [ "$(cat "$work/threads")" = 1000 ]
+check "and 100 parallel --next among them all exit 0 ($(tr -s ' \n' ' ' <"$work/clients"))" \
+  [ "$(awk '$2 == 0 {print $1}' "$work/clients")" = 100 ]
+end_copy
 
 e2e_finish

@@ -3,7 +3,8 @@
 # Qt for Windows SDK, lays it out as the Windows zip does, and drives it under Wine on a private
 # Xvfb + openbox display, with the Wine prefix and HOME in BINARY_DIR/windows-run. Qt's mock
 # speech engine stands in for SAPI, which never comes up under Wine (a last run with SAPI
-# checks that the program says so and plays on). Without an SDK it exits 77: skipped.
+# checks that the program says so and plays on; killed then, it starts again over the lock it
+# left). Without an SDK it exits 77: skipped.
 set -uo pipefail
 source_dir="$1"
 binary_dir="$2"
@@ -173,6 +174,23 @@ check "in one line" [ "$(grep -c 'did not answer' "$work/sapi.log")" = 1 ]
 /usr/lib/wine/wineserver -k 2>/dev/null
 pid=""
 
+# --- Killed, as a crash ends it: the next start takes the lock left behind over --------------
+# The first program a fresh Wine server starts is given the same process id each time: killed
+# with its server, the copy after that finds its own id in the lock.
+lock_pid() { head -1 "$lock" 2>/dev/null | tr -d '\r'; }
+for round in after-kill after-second-kill; do
+  stale="$(lock_pid)"
+  start_windows_program "$work/$round.log"
+  check "after the program was killed (its lock names process $stale), a start shows the bar again" \
+    wait_until 20 viewable "$BAR"
+  check "having taken the lock over ($(grep -m1 'lock file' "$work/$round.log"))" \
+    grep -q '^dorvane: taking over the lock file .*Software-Vesk.instance.lock: ' "$work/$round.log"
+  /usr/lib/wine/wineserver -k 2>/dev/null
+  pid=""
+done
+check "the second time the lock named the starting process itself ($stale, now $(lock_pid))" \
+  grep -q 'Software-Vesk.instance.lock: it names this very process$' "$work/after-second-kill.log"
+
 # Only a real folder holds the lock: nothing named after the registry at the root of Wine's two
 # drives (C: and Z:, the Linux root) or in the program's folder, where the run started.
 hkey_traces() {
@@ -180,5 +198,6 @@ hkey_traces() {
     -newer "$work/started" 2>/dev/null
 }
 check "no HKEY_CURRENT_USER folder in the file system $(hkey_traces)" [ -z "$(hkey_traces)" ]
-grep -v -E 'EnableNonClientDpiScaling|SetProcessDpiAwarenessContext' "$log" "$work/sapi.log" | sed 's/^/# /'
+grep -v -E 'EnableNonClientDpiScaling|SetProcessDpiAwarenessContext' "$log" "$work/sapi.log" \
+  "$work/after-kill.log" "$work/after-second-kill.log" | sed 's/^/# /'
 e2e_finish
