@@ -58,6 +58,28 @@ TEST(SettingsPersistence, firstRunWritesTheDefaultsAndLaterRunsLoadDefaultOrBrin
     }
 }
 
+// A store whose marker alone is gone keeps what it holds; only the keys it lacks are filled in.
+// Exit then writes every key as loaded (odd texts too), changed only by its own list.
+TEST(SettingsPersistence, aLostMarkerIsNoFirstRunAndExitWritesBackEveryKey) {
+    FakeSettingsStore store;
+    for (const auto& [key, text] : {std::pair{"ctime", "15"}, {"etime", "five"}, {"rd", "1"}})
+        store.seed(key, text);
+    load(store);
+    EXPECT_EQ(Settings.englishSeconds, 15);
+    EXPECT_EQ(store.writes.size(), 13) << qPrintable(store.writes.join(' '));
+    EXPECT_FALSE(store.writes.contains("ctime=3"));
+
+    const QMap<QString, QString> loaded = store.values;
+    Settings.englishSeconds = 9; // changed in the dialog, not saved
+    Settings.sequencePosition = 10105;
+    store.values.clear(); // emptied while the program ran
+    EXPECT_EQ(saveExitSettings(store, 4500.0f), QString());
+    QMap<QString, QString> expected = loaded;
+    expected["Vesk/French/left"] = "4500";
+    expected["Vesk/French/guagen"] = "10105";
+    EXPECT_EQ(store.values, expected);
+}
+
 TEST(QSettingsStore, textWithCommasReadsBackAsWrittenOrAsAHandEditedListAndMissingKeysAsNothing) {
     QSettingsStore store;
     store.write("Vesk", "French", "odd", " 12, with a comma; and blanks  ");
