@@ -3,9 +3,10 @@
 #   store_e2e.sh PATH/TO/dorvane [SCREENSHOT_FOLDER]
 # Emptied, overwritten with random bytes or cut short by another program rewriting it in place,
 # the store gets every setting back at the end; one that lost only its marker keeps its settings.
-# A lock QSettings would wait on for good (a folder in its place, a fresh one naming the running
-# copy) fails a save at once with one line, the program goes on and SIGTERM still ends it; a
-# save stuck for good (the store turned into a FIFO) gives way 3 s after SIGTERM.
+# A lock QSettings would wait on for good or for 30 s (a folder in its place, a fresh one naming
+# the running copy or another machine) fails a save at once with one line, the program goes on
+# and SIGTERM still ends it; a save stuck for good (the store turned into a FIFO) gives way 3 s
+# after SIGTERM.
 set -uo pipefail
 program="$1"
 source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
@@ -110,11 +111,18 @@ mkdir "$settings.lock"
 "$program" --known
 check "with a folder in the place of the store's lock, a mark's save fails at once and says so" \
   wait_until 2 grep -q "Vesk.conf could not be saved: a folder is in the place of its lock file .*Vesk.conf.lock; the next save tries again" "$work/locked.log"
-check "and the program still answers" timeout 5 "$program" --next
+shot 01-before-next
+"$program" --next
+check "and the program goes on: the bar moves to the next sentence" \
+  changes_within 2000 01-before-next 02-after-next
 rmdir "$settings.lock"
 "$program" --known
 check "the next save goes through once the lock is free, with both marks" \
   wait_until 3 bash -c "grep -qE '^known=.*[-,]' '$settings'"
+printf '999999\ndorvane\nelsewhere\n' >"$settings.lock" # a shared home's other machine
+"$program" --known
+check "a fresh lock from another machine fails a save at once, naming it" \
+  wait_until 2 grep -q "its lock file .*Vesk.conf.lock is held by process 999999 on elsewhere" "$work/locked.log"
 printf '%s\ndorvane\n%s\n' "$pid" "$(hostname)" >"$settings.lock"
 "$program" --known
 check "a fresh lock naming the running copy itself fails a save at once too" \
