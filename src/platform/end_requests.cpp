@@ -6,7 +6,7 @@
 #include <iterator>
 
 #ifndef Q_OS_WIN
-#include "platform/linux/end_deadline.h"
+#include "platform/end_deadline.h"
 
 #include <cerrno>
 #include <csignal>
