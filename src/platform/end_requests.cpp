@@ -6,6 +6,8 @@
 #include <iterator>
 
 #ifndef Q_OS_WIN
+#include "platform/end_deadline.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -15,6 +17,8 @@
 namespace {
 
 const int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
+// Saving takes well under a second; past this the end goes ahead without it.
+constexpr int kEndDeadlineMs = 3000;
 
 // A signal handler may do almost nothing: it writes the signal's number into one end of a
 // socket pair, and the event loop reads it from the other.
@@ -26,6 +30,8 @@ void writeSignalByte(int signal) {
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(g_pair[1], &byte, 1);
     errno = savedErrno;
+    // The byte waits for the event loop, which a stuck save may hold up for good.
+    armEndDeadline();
 }
 
 } // namespace
@@ -38,6 +44,7 @@ EndRequests* g_instance = nullptr;
 EndRequests::EndRequests(QObject* parent) : QObject(parent) {
     g_instance = this;
 #ifndef Q_OS_WIN
+    startEndDeadline(kEndDeadlineMs);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pair) == 0) {
         ::fcntl(g_pair[1], F_SETFL, ::fcntl(g_pair[1], F_GETFL) | O_NONBLOCK);
         m_notifier = std::make_unique<QSocketNotifier>(g_pair[0], QSocketNotifier::Read);
@@ -86,6 +93,9 @@ void EndRequests::requestEnd() {
     if (m_ended)
         return;
     m_ended = true;
+#ifndef Q_OS_WIN
+    armEndDeadline();
+#endif
     emit endRequested();
 }
 

@@ -1,8 +1,17 @@
 #include "platform/qsettings_store.h"
 
+#include "core/logging.h"
+
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSysInfo>
 
 namespace {
+
+// Long enough for another program's save to finish, short enough not to freeze the bar.
+constexpr int kLockWaitMs = 200;
 
 QString& registryRoot() {
     static QString root = QStringLiteral("HKEY_CURRENT_USER\\Software");
@@ -24,17 +33,55 @@ QString whyNotWritten(const QString& fileName) {
     return QStringLiteral("writing it failed (is the disk full?)");
 }
 
+// QSettings writes a file only while holding the lock file beside it, and waits for that lock
+// without limit: behind a folder in its place, or a lock some hung program keeps fresh, the whole
+// program would freeze. Empty when the lock is free (or one QSettings cannot take at all, which
+// its write then reports), else why it is not.
+QString lockInTheWay(const QString& fileName) {
+    const QString lockName = fileName + QStringLiteral(".lock");
+    QLockFile lock(lockName); // freed as it goes, for QSettings to take
+    if (lock.tryLock(kLockWaitMs) || lock.error() != QLockFile::LockFailedError)
+        return {};
+    if (QFileInfo(lockName).isDir())
+        return QStringLiteral("a folder is in the place of its lock file %1").arg(lockName);
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program))
+        return QStringLiteral("its lock file %1 is held by another program").arg(lockName);
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return QStringLiteral("its lock file %1 is held by process %2 on %3")
+            .arg(lockName)
+            .arg(pid)
+            .arg(host);
+    if (pid == QCoreApplication::applicationPid())
+        return QStringLiteral("its lock file %1 names this very process").arg(lockName);
+    return QStringLiteral("its lock file %1 is held by process %2").arg(lockName).arg(pid);
+}
+
+// An unquoted text with commas, as a hand-edited file may hold, reads as a list: keep it as the
+// text it was rather than losing it.
+QString textOf(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
 // Sections are groups inside the application's own place: the registry key
 // HKEY_CURRENT_USER\Software\<application> on Windows (tests use a root of their own),
 // ~/.config/<application>.conf elsewhere.
-std::unique_ptr<QSettings> openSettings(const QString& application) {
 #ifdef Q_OS_WIN
+constexpr bool kInAFile = false;
+std::unique_ptr<QSettings> openSettings(const QString& application) {
     return std::make_unique<QSettings>(registryRoot() + QLatin1Char('\\') + application,
                                        QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
-#endif
 }
+#else
+constexpr bool kInAFile = true;
+std::unique_ptr<QSettings> openSettings(const QString& application) {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
+}
+#endif
 
 } // namespace
 
@@ -46,44 +93,98 @@ QString QSettingsStore::location(const QString& application) {
     return openSettings(application)->fileName();
 }
 
-QSettings& QSettingsStore::settingsFor(const QString& application) const {
-    auto& slot = m_byApplication[application];
-    if (!slot)
-        slot = openSettings(application);
-    return *slot;
+QSettingsStore::Place& QSettingsStore::placeFor(const QString& application) const {
+    Place& place = m_places[application];
+    if (!place.settings)
+        place.settings = openSettings(application);
+    return place;
 }
 
 QString QSettingsStore::read(const QString& application, const QString& section,
                              const QString& key) const {
-    const QVariant value = settingsFor(application).value(section + QLatin1Char('/') + key);
-    // An unquoted text with commas, as a hand-edited file may hold, reads as a list: keep it
-    // as the text it was rather than losing it.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    Place& place = placeFor(application);
+    const QString path = section + QLatin1Char('/') + key;
+    const auto unsaved = place.unsaved.find(path);
+    const QVariant value =
+        unsaved != place.unsaved.end() ? unsaved->second : place.settings->value(path);
+    const QString text = textOf(value);
+    if (!text.isEmpty())
+        place.held[path] = value;
+    return text;
 }
 
+// Values reach QSettings only when they are written out at once: left pending there, they would
+// go out from the event loop behind the very lock a save could not take.
 void QSettingsStore::write(const QString& application, const QString& section, const QString& key,
                            const QString& text) {
-    settingsFor(application).setValue(section + QLatin1Char('/') + key, text);
+    Place& place = placeFor(application);
+    const QString path = section + QLatin1Char('/') + key;
+    place.unsaved[path] = text;
+    place.held[path] = text;
 }
 
 void QSettingsStore::sync() {
     m_saveFailure.clear();
-    for (auto& [application, settings] : m_byApplication) {
-        if (!settings)
-            continue;
-        settings->sync();
-        if (settings->status() == QSettings::NoError)
-            continue;
-        const QString fileName = settings->fileName();
-        m_saveFailure =
-            settings->status() == QSettings::FormatError
-                ? QStringLiteral("%1 holds text that is not a settings file").arg(fileName)
-                : QStringLiteral("%1 could not be saved: %2")
-                      .arg(fileName, whyNotWritten(fileName));
-        // QSettings keeps an error once it has one; a fresh object tries afresh next time, and
-        // every save point writes its whole list again.
-        settings.reset();
+    for (auto& [application, place] : m_places) {
+        const QString failure = save(application, place);
+        if (!failure.isEmpty())
+            m_saveFailure = failure;
     }
+}
+
+QString QSettingsStore::save(const QString& application, Place& place) {
+    // A second round puts back what another writer took out of the file (emptied it, or cut it
+    // short while rewriting it in place) since this program read or wrote it.
+    for (int round = 0; round < 2 && !place.unsaved.empty(); ++round) {
+        QSettings& settings = *placeFor(application).settings;
+        const QString fileName = settings.fileName();
+        if (kInAFile) {
+            const QString lock = lockInTheWay(fileName);
+            if (!lock.isEmpty())
+                return QStringLiteral("%1 could not be saved: %2; the next save tries again")
+                    .arg(fileName, lock);
+        }
+        for (const auto& [path, value] : place.unsaved)
+            settings.setValue(path, value);
+        settings.sync();
+        if (settings.status() == QSettings::FormatError)
+            return writeAnew(application, place);
+        if (settings.status() != QSettings::NoError) {
+            // QSettings keeps an error once it has one; a fresh object tries afresh at the next
+            // save, with all that is still unsaved.
+            place.settings.reset();
+            return QStringLiteral("%1 could not be saved: %2")
+                .arg(fileName, whyNotWritten(fileName));
+        }
+        place.unsaved.clear();
+        for (const auto& [path, value] : place.held)
+            if (settings.value(path) != value)
+                place.unsaved[path] = value;
+    }
+    return {};
+}
+
+// QSettings keeps what it could not read and writes it back, re-encoded, beside this program's
+// keys; such a file is made anew with only what this program holds.
+QString QSettingsStore::writeAnew(const QString& application, Place& place) {
+    const QString fileName = place.settings->fileName();
+    place.settings.reset();
+    QFile::remove(fileName);
+    QSettings& settings = *placeFor(application).settings;
+    for (const auto& [path, value] : place.held)
+        settings.setValue(path, value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        place.settings.reset();
+        return QStringLiteral("%1 holds text that is not a settings file and could not be saved: "
+                              "%2")
+            .arg(fileName, whyNotWritten(fileName));
+    }
+    place.unsaved.clear();
+    // Saved after all: a line to say so, no failure.
+    qCWarning(lcSettings).noquote()
+        << QStringLiteral("%1 holds text that is not a settings file; it is written anew with "
+                          "the settings this program holds")
+               .arg(fileName);
+    return {};
 }

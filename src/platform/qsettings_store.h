@@ -5,6 +5,7 @@
 #include "core/ports/settings_store.h"
 
 #include <QSettings>
+#include <QVariant>
 #include <map>
 #include <memory>
 
@@ -14,6 +15,8 @@ public:
                  const QString& key) const override;
     void write(const QString& application, const QString& section, const QString& key,
                const QString& text) override;
+    // Never waits on QSettings' lock file: while another holds it the save fails with a
+    // reason, and what it was to write goes with the next save.
     void sync() override;
     QString saveFailure() const override { return m_saveFailure; }
 
@@ -25,9 +28,17 @@ public:
     static void setRegistryRoot(const QString& key);
 
 private:
-    QSettings& settingsFor(const QString& application) const;
+    // One application's settings; keys are "section/key".
+    struct Place {
+        std::unique_ptr<QSettings> settings; // kept open between saves
+        std::map<QString, QVariant> unsaved; // written since the last save that went through
+        std::map<QString, QVariant> held;    // every value read or written: what the file holds
+    };
 
-    // One QSettings per application name, kept open so writes are batched until sync().
-    mutable std::map<QString, std::unique_ptr<QSettings>> m_byApplication;
+    Place& placeFor(const QString& application) const;
+    QString save(const QString& application, Place& place);
+    QString writeAnew(const QString& application, Place& place);
+
+    mutable std::map<QString, Place> m_places;
     QString m_saveFailure;
 };

@@ -42,7 +42,7 @@ protected:
 class Desktop : public ::testing::Test, protected FakePlatform {
 protected:
     void SetUp() override {
-        Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1"};
+        Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1", {}};
         characters.load("Peedy");
         bar.setCharacter(characters.character("Peedy"));
         QObject::connect(&commands, &MenuCommands::exitRequested, [this] { ++ended; });

@@ -54,12 +54,20 @@ void LearningModes::save() {
     m_lastSave = m_clock();
 }
 
+void LearningModes::saveAndTell() {
+    save();
+    const QString failure = m_store.saveFailure();
+    if (!failure.isEmpty() && failure != m_toldFailure)
+        qCWarning(lcSettings).noquote() << failure;
+    m_toldFailure = failure;
+}
+
 void LearningModes::markCurrentKnown() {
     if (m_current == 0)
         return; // nothing has played yet
     m_known.add(m_current);
     m_seen.add(m_current);
-    save();
+    saveAndTell();
     emit changed();
     emit moveOnRequested();
 }
@@ -70,7 +78,7 @@ void LearningModes::forgetChosenTopic() {
     else
         m_known.removeTopic(Settings.topic);
     m_noticedTopic = kNoTopic;
-    save();
+    saveAndTell();
     emit changed();
 }
 
@@ -78,7 +86,7 @@ void LearningModes::setListenFirst(bool on) {
     if (on == m_listen.enabled())
         return;
     m_listen.setEnabled(on);
-    save();
+    saveAndTell();
     emit changed();
 }
 
@@ -132,5 +140,5 @@ void LearningModes::currentShown() {
         emit changed();
     }
     if (m_seenUnsaved && m_clock() - m_lastSave >= kSeenSaveIntervalMs)
-        save();
+        saveAndTell();
 }

@@ -62,6 +62,10 @@ signals:
     void notice(const QString& text);
 
 private:
+    // The saves of marks, switches and seen sentences: a failure is told once, until a save
+    // goes through again (Exit tells its own).
+    void saveAndTell();
+
     SettingsStore& m_store;
     Clock m_clock;
     ListenFirst m_listen;
@@ -70,6 +74,7 @@ private:
     int m_current = 0;
     bool m_seenUnsaved = false;
     qint64 m_lastSave = -kSeenSaveIntervalMs;
+    QString m_toldFailure;
     int m_noticedTopic = kNoTopic; // the choice the all-known notice was given for
     static constexpr int kNoTopic = -1;
 };

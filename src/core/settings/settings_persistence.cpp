@@ -48,8 +48,14 @@ void write(SettingsStore& store, const char* key, const QString& text) {
     store.write(kSettingsApplication, kSettingsSection, QLatin1String(key), text);
 }
 
-void writeInteger(SettingsStore& store, const char* key, int16_t value) {
-    write(store, key, textFromInteger(value));
+// Writes a key and remembers it as what the store holds.
+void keep(SettingsStore& store, const char* key, const QString& text) {
+    Settings.storeTexts.insert(QLatin1String(key), text);
+    write(store, key, text);
+}
+
+void keepInteger(SettingsStore& store, const char* key, int16_t value) {
+    keep(store, key, textFromInteger(value));
 }
 
 void loadInteger(const SettingsStore& store, const IntegerKey& key) {
@@ -61,13 +67,26 @@ float firstRunLeft(float screenWidthTwips) {
     return screenWidthTwips / 2.0f - 2000.0f;
 }
 
-void writeFirstRunDefaults(SettingsStore& store, float screenWidthTwips) {
-    // The integer keys in table order, then the marker, the bar position and "sspeed".
+using KeyTexts = QList<std::pair<const char*, QString>>;
+
+// Every key with its first-run text: the integer keys in table order, then the marker, the bar
+// position and "sspeed".
+KeyTexts firstRunTexts(float screenWidthTwips) {
+    KeyTexts texts;
     for (const IntegerKey& key : kIntegerKeys)
-        writeInteger(store, key.name, key.firstRunDefault);
-    write(store, "xxx", QStringLiteral("1"));
-    write(store, "left", textFromSingle(firstRunLeft(screenWidthTwips)));
-    writeInteger(store, kSspeed.name, kSspeed.firstRunDefault);
+        texts.append({key.name, textFromInteger(key.firstRunDefault)});
+    texts.append({"xxx", QStringLiteral("1")});
+    texts.append({"left", textFromSingle(firstRunLeft(screenWidthTwips))});
+    texts.append({kSspeed.name, textFromInteger(kSspeed.firstRunDefault)});
+    return texts;
+}
+
+// Without the marker only the keys the store lacks get their defaults: on a first run that is
+// every key, while a store that lost its marker alone keeps the learner's settings.
+void writeMissingDefaults(SettingsStore& store, const KeyTexts& texts) {
+    for (const auto& [key, text] : texts)
+        if (read(store, key).isEmpty())
+            write(store, key, text);
     store.sync();
     // The defaults still hold in memory; the learner hears of it here, not from a window.
     const QString failure = store.saveFailure();
@@ -78,9 +97,10 @@ void writeFirstRunDefaults(SettingsStore& store, float screenWidthTwips) {
 } // namespace
 
 float loadSettings(SettingsStore& store, float screenWidthTwips) {
+    const auto defaults = firstRunTexts(screenWidthTwips);
     Settings.firstRunMarker = read(store, "xxx");
     if (Settings.firstRunMarker.isEmpty())
-        writeFirstRunDefaults(store, screenWidthTwips);
+        writeMissingDefaults(store, defaults);
 
     // A first run reads back what it has just written, like every later run.
     for (const IntegerKey& key : kIntegerKeys)
@@ -88,32 +108,51 @@ float loadSettings(SettingsStore& store, float screenWidthTwips) {
     Settings.firstRunMarker = read(store, "xxx");
     const float left = singleFromText(read(store, "left")).value_or(firstRunLeft(screenWidthTwips));
     loadInteger(store, kSspeed);
+    // Each key as it is: a hand-edited text that does not convert is written back as it was, and
+    // a key the store lacks stays out of it, as it would without a save.
+    Settings.storeTexts.clear();
+    for (const auto& entry : defaults) {
+        const QString stored = read(store, entry.first);
+        if (!stored.isEmpty())
+            Settings.storeTexts.insert(QLatin1String(entry.first), stored);
+    }
     return left;
 }
 
 QString saveDialogSettings(SettingsStore& store) {
-    writeInteger(store, "ce", Settings.frenchFirst);
-    writeInteger(store, "n", Settings.playsPerSentence);
-    writeInteger(store, "ctime", Settings.englishSeconds);
-    writeInteger(store, "etime", Settings.frenchSeconds);
-    writeInteger(store, "rd", Settings.inSequence);
-    writeInteger(store, "psave", Settings.savePositionOnExit);
-    writeInteger(store, "ssave", Settings.saveSettings);
-    writeInteger(store, "visi", Settings.autoHide);
-    writeInteger(store, "guage", Settings.topic);
-    writeInteger(store, "red", Settings.storedRed);
-    writeInteger(store, "mark", Settings.startWithLogin);
-    write(store, "xxx", QStringLiteral("1"));
-    writeInteger(store, "sspeed", Settings.storedSpeed);
+    keepInteger(store, "ce", Settings.frenchFirst);
+    keepInteger(store, "n", Settings.playsPerSentence);
+    keepInteger(store, "ctime", Settings.englishSeconds);
+    keepInteger(store, "etime", Settings.frenchSeconds);
+    keepInteger(store, "rd", Settings.inSequence);
+    keepInteger(store, "psave", Settings.savePositionOnExit);
+    keepInteger(store, "ssave", Settings.saveSettings);
+    keepInteger(store, "visi", Settings.autoHide);
+    keepInteger(store, "guage", Settings.topic);
+    keepInteger(store, "red", Settings.storedRed);
+    keepInteger(store, "mark", Settings.startWithLogin);
+    keep(store, "xxx", QStringLiteral("1"));
+    keepInteger(store, kSspeed.name, Settings.storedSpeed);
     store.sync();
     return store.saveFailure();
 }
 
 QString saveExitSettings(SettingsStore& store, float barLeftTwips) {
-    writeInteger(store, "voice", Settings.readAloud);
-    write(store, "left", textFromSingle(barLeftTwips));
-    if (Settings.savePositionOnExit == 1 && Settings.inSequence == 1)
-        writeInteger(store, "guagen", Settings.sequencePosition);
+    QStringList written = {QStringLiteral("voice"), QStringLiteral("left")};
+    keepInteger(store, "voice", Settings.readAloud);
+    keep(store, "left", textFromSingle(barLeftTwips));
+    if (Settings.savePositionOnExit == 1 && Settings.inSequence == 1) {
+        keepInteger(store, "guagen", Settings.sequencePosition);
+        written << QStringLiteral("guagen");
+    }
+    // Then every other key as the store is to hold it: one emptied or cut short while the
+    // program ran gets back all it held, and the next start finds no first run.
+    for (const auto& entry : firstRunTexts(0.0f)) {
+        const QString key = QLatin1String(entry.first);
+        const auto text = Settings.storeTexts.constFind(key);
+        if (text != Settings.storeTexts.cend() && !written.contains(key))
+            write(store, entry.first, *text);
+    }
     store.sync();
     return store.saveFailure();
 }

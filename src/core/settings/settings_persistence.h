@@ -9,8 +9,9 @@ class SettingsStore;
 inline constexpr const char* kSettingsApplication = "Vesk";
 inline constexpr const char* kSettingsSection = "French";
 
-// First run (no marker): writes every default. Then loads every key into Settings, each
-// absent or unreadable key taking its default and out-of-range values brought into range.
+// Without the marker: writes the default of every key the store lacks (on a first run, every
+// key). Then loads every key into Settings, each absent or unreadable key taking its default and
+// out-of-range values brought into range, and remembers each key's text for Exit.
 // Returns the bar's stored left edge in twips.
 float loadSettings(SettingsStore& store, float screenWidthTwips);
 
@@ -20,5 +21,6 @@ float loadSettings(SettingsStore& store, float screenWidthTwips);
 // The settings dialog's save list.
 QString saveDialogSettings(SettingsStore& store);
 
-// Exit's save list: "voice", "left" and, when the sequence position is to be kept, "guagen".
+// Exit's save list: "voice", "left" and, when the sequence position is to be kept, "guagen";
+// then every other key the store held at the start, with the text it is to hold.
 QString saveExitSettings(SettingsStore& store, float barLeftTwips);

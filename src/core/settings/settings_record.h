@@ -2,6 +2,7 @@
 // each field to its stored key.
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <cstdint>
 
@@ -22,6 +23,9 @@ struct SettingsRecord {
     int16_t startWithLogin = 0;     // "Start with windows start"
     int16_t storedSpeed = 0;        // kept for the store only
     QString firstRunMarker;         // empty until the store has been initialised
+    // Each key's text as the store is to hold it: what the load found, changed only by the save
+    // lists. Exit writes it all back.
+    QMap<QString, QString> storeTexts;
 };
 
 // The one record of the running program, read and written by playback, the selector and the

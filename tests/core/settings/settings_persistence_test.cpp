@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -58,6 +59,28 @@ TEST(SettingsPersistence, firstRunWritesTheDefaultsAndLaterRunsLoadDefaultOrBrin
     }
 }
 
+// A store whose marker alone is gone keeps what it holds; only the keys it lacks are filled in.
+// Exit then writes every key as loaded (odd texts too), changed only by its own list.
+TEST(SettingsPersistence, aLostMarkerIsNoFirstRunAndExitWritesBackEveryKey) {
+    FakeSettingsStore store;
+    for (const auto& [key, text] : {std::pair{"ctime", "15"}, {"etime", "five"}, {"rd", "1"}})
+        store.seed(key, text);
+    load(store);
+    EXPECT_EQ(Settings.englishSeconds, 15);
+    EXPECT_EQ(store.writes.size(), 13) << qPrintable(store.writes.join(' '));
+    EXPECT_FALSE(store.writes.contains("ctime=3"));
+
+    const QMap<QString, QString> loaded = store.values;
+    Settings.englishSeconds = 9; // changed in the dialog, not saved
+    Settings.sequencePosition = 10105;
+    store.values.clear(); // emptied while the program ran
+    EXPECT_EQ(saveExitSettings(store, 4500.0f), QString());
+    QMap<QString, QString> expected = loaded;
+    expected["Vesk/French/left"] = "4500";
+    expected["Vesk/French/guagen"] = "10105";
+    EXPECT_EQ(store.values, expected);
+}
+
 TEST(QSettingsStore, textWithCommasReadsBackAsWrittenOrAsAHandEditedListAndMissingKeysAsNothing) {
     QSettingsStore store;
     store.write("Vesk", "French", "odd", " 12, with a comma; and blanks  ");
@@ -89,6 +112,49 @@ TEST(QSettingsStoreFailure, aFolderInTheFilesPlaceIsReportedUntilItIsGone) {
     store.sync();
     EXPECT_EQ(store.saveFailure(), QString()) << "a store that works again is not still failed";
     EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("French/left").toString(), "5681");
+}
+
+// A store emptied or filled with junk by another program while this one runs is written again
+// with all this program read or wrote, and nothing else.
+TEST(QSettingsStore, aFileEmptiedOrDamagedMeanwhileIsWrittenAgainWithWhatTheProgramHolds) {
+    const QString file = QSettingsStore::location("Damaged");
+    QSettingsStore store;
+    store.write("Damaged", "French", "ctime", "15");
+    store.write("Damaged", "Learning", "known", "10101");
+    store.sync();
+    for (const QByteArray& damage : {QByteArray(), QByteArray("\x01junk\n[x\n=;\xff\n")}) {
+        QFile overwrite(file);
+        ASSERT_TRUE(overwrite.open(QIODevice::WriteOnly));
+        overwrite.write(damage);
+        overwrite.close();
+        store.write("Damaged", "French", "left", "4500");
+        store.sync();
+        EXPECT_EQ(store.saveFailure(), QString());
+        const QSettings reread(file, QSettings::IniFormat);
+        EXPECT_EQ(reread.allKeys(), QStringList({"French/ctime", "French/left", "Learning/known"}))
+            << damage.size() << " bytes of damage";
+        EXPECT_EQ(reread.status(), QSettings::NoError);
+    }
+}
+
+// QSettings would wait for its lock file for good; the save fails at once, naming it, and goes
+// through at a later save once the lock is free.
+TEST(QSettingsStoreFailure, aLockHeldElsewhereFailsTheSaveUntilItIsFree) {
+    const QString file = QSettingsStore::location("Locked");
+    QDir().mkpath(QFileInfo(file).path());
+    QLockFile held(file + ".lock");
+    ASSERT_TRUE(held.lock());
+    QSettingsStore store;
+    store.write("Locked", "French", "left", "5680");
+    store.sync();
+    EXPECT_EQ(store.saveFailure(), file + " could not be saved: its lock file " + file +
+                                       ".lock names this very process; the next save tries again");
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    held.unlock();
+    store.sync();
+    EXPECT_EQ(store.saveFailure(), QString());
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("French/left").toString(), "5680");
 }
 
 } // namespace

@@ -23,9 +23,10 @@ TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes.mid(2), QStringList({"voice=1", "left=5680", "guagen=10207"}));
     EXPECT_FALSE(store.unsynced) << "on the disk before the process ends";
-    Settings.savePositionOnExit = 0;
+    Settings.savePositionOnExit = 0, Settings.sequencePosition = 10208;
     menu.exitAction()->trigger();
-    EXPECT_EQ(store.writes.mid(5), QStringList({"voice=1", "left=5680"})) << "schedule not kept";
+    EXPECT_EQ(store.writes.mid(5, 2), QStringList({"voice=1", "left=5680"}));
+    EXPECT_EQ(store.values.value("Vesk/French/guagen"), "10207") << "schedule not kept";
     EXPECT_EQ(ended, 3);
 }
 
@@ -80,7 +81,9 @@ TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
 
 class ProgramEdges : public ApplicationOnFakes {
 protected:
-    void SetUp() override { Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1"}; }
+    void SetUp() override {
+        Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1", {}};
+    }
 };
 
 TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEnd) {
