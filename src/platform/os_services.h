@@ -6,6 +6,7 @@
 #include "core/ports/global_shortcuts.h"
 
 #include <QObject>
+#include <QString>
 #include <memory>
 
 class LearnerCommands;
@@ -26,3 +27,8 @@ std::unique_ptr<QObject> makeMediaControls(LearnerCommands& commands, PlayOrder&
 // before the manager has let go of it, an X11 window can end up on the screen unmanaged; where
 // windows are not framed by another program (Windows, Wayland) nothing is ever kept.
 bool heldByWindowManager(const QWidget& window);
+
+// What the windowing platform this start will use needs and cannot reach, such as "DISPLAY=:1";
+// empty when it answers, or when it is none this program can check (offscreen, Windows).
+// Checked before the application object exists: Qt aborts when its platform cannot start.
+QString unreachableDisplay();

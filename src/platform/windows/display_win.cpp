@@ -1,0 +1,6 @@
+// Windows always has its desktop.
+#include "platform/os_services.h"
+
+QString unreachableDisplay() {
+    return {};
+}
