@@ -1,7 +1,10 @@
-// The display: whether the windowing platform of this start can reach one before Qt tries.
+// The display: whether the windowing platform of this start can reach one before Qt tries, and
+// the X screen's size as the X server has it.
 #include "platform/os_services.h"
 
+#include <QGuiApplication>
 #include <QStringList>
+#include <cstdlib>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -69,4 +72,28 @@ QString unreachableDisplay() {
     }
     tried.removeDuplicates();
     return tried.join(QStringLiteral(", "));
+}
+
+QSize windowSystemScreenSize() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return {};
+    int screen = 0;
+    char* host = nullptr;
+    int display = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen))
+        std::free(host);
+    xcb_screen_iterator_t roots = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screen && roots.rem > 0; ++i)
+        xcb_screen_next(&roots);
+    if (roots.rem <= 0)
+        return {};
+    xcb_get_geometry_reply_t* root = xcb_get_geometry_reply(
+        connection, xcb_get_geometry(connection, roots.data->root), nullptr);
+    if (!root)
+        return {};
+    const QSize size(root->width, root->height);
+    std::free(root);
+    return size;
 }

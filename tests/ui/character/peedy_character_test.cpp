@@ -7,6 +7,8 @@
 #include "ui/learn/voice_menu.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -197,6 +199,17 @@ TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMadeWithoutTheCallerWaiting) {
     peedy->step();
     EXPECT_TRUE(peedy->window().frame().startsWith("wave"));
     EXPECT_LT(PeedyCharacter::speakingLimitMs(QString(119, 'a')), 15000);
+}
+
+TEST_F(Peedy, goesBackToTheCornerOfTheScreenWhenTheScreenChanges) {
+    CharacterWindow& window = peedy->window();
+    const QPoint corner = window.pos();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    for (const auto changed : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged}) {
+        window.move(3, 4); // the learner had moved him out of the way
+        emit(screen->*changed)(screen->geometry());
+        EXPECT_EQ(window.pos(), corner);
+    }
 }
 
 TEST_F(Peedy, hiddenCharacterAcceptsButDropsSpeechAndGestures) {
