@@ -37,3 +37,7 @@ QSize windowSystemScreenSize();
 // empty when it answers, or when it is none this program can check (offscreen, Windows).
 // Checked before the application object exists: Qt aborts when its platform cannot start.
 QString unreachableDisplay();
+
+// Asks a process to end, false where it cannot be asked: a speech daemon the program started
+// itself, so that a fresh one takes its place (the Windows engine runs inside the program).
+bool askProcessToEnd(qint64 process);

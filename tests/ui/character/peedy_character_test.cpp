@@ -13,6 +13,18 @@
 
 namespace {
 
+QStringList g_told;
+
+// The lines written on standard error while run runs.
+QStringList toldDuring(const std::function<void()>& run) {
+    g_told.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& line) { g_told << line; });
+    run();
+    qInstallMessageHandler(previous);
+    return g_told;
+}
+
 class SpeechRecovery : public PeedyFixture {
 protected:
     void SetUp() override { fresh(); }
@@ -94,6 +106,19 @@ TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainAtOnceThenAfterLongerWaitsWhil
             engine->becomeAvailable();
     }
     EXPECT_EQ(engine->said, QStringList({"Un.", "12000", "13000"}));
+}
+
+TEST_F(SpeechRecovery, aFaultThatComesBackWithEachFreshEngineIsToldOnceUntilASentenceIsHeard) {
+    engine->becomeAvailable();
+    const QStringList told = toldDuring([this] {
+        for (int i = 0; i < 3; ++i) {
+            engine->breakDown();
+            engine->becomeAvailable();
+        }
+        engine->finishUtterance();
+        engine->breakDown();
+    });
+    EXPECT_EQ(told.size(), 2) << told.join('\n').toStdString();
 }
 
 TEST_F(SpeechRecovery, anEngineThatNeverAnswersIsGivenUpAfterTwentySecondsAndStartedAgain) {
