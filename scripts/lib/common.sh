@@ -17,6 +17,8 @@ TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
   xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
+  # Shrinking the private display's screen under the running program.
+  x11-xserver-utils
   tesseract-ocr tesseract-ocr-eng tesseract-ocr-fra dbus-daemon
   alsa-utils libasound2-plugins sox
   # Another user's listening socket in the single-copy test.

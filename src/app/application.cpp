@@ -113,6 +113,9 @@ void Application::start() {
     bar.selectNextSentence();
     bar.makeTopmost();
     bar.captureBarRect();
+    // A screen that shrinks under a running bar (a monitor unplugged, a remote desktop's window
+    // made smaller) would otherwise leave it, and its menu, out of reach until the next start.
+    m_platform.windows.followScreen([this] { m_bar->keepOnScreen(); });
 }
 
 void Application::loadCharacter() {

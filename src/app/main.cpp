@@ -124,6 +124,11 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = handleCommandLine(argc, argv))
         return *exitCode;
     preferX11OnWayland();
+    // Qt aborts when its platform finds no display, with a message about plugins: one line here.
+    if (const QString display = unreachableDisplay(); !display.isEmpty()) {
+        std::fprintf(stderr, "dorvane: cannot open the display (%s)\n", qPrintable(display));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Product::kTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(Product::kVersion));

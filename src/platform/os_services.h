@@ -6,6 +6,8 @@
 #include "core/ports/global_shortcuts.h"
 
 #include <QObject>
+#include <QSize>
+#include <QString>
 #include <memory>
 
 class LearnerCommands;
@@ -26,3 +28,16 @@ std::unique_ptr<QObject> makeMediaControls(LearnerCommands& commands, PlayOrder&
 // before the manager has let go of it, an X11 window can end up on the screen unmanaged; where
 // windows are not framed by another program (Windows, Wayland) nothing is ever kept.
 bool heldByWindowManager(const QWidget& window);
+
+// The size of the whole screen as the window system itself has it now (X11: the root window),
+// which Qt may not have caught up with; invalid where Qt's own figure is always right.
+QSize windowSystemScreenSize();
+
+// What the windowing platform this start will use needs and cannot reach, such as "DISPLAY=:1";
+// empty when it answers, or when it is none this program can check (offscreen, Windows).
+// Checked before the application object exists: Qt aborts when its platform cannot start.
+QString unreachableDisplay();
+
+// Asks a process to end, false where it cannot be asked: a speech daemon the program started
+// itself, so that a fresh one takes its place (the Windows engine runs inside the program).
+bool askProcessToEnd(qint64 process);

@@ -2,13 +2,22 @@
 
 #include "core/logging.h"
 #include "core/voice/voice_preferences.h"
+#include "platform/os_services.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLocalSocket>
 #include <QTextToSpeech>
 #include <QThread>
+#include <QTimer>
+
+namespace {
+// A reading the engine took but never began: its daemon has lost the means to speak (an output
+// module that died or was removed), though it still answers.
+constexpr int kBeginLimitMs = 5000;
+} // namespace
 
 // Lives on the engine's thread; everything reaches it through queued calls.
 class SpeechWorker : public QObject {
@@ -17,18 +26,33 @@ public:
     SpeechWorker(QLocale locale, QString voice, std::shared_ptr<std::atomic<quint64>> newest,
                  std::shared_ptr<std::atomic<bool>> bringingUp)
         : m_locale(std::move(locale)), m_preferred(std::move(voice)), m_newest(std::move(newest)),
-          m_bringingUp(std::move(bringingUp)) {}
+          m_bringingUp(std::move(bringingUp)) {
+        m_beginWatch->setSingleShot(true);
+        connect(m_beginWatch, &QTimer::timeout, this, &SpeechWorker::checkBegun);
+    }
 
     Q_INVOKABLE void bringUp() {
         QElapsedTimer clock;
         clock.start();
         dropEngine();
+        // A daemon that took readings without reading them is replaced, where this program
+        // started it: only a fresh one loads its output modules again.
+        if (m_replaceDaemon && m_ownDaemon != 0 && daemonProcess() == m_ownDaemon &&
+            askProcessToEnd(m_ownDaemon))
+            m_daemonLeaving = true;
+        m_ownDaemon = 0;
+        const QString socket = daemonSocketPath();
         // A daemon shutting down still takes connections for a moment, with its voices already
         // gone: the fresh engine waits until it has gone, and then finds (or starts) a new one.
-        while (m_daemonLeaving && daemonAnswers() && clock.elapsed() < 3000)
+        while (m_daemonLeaving && daemonAnswers(socket) && clock.elapsed() < 3000)
             QThread::msleep(50);
         m_daemonLeaving = false;
+        const bool daemonWasThere = daemonAnswers(socket);
         m_speech = makeSpeech();
+        // Known whether the engine works or not: a daemon that has lost its modules is ours to
+        // replace all the same.
+        if (!daemonWasThere && daemonAnswers(socket))
+            m_ownDaemon = daemonProcess();
         if (m_speech->state() == QTextToSpeech::Error) {
             announce(false, QStringLiteral("no speech engine could be started (%1)")
                                 .arg(m_speech->errorString()));
@@ -81,6 +105,8 @@ public:
             return;
         m_speaking = true;
         m_heardStart = false;
+        if (!text.trimmed().isEmpty())
+            m_beginWatch->start(kBeginLimitMs);
         m_speech->say(text);
         if (m_speech->state() == QTextToSpeech::Error)
             breakDown(m_speech->errorString());
@@ -88,6 +114,7 @@ public:
 
     Q_INVOKABLE void stop() {
         m_speaking = false;
+        m_beginWatch->stop();
         if (m_up)
             m_speech->stop();
     }
@@ -156,13 +183,35 @@ private:
         return true;
     }
 
+    // Where speech-dispatcher puts its socket, whatever Qt thinks of the folder's permissions.
+    static QString daemonSocketPath() {
+        return qEnvironmentVariable("XDG_RUNTIME_DIR") +
+               QStringLiteral("/speech-dispatcher/speechd.sock");
+    }
+
     // The socket speech-dispatcher listens on, when the engine talks to one found there.
     void findDaemonSocket() {
-        // Where speech-dispatcher puts it, whatever Qt thinks of the folder's permissions.
-        const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") +
-                               QStringLiteral("/speech-dispatcher/speechd.sock");
+        const QString socket = daemonSocketPath();
         const bool speechd = m_speech->engine() == QLatin1String("speechd");
         m_daemonSocket = speechd && QFileInfo::exists(socket) ? socket : QString();
+    }
+
+    // The daemon's process as its own record names it, or 0. (The socket's peer would be the
+    // process that made the socket, which speech-dispatcher leaves when it becomes a daemon.)
+    static qint64 daemonProcess() {
+        QFile record(qEnvironmentVariable("XDG_RUNTIME_DIR") +
+                     QStringLiteral("/speech-dispatcher/pid/speech-dispatcher.pid"));
+        if (!record.open(QIODevice::ReadOnly))
+            return 0;
+        return record.readLine(32).trimmed().toLongLong();
+    }
+
+    void checkBegun() {
+        if (!m_up || !m_speaking || m_heardStart)
+            return;
+        m_replaceDaemon = true;
+        breakDown(QStringLiteral("a sentence handed to it was not begun within %1 s")
+                      .arg(kBeginLimitMs / 1000));
     }
 
     // A connection of its own to the daemon, which closes the moment the daemon dies: the
@@ -182,16 +231,16 @@ private:
         m_watch->connectToServer(m_daemonSocket);
     }
 
-    bool daemonAnswers() {
-        if (m_daemonSocket.isEmpty())
+    bool daemonAnswers(const QString& socket) {
+        if (socket.isEmpty())
             return true; // nothing known to check
         QLocalSocket probe;
-        probe.connectToServer(m_daemonSocket);
+        probe.connectToServer(socket);
         return probe.waitForConnected(500);
     }
 
     bool daemonAlive() {
-        if (daemonAnswers())
+        if (daemonAnswers(m_daemonSocket))
             return true;
         breakDown(QStringLiteral("speech-dispatcher cannot be reached"));
         return false;
@@ -202,6 +251,8 @@ private:
         // cutting the previous sentence short must not end the next one.
         if (state == QTextToSpeech::Speaking && m_speaking) {
             m_heardStart = true;
+            m_beginWatch->stop();
+            m_replaceDaemon = false; // speech works again
         } else if (state == QTextToSpeech::Ready && m_speaking && m_heardStart) {
             m_speaking = false;
             emit finished();
@@ -215,12 +266,14 @@ private:
             return;
         m_up = false;
         m_speaking = false;
+        m_beginWatch->stop();
         emit failed(why.isEmpty() ? QStringLiteral("the speech engine stopped working") : why);
     }
 
     void dropEngine() {
         m_up = false;
         m_speaking = false;
+        m_beginWatch->stop();
         if (m_watch) {
             m_watch->disconnect(this);
             delete m_watch;
@@ -235,6 +288,7 @@ private:
 
     QTextToSpeech* m_speech = nullptr;
     QLocalSocket* m_watch = nullptr;
+    QTimer* m_beginWatch = new QTimer(this); // a reading handed over must begin within the limit
     QLocale m_locale;
     QString m_preferred;
     QString m_daemonSocket;
@@ -248,6 +302,8 @@ private:
     double m_rate = 0.0;          // as last set: asking a dead daemon is no safer than telling it
     bool m_speaking = false;
     bool m_heardStart = false;
+    qint64 m_ownDaemon = 0;      // the daemon this program started, while it serves the engine
+    bool m_replaceDaemon = false; // readings were not begun, and none has been since
 };
 
 QtSpeechEngine::QtSpeechEngine(QObject* parent) : SpeechEngine(parent) {}

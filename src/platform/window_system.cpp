@@ -1,17 +1,20 @@
 #include "platform/window_system.h"
 
+#include "platform/screen_watch.h"
+
 #include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
+
+QtWindowSystem::QtWindowSystem() : m_screens(std::make_unique<ScreenWatch>()) {}
+
+QtWindowSystem::~QtWindowSystem() = default;
 
 QPoint QtWindowSystem::cursorPos() const {
     return QCursor::pos();
 }
 
 QSize QtWindowSystem::screenSize() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
+    return ScreenWatch::screenArea().size();
 }
 
 QRect QtWindowSystem::windowRect(const QWidget& window) const {
@@ -30,4 +33,8 @@ void QtWindowSystem::placeTopmost(QWidget& window, const QRect& to) {
 
 void QtWindowSystem::bringToFront(QWidget& window) {
     window.raise();
+}
+
+void QtWindowSystem::followScreen(std::function<void()> changed) {
+    QObject::connect(m_screens.get(), &ScreenWatch::changed, m_screens.get(), std::move(changed));
 }

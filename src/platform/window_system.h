@@ -5,8 +5,11 @@
 
 #include <QRect>
 #include <QSize>
+#include <functional>
+#include <memory>
 
 class QWidget;
+class ScreenWatch;
 
 class WindowSystem : public PointerSource {
 public:
@@ -19,15 +22,24 @@ public:
     virtual void placeTopmost(QWidget& window, const QRect& to) = 0;
     // Puts a shown window in front of the others.
     virtual void bringToFront(QWidget& window) = 0;
+    // Calls changed whenever the primary screen's size or work area changes, or another screen
+    // becomes the primary one.
+    virtual void followScreen(std::function<void()> changed) = 0;
 };
 
 // The real one, over Qt.
 class QtWindowSystem : public WindowSystem {
 public:
+    QtWindowSystem();
+    ~QtWindowSystem() override;
     QPoint cursorPos() const override;
     QSize screenSize() const override;
     QRect windowRect(const QWidget& window) const override;
     void moveWindow(QWidget& window, const QRect& to) override;
     void placeTopmost(QWidget& window, const QRect& to) override;
     void bringToFront(QWidget& window) override;
+    void followScreen(std::function<void()> changed) override;
+
+private:
+    std::unique_ptr<ScreenWatch> m_screens;
 };

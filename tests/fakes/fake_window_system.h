@@ -13,8 +13,15 @@ public:
     void moveWindow(QWidget& window, const QRect& to) override { window.setGeometry(to); }
     void placeTopmost(QWidget& window, const QRect& to) override { window.setGeometry(to); }
     void bringToFront(QWidget& window) override { broughtToFront << window.isVisible(); }
+    void followScreen(std::function<void()> changed) override { screenChanged = std::move(changed); }
+    void resizeScreen(QSize size) {
+        screen = size;
+        if (screenChanged)
+            screenChanged();
+    }
 
     QPoint cursor;
     QSize screen{1024, 768};
     QList<bool> broughtToFront; // whether the window was shown at each call
+    std::function<void()> screenChanged;
 };

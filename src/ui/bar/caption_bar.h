@@ -49,6 +49,9 @@ public:
     void makeTopmost();
     // Keeps the bar's left edge on the screen: 0 ... screen width - 7110 twips.
     void clampLeft();
+    // The screen changed size: the bar keeps its left edge on it as after a release, at the
+    // height it has, and the auto-hide rectangle follows it.
+    void keepOnScreen();
     double screenWidthTwips() const;
     double screenHeightTwips() const;
 

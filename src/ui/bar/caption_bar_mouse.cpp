@@ -38,6 +38,13 @@ void CaptionBar::clampLeft() {
         setLeftTwips(static_cast<float>(screenWidthTwips() - kClampWidth));
 }
 
+void CaptionBar::keepOnScreen() {
+    if (m_dragging)
+        return; // the release clamps
+    clampLeft();
+    m_barRect.moveLeft(m_windows.windowRect(*this).left());
+}
+
 // Any release puts the bar back on the top edge at full height, within the screen.
 void CaptionBar::onLabelReleased() {
     clampLeft();

@@ -2,11 +2,9 @@
 
 #include <QBitmap>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 
 namespace {
 constexpr QSize kWindow{420, 230};
@@ -35,13 +33,11 @@ CharacterWindow::CharacterWindow(const QString& folder, const QStringList& frame
     if (!frameNames.isEmpty())
         m_frame = frameNames.first();
     placeOnScreen();
+    connect(&m_screens, &ScreenWatch::changed, this, &CharacterWindow::placeOnScreen);
 }
 
 void CharacterWindow::placeOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
+    const QRect area = ScreenWatch::workArea();
     move(area.right() - width() - kMargin + 1, area.bottom() - height() - kMargin + 1);
 }
 

@@ -2,6 +2,8 @@
 // the focus, standing near the bottom-right corner of the screen, with a speech balloon.
 #pragma once
 
+#include "platform/screen_watch.h"
+
 #include <QHash>
 #include <QImage>
 #include <QSvgRenderer>
@@ -26,7 +28,8 @@ public:
     QString balloonText() const { return m_balloon; }
     bool balloonShown() const { return !m_balloon.isNull(); }
 
-    // Where the character stands: the bottom-right corner of the primary screen's work area.
+    // Where the character stands: the bottom-right corner of the primary screen's work area,
+    // where it goes again whenever that screen changes.
     void placeOnScreen();
 
 protected:
@@ -48,4 +51,5 @@ private:
     QString m_balloon; // null while no balloon is shown
     double m_presence = 1.0;
     QPoint m_grab;
+    ScreenWatch m_screens;
 };

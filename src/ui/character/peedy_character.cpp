@@ -81,7 +81,10 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
                 m_voiceInUse = inUse;
                 emit voicesChanged();
             });
-    connect(m_engine.get(), &SpeechEngine::finished, this, &PeedyCharacter::sentenceEnded);
+    connect(m_engine.get(), &SpeechEngine::finished, this, [this] {
+        m_toldFailure.clear(); // the engine works again: its next fault is news
+        sentenceEnded();
+    });
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     m_now = [clock] { return clock->elapsed(); };
@@ -144,8 +147,11 @@ void PeedyCharacter::engineFailed(const QString& problem) {
         finishCurrent();
     if (m_engineState == Engine::Broken)
         return;
-    qCWarning(lcSpeech).noquote()
-        << QStringLiteral("the engine stopped working (%1); it is started again").arg(problem);
+    // A fault that comes back with every fresh engine is told once, not at each restart.
+    if (problem != m_toldFailure)
+        qCWarning(lcSpeech).noquote()
+            << QStringLiteral("the engine stopped working (%1); it is started again").arg(problem);
+    m_toldFailure = problem;
     // Until a fresh engine is up, callers learn that nobody hears them (listen-first then
     // shows the text at once).
     m_voiceProblem = problem;

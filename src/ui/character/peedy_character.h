@@ -101,6 +101,7 @@ private:
     bool m_waiting = false; // the current sentence waits for the engine to come up
     qint64 m_startedAtMs = 0;
     QString m_voiceProblem; // empty while the voice works or is not yet known
+    QString m_toldFailure;  // the engine's last fault, told; cleared by a sentence read through
     QStringList m_voices;
     QString m_voiceInUse;
     QString m_lastSentence;

@@ -69,6 +69,22 @@ TEST_F(Bar, dragsFromAnyLabelAtFullSizeAndSnapsBackToTheTopOnTheScreenOnRelease)
     }
 }
 
+using RunningBar = ApplicationOnFakes;
+
+TEST_F(RunningBar, keepsItsMenuPictureOnAScreenThatShrinksAndStaysAsItWas) {
+    store.seed("xxx", "1");
+    store.seed("left", "5680");
+    program.start();
+    CaptionBar& bar = program.bar();
+    bar.setBarHeight(20); // collapsed: the pointer is elsewhere
+    windows.resizeScreen({640, 480});
+    EXPECT_EQ(bar.x(), 166);
+    EXPECT_EQ(bar.barRect(), QRect(166, 0, 477, 23)) << "the auto-hide test follows the bar";
+    EXPECT_EQ(bar.barHeight(), 20) << "a change of screen opens nothing";
+    windows.resizeScreen({1024, 768});
+    EXPECT_EQ(bar.x(), 166) << "a wider screen leaves the bar where it is";
+}
+
 TEST_F(Bar, englishRestsOnTheFrenchBaseline) {
     const QString tails = QStringLiteral(" gypq (Jg) [y]");
     bar.setFrenchLine(tails);

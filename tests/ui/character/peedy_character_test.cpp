@@ -7,9 +7,23 @@
 #include "ui/learn/voice_menu.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
+
+QStringList g_told;
+
+// The lines written on standard error while run runs.
+QStringList toldDuring(const std::function<void()>& run) {
+    g_told.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& line) { g_told << line; });
+    run();
+    qInstallMessageHandler(previous);
+    return g_told;
+}
 
 class SpeechRecovery : public PeedyFixture {
 protected:
@@ -92,6 +106,19 @@ TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainAtOnceThenAfterLongerWaitsWhil
             engine->becomeAvailable();
     }
     EXPECT_EQ(engine->said, QStringList({"Un.", "12000", "13000"}));
+}
+
+TEST_F(SpeechRecovery, aFaultThatComesBackWithEachFreshEngineIsToldOnceUntilASentenceIsHeard) {
+    engine->becomeAvailable();
+    const QStringList told = toldDuring([this] {
+        for (int i = 0; i < 3; ++i) {
+            engine->breakDown();
+            engine->becomeAvailable();
+        }
+        engine->finishUtterance();
+        engine->breakDown();
+    });
+    EXPECT_EQ(told.size(), 2) << told.join('\n').toStdString();
 }
 
 TEST_F(SpeechRecovery, anEngineThatNeverAnswersIsGivenUpAfterTwentySecondsAndStartedAgain) {
@@ -197,6 +224,17 @@ TEST_F(Peedy, requestsRunOneAfterAnotherInTheOrderMadeWithoutTheCallerWaiting) {
     peedy->step();
     EXPECT_TRUE(peedy->window().frame().startsWith("wave"));
     EXPECT_LT(PeedyCharacter::speakingLimitMs(QString(119, 'a')), 15000);
+}
+
+TEST_F(Peedy, goesBackToTheCornerOfTheScreenWhenTheScreenChanges) {
+    CharacterWindow& window = peedy->window();
+    const QPoint corner = window.pos();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    for (const auto changed : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged}) {
+        window.move(3, 4); // the learner had moved him out of the way
+        emit(screen->*changed)(screen->geometry());
+        EXPECT_EQ(window.pos(), corner);
+    }
 }
 
 TEST_F(Peedy, hiddenCharacterAcceptsButDropsSpeechAndGestures) {

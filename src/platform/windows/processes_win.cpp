@@ -1,0 +1,6 @@
+// Speech runs inside the program on Windows: there is no daemon of its own to replace.
+#include "platform/os_services.h"
+
+bool askProcessToEnd(qint64) {
+    return false;
+}
