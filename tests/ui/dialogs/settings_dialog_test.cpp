@@ -1,15 +1,19 @@
 // The settings dialog: filled from the settings, acting on the bar, applied and stored on close.
 #include "support/desktop.h"
 #include "ui/dialogs/settings_dialog.h"
+#include "ui/widgets/value_box.h"
 #include "ui/widgets/value_scroll_bar.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 
 namespace {
 
@@ -21,6 +25,16 @@ protected:
     }
     ::SettingsDialog* open() {
         return new ::SettingsDialog(bar.timers(), *bar.menuPicture(), store, autoStart);
+    }
+    // Keys as the learner presses them; typed text replaces what the box held.
+    static void press(QWidget* widget, int key, const QString& text = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+    static void type(QWidget* box, const QString& text) {
+        static_cast<QLineEdit*>(box)->selectAll();
+        for (const QChar c : text)
+            press(box, c.toUpper().unicode(), c);
     }
 };
 
@@ -42,12 +56,11 @@ TEST_F(SettingsDialogOnBar,
     EXPECT_TRUE(dialog->saveScheduleBox()->isEnabled());
     dialog->topicButtons()[9]->click();
     dialog->playsScroll()->setNumber(6);
-    dialog->valueBoxes()[1]->setText("14");
+    EXPECT_EQ(dialog->valueBoxes()[0]->text(), "6");
     dialog->close();
     EXPECT_EQ(QList<int>({Settings.frenchFirst, Settings.inSequence, Settings.topic,
                           Settings.playsPerSentence, Settings.frenchSeconds}),
-              QList<int>({0, 1, 9, 6, 9}))
-        << "typed text is never read";
+              QList<int>({0, 1, 9, 6, 9}));
     EXPECT_TRUE(bar.menuPicture()->isEnabled());
     EXPECT_TRUE(bar.timers().playCycleTimer().isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -59,6 +72,37 @@ TEST_F(SettingsDialogOnBar,
     open()->close();
     EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled())
         << "during the welcome the countdown starts play";
+}
+
+TEST_F(SettingsDialogOnBar, typedNumbersCountOutOfRangeOnesGoToTheNearestEndAndJunkGivesWay) {
+    QPointer<::SettingsDialog> dialog = open();
+    const auto& boxes = dialog->valueBoxes();
+    type(boxes[1], "14");
+    EXPECT_EQ(dialog->frenchSecondsScroll()->number(), 14) << "the bar follows at once";
+    type(boxes[2], "40");
+    EXPECT_EQ(dialog->englishSecondsScroll()->number(), 4) << "4 counts at once, 40 once left";
+    press(boxes[2], Qt::Key_Return);
+    EXPECT_EQ(dialog->englishSecondsScroll()->number(), 15);
+    EXPECT_EQ(boxes[2]->text(), "15");
+    EXPECT_EQ(QToolTip::text(), "3 to 15 seconds") << "the box says why";
+    type(boxes[1], "1x");
+    type(boxes[0], "-7"); // both left by closing the dialog
+    dialog->close();
+    EXPECT_EQ(QList<int>({Settings.playsPerSentence, Settings.frenchSeconds,
+                          Settings.englishSeconds}),
+              QList<int>({1, 14, 15}));
+    EXPECT_EQ(store.writes.mid(store.writes.indexOf("n=1"), 3),
+              QStringList({"n=1", "ctime=15", "etime=14"}));
+
+    // No window manager may draw a close box: the dialog's own button and Esc from any control.
+    dialog = open();
+    dialog->okButton()->click();
+    EXPECT_TRUE(bar.menuPicture()->isEnabled()) << "closed and applied";
+    dialog = open();
+    type(dialog->valueBoxes()[0], "4");
+    press(dialog->valueBoxes()[0], Qt::Key_Escape);
+    EXPECT_EQ(Settings.playsPerSentence, 4);
+    EXPECT_TRUE(bar.menuPicture()->isEnabled());
 }
 
 TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
@@ -107,7 +151,8 @@ TEST(SettingsDialogLayout, valuesOverCaptionsTabInTheControlsOrderNoCaptionCutOf
     EXPECT_EQ(dialog.topicButtons()[0]->nextInFocusChain(), dialog.valueBoxes()[0]);
     EXPECT_EQ(dialog.topicButtons()[21]->nextInFocusChain(), dialog.topicButtons()[1]);
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
-        if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control))
+        if ((!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control)) ||
+            qobject_cast<QPushButton*>(control)) // a push button's face fills it, caption or not
             continue;
         // Given room, a caption cut off with the fonts of this machine shows ink past the old
         // right edge.
