@@ -10,7 +10,8 @@ trap 'kill "$sink" 2>/dev/null; rm -rf "$work"' EXIT
 mkfifo "$work/fifo"
 "$sink_program" "$work/fifo" "$work/out.raw" 44100 &
 sink=$!
-exec 3>"$work/fifo"
+# Opening blocks until the sink opens its end: a sink that failed to start must not hang this.
+exec 3<>"$work/fifo"
 # write_ms BYTES: how long writing a sound of BYTES took, in ms (one second is 44100 bytes).
 write_ms() { local t0; t0="$(now_ms)"; head -c "$1" /dev/zero >&3; echo $(( $(now_ms) - t0 )); }
 first="$(write_ms 88200)"
