@@ -61,7 +61,6 @@ Application::Application(Platform& platform, RandomSource& random)
     m_learn->addTo(*learnMenu);
     m_barMenu->addLearnMenu(learnMenu);
     connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
-    connect(m_learner.get(), &LearnerCommands::pausedChanged, m_bar.get(), &CaptionBar::showPaused);
     connect(m_bar.get(), &CaptionBar::wheelStepped, m_learner.get(), [this](int direction) {
         if (direction > 0)
             m_learner->next();

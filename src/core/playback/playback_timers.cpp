@@ -278,6 +278,7 @@ void PlaybackTimers::pause() {
     if (m_held)
         return;
     m_held = true;
+    m_bar.showPaused(true);
     std::optional<BarLine> settled;
     if (m_holding) { // the French waited for its reading, which the pause has silenced
         m_holding = false;
@@ -305,14 +306,37 @@ void PlaybackTimers::pause() {
         emit lineAtRest(*settled);
     if (settled && m_bar.lineOverflow(*settled) > 0)
         m_scrollOnResume = settled;
+    else if (const auto shown = lineShown(); shown && !settled)
+        clearOfTheSign(*shown);
+}
+
+// A line at rest whose end the pause sign now covers: one that had scrolled to its end goes
+// the few pixels further at once, one at its start scrolls once, as a stepped line does.
+void PlaybackTimers::clearOfTheSign(BarLine line) {
+    const int overflow = m_bar.lineOverflow(line);
+    const int scrolled = m_bar.lineScroll(line);
+    if (overflow <= scrolled)
+        return;
+    if (scrolled > 0)
+        m_bar.setLineScroll(line, overflow);
+    else
+        startScrollIfLong(line);
 }
 
 void PlaybackTimers::resume() {
     if (!m_held)
         return;
     m_held = false;
-    if (m_scrollOnResume)
+    m_bar.showPaused(false);
+    if (m_scrollOnResume) {
         startScrollIfLong(*m_scrollOnResume);
+    } else if (m_scrolling) {
+        m_scrollDistance = m_bar.lineOverflow(*m_scrolling); // the sign has gone
+    } else if (const auto shown = lineShown()) {
+        const int overflow = m_bar.lineOverflow(*shown);
+        if (m_bar.lineScroll(*shown) > overflow)
+            m_bar.setLineScroll(*shown, overflow);
+    }
     m_scrollOnResume.reset();
 }
 

@@ -57,8 +57,9 @@ public:
     // its first phase with no play counted, for a sentence chosen out of turn.
     void restartCycle();
 
-    // The learner pauses: the cycle's timing stands still, and the line on its way comes to
-    // rest at once (slid in, risen, a long line back at its start) so the bar stays readable.
+    // The learner pauses: the cycle's timing stands still, the pause sign shows, and the line
+    // on its way comes to rest at once (slid in, risen, a long line back at its start) so the
+    // bar stays readable; a line at rest whose end the sign covers moves clear of it.
     void pause();
     // The timing goes on from where it stood; a long line scrolls again from its start.
     void resume();
@@ -104,6 +105,7 @@ private:
     void slideComplete();
     void startScrollIfLong(BarLine line);
     void stopScroll();
+    void clearOfTheSign(BarLine line);
 
     // The start states the bar is created with; start-up re-arms them.
     Timer m_welcomeTimer{60, true};

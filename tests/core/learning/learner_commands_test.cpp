@@ -192,6 +192,34 @@ TEST(WheelNotches, turnsMovementIntoOneStepPerNotchIgnoringFlicks) {
     }
 }
 
+// The pause sign covers the end of a line at rest: 16 pixels of it with this bar.
+TEST(PauseSign, aLineAtRestComesOutFromUnderItAndGoesBackWhenItGoes) {
+    for (const int overflow : {0, 100}) { // a line that fits the bar, and one that scrolled
+        PlayCycle cycle;
+        auto& [bar, pointer, peedy, timers] = cycle;
+        LearnerCommands commands{timers, bar};
+        bar.overflow[0] = overflow;
+        while (!timers.welcomeOver())
+            timers.onWelcomeTick();
+        for (int i = 0; i < 40 || timers.scrollTimer().isEnabled(); ++i) {
+            if (i < 40)
+                timers.onPlayCycleTick(), timers.onFrenchSlideTick();
+            if (timers.scrollTimer().isEnabled())
+                timers.onScrollTick();
+        }
+        ASSERT_EQ(bar.scroll[0], overflow);
+        bar.signCover = 16;
+        commands.togglePause();
+        EXPECT_TRUE(bar.paused) << "the sign shows";
+        for (int i = 0; i < 200 && timers.scrollTimer().isEnabled(); ++i)
+            timers.onScrollTick();
+        EXPECT_EQ(bar.scroll[0], overflow + 16) << "its end just left of the sign";
+        commands.togglePause();
+        EXPECT_FALSE(bar.paused);
+        EXPECT_EQ(bar.scroll[0], overflow) << "and back to the picture";
+    }
+}
+
 constexpr int kNever = 1 << 20;
 
 // The play cycle with listen first, tick by tick, 100 ms a tick: the French waits while the
