@@ -49,6 +49,9 @@ Application::Application(Platform& platform, RandomSource& random)
     m_bar->setPlayOrder(&m_order);
     connect(&m_learning, &LearningModes::moveOnRequested, m_learner.get(), &LearnerCommands::next);
     connect(&m_learning, &LearningModes::notice, this, &Application::tellLearner);
+    connect(&m_learning, &LearningModes::changed, this, [this] {
+        m_bar->timers().setTranslationHidden(m_learning.translationHidden());
+    });
     connect(
         &m_order, &PlayOrder::sentenceChanged, &m_learning,
         [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });

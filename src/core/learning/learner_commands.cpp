@@ -111,7 +111,8 @@ void LearnerCommands::showOtherLanguage() {
     if (!canJump())
         return;
     if (!paused()) {
-        emit notNow(tr("Pause first: the other language shows on the paused bar"));
+        if (!m_timers.showWithheldTranslation())
+            emit notNow(tr("Pause first: the other language shows on the paused bar"));
         return;
     }
     const bool englishShown = m_timers.lineShown() == BarLine::English;

@@ -32,7 +32,8 @@ public:
     // sentence, show its first line at rest, read the French once, and stay paused.
     void next();
     void previous();
-    // Paused: the line shown turns to the sentence's other language, at rest.
+    // Paused: the line shown turns to the sentence's other language, at rest. Playing with the
+    // translation hidden: the English held back in its phase shows.
     void showOtherLanguage();
     // Marks the sentence on the bar known and moves on, as Next does and when Next would.
     void knowThisOne();

@@ -180,7 +180,8 @@ void PlaybackTimers::onPlayCycleTick() {
     case 2:
         m_cyclePhase = 3;
         if (frenchFirst) {
-            blankFrench();
+            if (!m_translationHidden) // else the French stays while the English is recalled
+                blankFrench();
             startEnglish();
         } else {
             clearEnglish();
@@ -192,10 +193,12 @@ void PlaybackTimers::onPlayCycleTick() {
         break;
     case 4:
         m_cyclePhase = 0;
-        if (frenchFirst)
+        if (frenchFirst) {
             clearEnglish();
-        else
+            blankFrench(); // kept through a held-back English phase
+        } else {
             blankFrench();
+        }
         ++m_cyclesPlayed;
         m_cycleTick = 0;
         break;
@@ -219,6 +222,7 @@ void PlaybackTimers::startFrench() {
 
 void PlaybackTimers::restartCycle() {
     m_holding = false;
+    m_englishWithheld = false;
     m_bar.showListening(false);
     m_englishRiseTimer.setEnabled(false);
     m_frenchSlideTimer.setEnabled(false);
@@ -233,13 +237,32 @@ void PlaybackTimers::restartCycle() {
 }
 
 void PlaybackTimers::startEnglish() {
-    m_englishRiseTimer.setEnabled(true);
+    if (m_translationHidden)
+        m_englishWithheld = true;
+    else
+        m_englishRiseTimer.setEnabled(true);
+}
+
+bool PlaybackTimers::showWithheldTranslation() {
+    if (!m_englishWithheld || m_held)
+        return false;
+    m_englishWithheld = false;
+    if (m_scrolling == BarLine::French)
+        stopScroll();
+    blankFrench();
+    m_bar.setEnglishLine(QStringLiteral(" ") + m_bar.english());
+    m_bar.setEnglishLineTop(kEnglishLineRaised);
+    m_englishOnBar = true;
+    emit lineAtRest(BarLine::English);
+    startScrollIfLong(BarLine::English);
+    return true;
 }
 
 void PlaybackTimers::clearEnglish() {
     m_bar.setEnglishLine(QStringLiteral(" "));
     m_bar.setEnglishLineTop(kEnglishLineRest);
     m_englishOnBar = false;
+    m_englishWithheld = false; // its phase is over
 }
 
 void PlaybackTimers::blankFrench() {

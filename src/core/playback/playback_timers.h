@@ -65,6 +65,14 @@ public:
     void resume();
     bool isHeld() const { return m_held; }
 
+    // The learner tests themselves: the English phase keeps its time, the French stays on the
+    // bar meanwhile, and the English shows only when asked for.
+    void setTranslationHidden(bool hidden) { m_translationHidden = hidden; }
+    bool translationHidden() const { return m_translationHidden; }
+    // Playing, in an English phase whose line is held back: the English rises to rest now.
+    // False, changing nothing, at any other time.
+    bool showWithheldTranslation();
+
     // Paused: shows one line of the current sentence at rest, and nothing else.
     void showAtRest(BarLine line);
     // The line of the current sentence on the bar, if one is.
@@ -123,6 +131,8 @@ private:
     bool m_held = false;
     bool m_frenchOnBar = false;
     bool m_englishOnBar = false;
+    bool m_translationHidden = false;
+    bool m_englishWithheld = false; // an English phase runs with its line held back
     // The line scrolling now (the cycle stands still meanwhile), and how far it has to go.
     std::optional<BarLine> m_scrolling;
     int m_scrollTicks = 0;

@@ -167,6 +167,34 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
     }
 }
 
+TEST_P(Commands, aHiddenTranslationKeepsItsTimeAndShowsOnlyWhenAskedFor) {
+    timers.setTranslationHidden(true);
+    const QString french = " " + bar.frenchText, english = " " + bar.englishText;
+    int ticks = 0;
+    for (; timers.cyclesPlayed() == 0; ++ticks) {
+        tick(1);
+        if (timers.cyclePhase() == (frenchFirst ? 3 : 1)) { // the English phase
+            EXPECT_EQ(bar.englishTop, 400) << "held back, tick " << ticks;
+            EXPECT_EQ(bar.frenchLine.trimmed(), frenchFirst ? french.trimmed() : "")
+                << "the French stays to recall it by, tick " << ticks;
+        }
+    }
+    EXPECT_EQ(ticks, 82) << "the cycle's time is the same";
+    EXPECT_EQ(bar.frenchLine.trimmed(), "") << "the French goes with its sentence's cycle";
+
+    while (timers.cyclePhase() != (frenchFirst ? 3 : 1))
+        tick(1);
+    QStringList notices;
+    QObject::connect(&commands, &LearnerCommands::notNow, [&](const QString& n) { notices << n; });
+    commands.showOtherLanguage();
+    EXPECT_EQ(bar.englishLine, english);
+    EXPECT_EQ(bar.englishTop, 60);
+    EXPECT_EQ(bar.frenchLine, " ") << "the line turns";
+    EXPECT_FALSE(commands.paused());
+    commands.showOtherLanguage(); // shown already
+    EXPECT_EQ(notices.size(), 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(LanguageOrders, Commands, ::testing::Values(1, 2), [](const auto& info) {
     return info.param == 1 ? "frenchFirst" : "englishFirst";
 });

@@ -80,6 +80,26 @@ TEST_F(Controls, aTrayThatComesAfterTheStartGetsTheIconAndTheLookingStops) {
     EXPECT_FALSE(program.trayWatchTimer().isActive());
 }
 
+TEST_F(Controls, hidingTheTranslationIsKeptAndLetsTheOtherLanguageShowWhilePlaying) {
+    LearnActions& learn = program.learnActions();
+    QAction* other = learn.action("otherLanguage");
+    EXPECT_FALSE(other->isEnabled()) << "playing, it would do nothing";
+    learn.action("pause")->trigger();
+    EXPECT_TRUE(other->isEnabled());
+    learn.action("pause")->trigger();
+    QAction* hide = learn.action("hideTranslation");
+    EXPECT_FALSE(hide->isChecked()) << "off by default";
+    hide->trigger();
+    EXPECT_EQ(store.values["Vesk/Learning/hide_translation"], "1");
+    EXPECT_TRUE(timers.translationHidden());
+    EXPECT_TRUE(other->isEnabled());
+
+    Application again(platform, random);
+    again.start();
+    EXPECT_TRUE(again.learnActions().action("hideTranslation")->isChecked()) << "read back";
+    EXPECT_TRUE(again.bar().timers().translationHidden());
+}
+
 // Sequence through topic 1 from its start; each test starts the program.
 class Learning : public Controls {
 protected:
