@@ -80,6 +80,26 @@ TEST_F(Controls, aTrayThatComesAfterTheStartGetsTheIconAndTheLookingStops) {
     EXPECT_FALSE(program.trayWatchTimer().isActive());
 }
 
+TEST_F(Controls, whereTheBarReallyIsIsReadBackSaidOnceWhenWrongAndKeptClearByPeedy) {
+    CaptionBar& bar = program.bar();
+    testing::internal::CaptureStderr();
+    program.checkPlacement();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "on the top edge, where it was put";
+    EXPECT_EQ(characters.peedy.clearOf, QRect(bar.x(), 0, bar.width(), 23));
+
+    Application piled(platform, random); // a window system that piles windows at the top-left
+    piled.start();
+    piled.bar().move(0, 0);
+    testing::internal::CaptureStderr();
+    piled.checkPlacement();
+    piled.checkPlacement();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.rfind("dorvane: the window system put the bar at 0,0 instead of 379,0", 0), 0)
+        << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "once";
+    EXPECT_EQ(characters.peedy.clearOf, QRect(0, 0, bar.width(), 23));
+}
+
 TEST_F(Controls, hidingTheTranslationIsKeptAndLetsTheOtherLanguageShowWhilePlaying) {
     LearnActions& learn = program.learnActions();
     QAction* other = learn.action("otherLanguage");
