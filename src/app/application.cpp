@@ -58,6 +58,7 @@ Application::Application(Platform& platform, RandomSource& random)
     connect(&m_bar->timers(), &PlaybackTimers::lineAtRest, &m_learning,
             &LearningModes::currentShown);
     connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
+    connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learn.get(), &LearnActions::progressRequested, this, &Application::showProgress);
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));

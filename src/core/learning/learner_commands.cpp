@@ -121,8 +121,10 @@ void LearnerCommands::showOtherLanguage() {
 }
 
 void LearnerCommands::knowThisOne() {
-    if (m_learning && canJump())
-        m_learning->markCurrentKnown();
+    if (!m_learning || !canJump() || m_learning->currentSentence() == 0)
+        return;
+    m_learning->markCurrentKnown();
+    emit acted(tr("Marked as known"));
 }
 
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and

@@ -42,6 +42,8 @@ signals:
     void pausedChanged(bool paused);
     // A command could not act now; the reason is one short line for the learner.
     void notNow(const QString& reason);
+    // A command did something the bar does not show by itself; one short line says what.
+    void acted(const QString& what);
 
 private:
     bool welcomeOver() const;

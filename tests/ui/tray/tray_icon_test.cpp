@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QToolTip>
 
 namespace {
 
@@ -146,6 +147,7 @@ TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) 
     timers.playCycleTimer().setEnabled(true);
 
     learn.action("knowThisOne")->trigger();
+    EXPECT_EQ(QToolTip::text(), "Marked as known") << "said under the bar";
     EXPECT_EQ(program.bar().french(), DialogueTable::builtIn().lookup(10103)) << "moved on";
     program.learner().next();
     program.learner().previous(); // back on 10103: that is the sentence a mark means
