@@ -17,14 +17,11 @@ TEST(Diagnostics, floodedLinesAreWrittenOnceThenCountedAtMostOnceAMinute) {
             qCWarning(lcSpeech) << "the engine did not start";
         else
             qCWarning(lcLibrary, "CoCreateInstance failed");
-        if (now == 500)
-            qCWarning(lcSpeech) << "another line, once";
     }
     const std::string written = testing::internal::GetCapturedStderr();
     setDiagnosticsClock(nullptr);
     EXPECT_EQ(written, "qt.speech.sapi: CoCreateInstance failed\n"
                        "speech: the engine did not start\n"
-                       "speech: another line, once\n"
                        "qt.speech.sapi: CoCreateInstance failed \xe2\x80\xa6 repeated 30,000 times\n"
                        "speech: the engine did not start \xe2\x80\xa6 repeated 30,000 times\n");
 }

@@ -112,20 +112,6 @@ TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDra
     }
 }
 
-TEST_F(Bar, aSignBesideThePictureEndsTheRoomOfBothLines) {
-    bar.setFrenchLine(QString(120, 'm'));
-    bar.setEnglishLine(QString(120, 'm'));
-    const int french = bar.lineOverflow(BarLine::French);
-    const int english = bar.lineOverflow(BarLine::English);
-    for (const bool paused : {true, false}) {
-        bar.showPaused(paused);
-        bar.showListening(!paused);
-        EXPECT_EQ(bar.lineOverflow(BarLine::French), french + bar.menuPicture()->x() - bar.pauseSign()->x());
-        EXPECT_EQ(bar.lineOverflow(BarLine::English) + bar.pauseSign()->x() - 2,
-                  english + bar.englishLine()->width() - 1);
-    }
-}
-
 // Every sentence of the table in both language orders, played on the bar at the pace of its
 // timers (10 ms a step): each line is seen whole, its start at rest and later its end in view,
 // and a sentence whose lines both fit takes exactly the 82 ticks a cycle always took.

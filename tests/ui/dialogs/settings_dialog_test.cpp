@@ -26,13 +26,12 @@ protected:
     ::SettingsDialog* open() {
         return new ::SettingsDialog(bar.timers(), *bar.menuPicture(), store, autoStart);
     }
-    // Keys as the learner presses them; typed text replaces what the box held.
     static void press(QWidget* widget, int key, const QString& text = {}) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(widget, &event);
     }
-    static void type(QWidget* box, const QString& text) {
-        static_cast<QLineEdit*>(box)->selectAll();
+    static void type(QLineEdit* box, const QString& text) { // over what the box held
+        box->selectAll();
         for (const QChar c : text)
             press(box, c.toUpper().unicode(), c);
     }
@@ -56,7 +55,6 @@ TEST_F(SettingsDialogOnBar,
     EXPECT_TRUE(dialog->saveScheduleBox()->isEnabled());
     dialog->topicButtons()[9]->click();
     dialog->playsScroll()->setNumber(6);
-    EXPECT_EQ(dialog->valueBoxes()[0]->text(), "6");
     dialog->close();
     EXPECT_EQ(QList<int>({Settings.frenchFirst, Settings.inSequence, Settings.topic,
                           Settings.playsPerSentence, Settings.frenchSeconds}),
@@ -74,35 +72,16 @@ TEST_F(SettingsDialogOnBar,
         << "during the welcome the countdown starts play";
 }
 
-TEST_F(SettingsDialogOnBar, typedNumbersCountOutOfRangeOnesGoToTheNearestEndAndJunkGivesWay) {
+// Typing, OK and Esc without a window manager are checked end to end; here what the eye misses.
+TEST_F(SettingsDialogOnBar, typedNumbersMoveTheBarAtOnceAndOutOfRangeOnesSayTheRange) {
     QPointer<::SettingsDialog> dialog = open();
-    const auto& boxes = dialog->valueBoxes();
-    type(boxes[1], "14");
-    EXPECT_EQ(dialog->frenchSecondsScroll()->number(), 14) << "the bar follows at once";
-    type(boxes[2], "40");
+    type(dialog->valueBoxes()[2], "40");
     EXPECT_EQ(dialog->englishSecondsScroll()->number(), 4) << "4 counts at once, 40 once left";
-    press(boxes[2], Qt::Key_Return);
-    EXPECT_EQ(dialog->englishSecondsScroll()->number(), 15);
-    EXPECT_EQ(boxes[2]->text(), "15");
-    EXPECT_EQ(QToolTip::text(), "3 to 15 seconds") << "the box says why";
-    type(boxes[1], "1x");
-    type(boxes[0], "-7"); // both left by closing the dialog
-    dialog->close();
-    EXPECT_EQ(QList<int>({Settings.playsPerSentence, Settings.frenchSeconds,
-                          Settings.englishSeconds}),
-              QList<int>({1, 14, 15}));
-    EXPECT_EQ(store.writes.mid(store.writes.indexOf("n=1"), 3),
-              QStringList({"n=1", "ctime=15", "etime=14"}));
-
-    // No window manager may draw a close box: the dialog's own button and Esc from any control.
-    dialog = open();
-    dialog->okButton()->click();
-    EXPECT_TRUE(bar.menuPicture()->isEnabled()) << "closed and applied";
-    dialog = open();
-    type(dialog->valueBoxes()[0], "4");
-    press(dialog->valueBoxes()[0], Qt::Key_Escape);
-    EXPECT_EQ(Settings.playsPerSentence, 4);
-    EXPECT_TRUE(bar.menuPicture()->isEnabled());
+    press(dialog->valueBoxes()[2], Qt::Key_Return);
+    EXPECT_EQ(QToolTip::text(), "3 to 15 seconds");
+    type(dialog->valueBoxes()[0], "-7");
+    press(dialog->valueBoxes()[0], Qt::Key_Escape); // closing leaves the box
+    EXPECT_EQ(QList<int>({Settings.playsPerSentence, Settings.englishSeconds}), QList<int>({1, 15}));
 }
 
 TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
@@ -152,7 +131,7 @@ TEST(SettingsDialogLayout, valuesOverCaptionsTabInTheControlsOrderNoCaptionCutOf
     EXPECT_EQ(dialog.topicButtons()[21]->nextInFocusChain(), dialog.topicButtons()[1]);
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         if ((!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control)) ||
-            qobject_cast<QPushButton*>(control)) // a push button's face fills it, caption or not
+            control == static_cast<QWidget*>(dialog.okButton())) // a push button's face fills it, caption or not
             continue;
         // Given room, a caption cut off with the fonts of this machine shows ink past the old
         // right edge.
