@@ -6,6 +6,7 @@
 #include "core/ports/global_shortcuts.h"
 
 #include <QObject>
+#include <QPoint>
 #include <memory>
 
 class LearnerCommands;
@@ -26,3 +27,8 @@ std::unique_ptr<QObject> makeMediaControls(LearnerCommands& commands, PlayOrder&
 // before the manager has let go of it, an X11 window can end up on the screen unmanaged; where
 // windows are not framed by another program (Windows, Wayland) nothing is ever kept.
 bool heldByWindowManager(const QWidget& window);
+
+// Where the window's top-left corner really is on the screen, asked of the window system: a
+// window manager that frames windows and places them itself (weston's XWayland) may leave Qt
+// with a place relative to the frame. Qt's own idea where the system cannot tell.
+QPoint placeOnScreen(const QWidget& window);

@@ -1,5 +1,7 @@
 #include "platform/window_system.h"
 
+#include "platform/os_services.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,7 +17,7 @@ QSize QtWindowSystem::screenSize() const {
 }
 
 QRect QtWindowSystem::windowRect(const QWidget& window) const {
-    return window.frameGeometry();
+    return QRect(placeOnScreen(window), window.frameGeometry().size());
 }
 
 void QtWindowSystem::moveWindow(QWidget& window, const QRect& to) {

@@ -1,5 +1,7 @@
 #include "ui/character/character_window.h"
 
+#include "platform/os_services.h"
+
 #include <QBitmap>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -47,8 +49,11 @@ void CharacterWindow::placeOnScreen() {
 
 void CharacterWindow::keepClearOf(const QRect& area) {
     m_clearOf = area;
-    if (characterRect().translated(pos()).intersects(area))
+    m_placed = ::placeOnScreen(*this);
+    if (characterRect().translated(m_placed).intersects(area)) {
         placeOnScreen();
+        m_placed = pos();
+    }
     updateShape();
 }
 
@@ -107,10 +112,11 @@ QRect CharacterWindow::balloonRect() const {
     const int right = width() - kCharacter.width() + 24;
     QRect box(right - w, 4, w, h);
     // Above the character as a rule; a bar there sends it below the bar, one below sends it up.
-    const QRect onScreen = box.translated(pos());
+    const QRect onScreen = box.translated(m_placed);
     if (m_clearOf.isValid() && onScreen.intersects(m_clearOf)) {
         const bool barAbove = m_clearOf.center().y() <= onScreen.center().y();
-        const int top = barAbove ? m_clearOf.bottom() + 1 + 4 - y() : m_clearOf.top() - 4 - h - y();
+        const int top = barAbove ? m_clearOf.bottom() + 1 + 4 - m_placed.y()
+                                 : m_clearOf.top() - 4 - h - m_placed.y();
         box.moveTop(std::clamp(top, 0, height() - h));
     }
     return box;
@@ -171,6 +177,7 @@ void CharacterWindow::paintEvent(QPaintEvent*) {
 
 void CharacterWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    m_placed = ::placeOnScreen(*this);
     if (balloonShown() && m_clearOf.isValid())
         updateShape();
 }

@@ -54,4 +54,5 @@ private:
     double m_presence = 1.0;
     QPoint m_grab;
     QRect m_clearOf; // screen coordinates; empty when nothing is to be avoided
+    QPoint m_placed; // where the window system really put the window
 };
