@@ -1,6 +1,10 @@
 # What a distribution installs, and the Debian package made of it (scripts/package). The
 # package's name, version, maintainer and description are set here and nowhere else.
-set(DORVANE_PACKAGE_MAINTAINER "Vesk <support@dorvane.example.org>")
+if(DORVANE_SUPPORT_EMAIL)
+  set(DORVANE_PACKAGE_MAINTAINER "Vesk <${DORVANE_SUPPORT_EMAIL}>")
+else()
+  set(DORVANE_PACKAGE_MAINTAINER "Vesk <support@dorvane.example.org>")
+endif()
 set(DORVANE_PACKAGE_SUMMARY "learn everyday spoken French from a caption bar")
 set(DORVANE_PACKAGE_DESCRIPTION [=[
 A narrow caption bar on the top edge of the screen plays short dialogue
@@ -55,7 +59,13 @@ endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://dorvane.example.org")
+if(DORVANE_WEBSITE MATCHES "://")
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${DORVANE_WEBSITE}")
+elseif(DORVANE_WEBSITE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${DORVANE_WEBSITE}")
+else()
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://dorvane.example.org")
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the binary links come from dpkg-shlibdeps; what it loads at run time must be
 # named here: the speech plugin (libqt6texttospeech6 brings no engine) and the X11 platform

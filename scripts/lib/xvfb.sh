@@ -6,12 +6,14 @@ XVFB_PID=""
 OPENBOX_PID=""
 
 # Starts Xvfb on a free display number (Xvfb picks it) and openbox on it; exports DISPLAY.
+# Both run in a session of their own, so a Ctrl-C in the terminal reaches the program on the
+# display but not the display itself, which must outlive the program's end.
 start_private_display() {
   local size="${1:-1024x768x24}"
   local fifo
   fifo="$(mktemp -u)"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  setsid Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local number
   read -r -t 10 number <"$fifo" || true
@@ -21,7 +23,7 @@ start_private_display() {
     return 1
   fi
   export DISPLAY=":$number"
-  openbox >/dev/null 2>&1 &
+  setsid openbox >/dev/null 2>&1 &
   OPENBOX_PID=$!
   # openbox manages new windows once it has published its client list; a window mapped
   # before that may never be shown.
@@ -45,6 +47,12 @@ use_private_home() {
   chmod 700 "$folder/run"
   export HOME="$folder/home" XDG_CONFIG_HOME="$folder/home/.config" XDG_RUNTIME_DIR="$folder/run"
   export XDG_DATA_HOME="$folder/home/.local/share" XDG_CACHE_HOME="$folder/home/.cache"
+}
+
+# Whether a speech daemon runs for this runtime folder.
+speech_dispatcher_running() {
+  kill -0 "$(cat "${XDG_RUNTIME_DIR:-/nonexistent}/speech-dispatcher/pid/speech-dispatcher.pid" \
+    2>/dev/null)" 2>/dev/null
 }
 
 # The speech daemon a program started for this runtime folder outlives the program.

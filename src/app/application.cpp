@@ -49,19 +49,22 @@ Application::Application(Platform& platform, RandomSource& random)
     m_bar->setPlayOrder(&m_order);
     connect(&m_learning, &LearningModes::moveOnRequested, m_learner.get(), &LearnerCommands::next);
     connect(&m_learning, &LearningModes::notice, this, &Application::tellLearner);
+    connect(&m_learning, &LearningModes::changed, this, [this] {
+        m_bar->timers().setTranslationHidden(m_learning.translationHidden());
+    });
     connect(
         &m_order, &PlayOrder::sentenceChanged, &m_learning,
         [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
     connect(&m_bar->timers(), &PlaybackTimers::lineAtRest, &m_learning,
             &LearningModes::currentShown);
     connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
+    connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learn.get(), &LearnActions::progressRequested, this, &Application::showProgress);
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->addTo(*learnMenu);
     m_barMenu->addLearnMenu(learnMenu);
     connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
-    connect(m_learner.get(), &LearnerCommands::pausedChanged, m_bar.get(), &CaptionBar::showPaused);
     connect(m_bar.get(), &CaptionBar::wheelStepped, m_learner.get(), [this](int direction) {
         if (direction > 0)
             m_learner->next();
@@ -138,11 +141,37 @@ void Application::activate() {
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_bar.get() && event->type() == QEvent::Show && m_activationPending) {
-        m_activationPending = false;
-        bringBarForward();
+    if (watched == m_bar.get() && event->type() == QEvent::Show) {
+        if (m_activationPending) {
+            m_activationPending = false;
+            bringBarForward();
+        }
+        // Once the window system has had its say about where the bar goes.
+        if (!m_placementChecked)
+            QTimer::singleShot(kPlacementCheckMs, this, &Application::checkPlacement);
     }
     return QObject::eventFilter(watched, event);
+}
+
+void Application::checkPlacement() {
+    if (m_placementChecked)
+        return;
+    m_placementChecked = true;
+    const QRect bar = m_platform.windows.windowRect(*m_bar);
+    const QRect fullBar(bar.topLeft(), QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
+    if (SpeakingCharacter* character = m_bar->character())
+        character->keepClearOf(fullBar);
+    const QPoint asked(Twips::toPixels(m_bar->leftTwips()), 0);
+    if (bar.topLeft() != asked)
+        qCWarning(lcDesktop).noquote()
+            << QStringLiteral("the window system put the bar at %1,%2 instead of %3,%4 on the top "
+                              "edge of the screen: it places windows itself (a Wayland "
+                              "compositor's XWayland may); in an X11 session, or with another "
+                              "QT_QPA_PLATFORM, the bar stays where it belongs")
+                   .arg(bar.x())
+                   .arg(bar.y())
+                   .arg(asked.x())
+                   .arg(asked.y());
 }
 
 void Application::bringBarForward() {

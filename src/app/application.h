@@ -55,6 +55,10 @@ public:
     void startLearnerControls(std::unique_ptr<GlobalShortcuts> shortcuts,
                               VoiceChoice* voices = nullptr,
                               std::function<bool()> trayAvailable = {});
+    // Reads back where the bar really is, a moment after it first shows: the character keeps
+    // clear of it, and a bar the window system did not put on the top edge is said once.
+    void checkPlacement();
+    static constexpr int kPlacementCheckMs = 1000;
     // Looks for a tray again; runs every kTrayWatchMs until the icon is shown.
     void onTrayWatchTick();
     static constexpr int kTrayWatchMs = 3000;
@@ -93,6 +97,7 @@ private:
     QPointer<ProgressWindow> m_progress;
     MenuCommands* m_commands; // owned by the menu it serves
     bool m_activationPending = false;
+    bool m_placementChecked = false;
     std::unique_ptr<LearnerCommands> m_learner;
     std::unique_ptr<LearnActions> m_learn;
     std::unique_ptr<TrayIcon> m_tray;

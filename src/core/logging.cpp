@@ -1,7 +1,11 @@
 #include "core/logging.h"
 
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QMutex>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 
 Q_LOGGING_CATEGORY(lcSettings, "dorvane.settings")
 Q_LOGGING_CATEGORY(lcLearning, "dorvane.learning")
@@ -10,6 +14,53 @@ Q_LOGGING_CATEGORY(lcInstance, "dorvane.instance")
 Q_LOGGING_CATEGORY(lcSpeech, "dorvane.speech")
 
 namespace {
+
+// The distinct lines written lately and how often each came again since its count was last
+// written. A failing library often alternates a few lines, so more than the last one is kept.
+struct WrittenLine {
+    QByteArray text;
+    qint64 writtenAt = 0;
+    qint64 repeats = 0;
+};
+constexpr size_t kLinesKept = 16;
+constexpr qint64 kCountIntervalMs = 60000;
+
+QMutex repeatsMutex;
+std::deque<WrittenLine> writtenLines;
+qint64 (*testClock)() = nullptr;
+
+qint64 steadyNow() {
+    static QElapsedTimer sinceStart;
+    if (!sinceStart.isValid())
+        sinceStart.start();
+    return sinceStart.elapsed();
+}
+
+// What goes to standard error for this line now: the line itself the first time, then nothing
+// but, once a minute has passed, how often it came meanwhile.
+QByteArray toWrite(const QByteArray& line) {
+    QMutexLocker lock(&repeatsMutex);
+    const qint64 now = testClock ? testClock() : steadyNow();
+    for (WrittenLine& written : writtenLines) {
+        if (written.text != line)
+            continue;
+        ++written.repeats;
+        if (now - written.writtenAt < kCountIntervalMs)
+            return {};
+        const QString times = written.repeats == 1 ? QStringLiteral("time") : QStringLiteral("times");
+        const QByteArray count = line.chopped(1) +
+                                 QStringLiteral(" \u2026 repeated %1 %2\n")
+                                     .arg(QLocale(QLocale::English).toString(written.repeats), times)
+                                     .toLocal8Bit();
+        written.writtenAt = now;
+        written.repeats = 0;
+        return count;
+    }
+    writtenLines.push_back({line, now, 0});
+    if (writtenLines.size() > kLinesKept)
+        writtenLines.pop_front();
+    return line;
+}
 
 void writeLine(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     const QByteArray category = context.category ? context.category : "default";
@@ -20,9 +71,11 @@ void writeLine(QtMsgType type, const QMessageLogContext& context, const QString&
         prefix = "dorvane: ";
     else if (category != "default")
         prefix = category + ": "; // Qt's own categories, as Qt writes them
-    const QByteArray line = prefix + message.toLocal8Bit() + '\n';
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-    std::fflush(stderr);
+    const QByteArray line = toWrite(prefix + message.toLocal8Bit() + '\n');
+    if (!line.isEmpty()) {
+        std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+        std::fflush(stderr);
+    }
     if (type == QtFatalMsg)
         std::abort();
 }
@@ -31,4 +84,14 @@ void writeLine(QtMsgType type, const QMessageLogContext& context, const QString&
 
 void installDiagnosticsOutput() {
     qInstallMessageHandler(writeLine);
+}
+
+void setDiagnosticsClock(qint64 (*now)()) {
+    QMutexLocker lock(&repeatsMutex);
+    testClock = now;
+}
+
+void forgetRepeatedDiagnostics() {
+    QMutexLocker lock(&repeatsMutex);
+    writtenLines.clear();
 }

@@ -11,5 +11,12 @@ Q_DECLARE_LOGGING_CATEGORY(lcInstance) // the single running copy
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)   // the speech engine and its voice
 
 // Writes every message straight to standard error as "<area>: <message>", whatever the session
-// does with Qt's default output (which may go to the system journal instead).
+// does with Qt's default output (which may go to the system journal instead). A line that comes
+// again (a library failing in a loop) is written once; after that only how often it came, at
+// most once a minute, so standard error stays small however long a failure lasts.
 void installDiagnosticsOutput();
+
+// For tests: the clock the once-a-minute rule reads (milliseconds; null for the steady clock),
+// and forgetting the lines written so far.
+void setDiagnosticsClock(qint64 (*now)());
+void forgetRepeatedDiagnostics();

@@ -6,6 +6,7 @@
 #include "core/ports/global_shortcuts.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -41,3 +42,8 @@ QString unreachableDisplay();
 // Asks a process to end, false where it cannot be asked: a speech daemon the program started
 // itself, so that a fresh one takes its place (the Windows engine runs inside the program).
 bool askProcessToEnd(qint64 process);
+
+// Where the window's top-left corner really is on the screen, asked of the window system: a
+// window manager that frames windows and places them itself (weston's XWayland) may leave Qt
+// with a place relative to the frame. Qt's own idea where the system cannot tell.
+QPoint placeOnScreen(const QWidget& window);

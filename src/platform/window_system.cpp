@@ -1,6 +1,7 @@
 #include "platform/window_system.h"
 
 #include "platform/screen_watch.h"
+#include "platform/os_services.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -18,7 +19,7 @@ QSize QtWindowSystem::screenSize() const {
 }
 
 QRect QtWindowSystem::windowRect(const QWidget& window) const {
-    return window.frameGeometry();
+    return QRect(placeOnScreen(window), window.frameGeometry().size());
 }
 
 void QtWindowSystem::moveWindow(QWidget& window, const QRect& to) {

@@ -15,7 +15,7 @@ class WindowSystem : public PointerSource {
 public:
     // The primary screen's size.
     virtual QSize screenSize() const = 0;
-    // The window's frame on the screen.
+    // The window's frame on the screen, where the window system really put it.
     virtual QRect windowRect(const QWidget& window) const = 0;
     virtual void moveWindow(QWidget& window, const QRect& to) = 0;
     // Places the window and keeps it above every other window.

@@ -3,7 +3,8 @@
 #   learning_e2e.sh PATH/TO/dorvane [SCREENSHOT_FOLDER]
 # With listen_first=1 the French text waits while Peedy reads it, with no balloon, then slides
 # in; a sentence stored as known is passed by in sequence mode; Exit writes the seen sentences;
-# Ctrl+Alt+K marks the sentence on the bar, and the next start passes it by.
+# Ctrl+Alt+K marks the sentence on the bar, and the next start passes it by; a paused step and a
+# slow replay read with Peedy's balloon.
 set -uo pipefail
 program="$1"
 source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
@@ -61,6 +62,16 @@ sleep 0.5
 xdotool key ctrl+alt+k
 check "Ctrl+Alt+K stores the sentence on the bar as known at once" \
   wait_until 2 bash -c "grep -q '^known=10101$' '$settings'"
+# Readings the learner asks for show Peedy's balloon, as the cycle's own do.
+balloon_shown() { shot "$1"; [ "$(mean_brightness "$1" 200x20+690+540)" -gt 30 ]; }
+"$program" --pause; sleep 0.5
+check "paused, Peedy is silent, without a balloon" eval '! balloon_shown 04-paused'
+"$program" --next
+check "a step while paused reads the French with the balloon" wait_until 3 balloon_shown 05-step
+sleep 5
+"$program" --replay-slowly
+check "so does a slow replay" wait_until 3 balloon_shown 06-replay-slowly
+"$program" --resume
 exit_through_menu
 sed -i 's/^guagen=.*/guagen=10101/' "$settings"
 start_program "$program" "$work/skip.log"

@@ -27,20 +27,26 @@ public:
     void selectNextSentence() override { show(++selections); }
     bool selectPreviousSentence() override { return selections > 1 && show(--selections); }
     SpeakingCharacter* character() const override { return speaker; }
-    int lineOverflow(BarLine line) const override { return overflow[int(line)]; }
+    int lineOverflow(BarLine line) const override {
+        return overflow[int(line)] + (paused || listening ? signCover : 0);
+    }
     void setLineScroll(BarLine line, int pixels) override { scroll[int(line)] = pixels; }
+    int lineScroll(BarLine line) const override { return scroll[int(line)]; }
     void showListening(bool on) override { listening = on; }
+    void showPaused(bool on) override { paused = on; }
 
     QString frenchLine, englishLine;
     int englishTop = 400;
     double height = 340;
     bool visible = false, pictureEnabled = true, isDragging = false, listening = false;
+    bool paused = false;
     QRect rect{379, 0, 477, 23};
     std::optional<RgbColour> line;
     int splashCloses = 0, selections = 0;
     QString frenchText, englishText;
     SpeakingCharacter* speaker = nullptr;
     int overflow[2] = {}, scroll[2] = {}; // French, English
+    int signCover = 0;                    // what a sign beside the picture takes of the room
 
 private:
     bool show(int number) {

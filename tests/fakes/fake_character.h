@@ -31,11 +31,13 @@ public:
     }
     QLocale::Language language() const override { return m_language; }
     bool isVisible() const override { return visible; }
+    void keepClearOf(const QRect& area) override { clearOf = area; }
 
     QStringList calls;
     QString failure;       // when set, every call fails with it
     bool speaking = false; // what isSpeaking() answers
     bool visible = true;
+    QRect clearOf;
 
 private:
     CharacterResult record(const QString& call) {

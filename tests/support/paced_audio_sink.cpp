@@ -1,7 +1,10 @@
 // A stand-in sound card for end-to-end runs: reads raw audio from a FIFO no faster than a real
 // card would play it, and appends it to a file. With ALSA's file plugin writing into the FIFO,
-// a sentence then takes as long to "play" as it would aloud.
+// a sentence then takes as long to "play" as it would aloud. The writer may keep the FIFO open
+// from one sentence to the next, so every chunk is paced against the clock: after a silence
+// the next sound takes its own time again.
 //   paced_audio_sink FIFO FILE BYTES_PER_SECOND
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -24,15 +27,16 @@ int main(int argc, char** argv) {
 #ifdef F_SETPIPE_SZ
         fcntl(fifo, F_SETPIPE_SZ, 4096); // a small buffer keeps the writer close to real time
 #endif
-        const auto start = Clock::now();
-        double read = 0;
+        // When the last chunk read will have finished playing.
+        auto playedUntil = Clock::now();
         char chunk[2048];
         for (ssize_t n; (n = ::read(fifo, chunk, sizeof chunk)) > 0;) {
             std::fwrite(chunk, 1, static_cast<size_t>(n), sink);
             std::fflush(sink);
-            read += static_cast<double>(n);
-            std::this_thread::sleep_until(start +
-                                          std::chrono::duration<double>(read / bytesPerSecond));
+            playedUntil = std::max(playedUntil, Clock::now()) +
+                          std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+                              static_cast<double>(n) / bytesPerSecond));
+            std::this_thread::sleep_until(playedUntil);
         }
         close(fifo);
     }

@@ -19,6 +19,13 @@ using TestApplication = QApplication;
 using TestApplication = QCoreApplication;
 #endif
 
+namespace {
+// Each test sees the program's messages as a fresh process would, repeats included.
+class FreshDiagnostics : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { forgetRepeatedDiagnostics(); }
+};
+} // namespace
+
 int main(int argc, char** argv) {
 #ifdef SIGPIPE
     // As in the program: a speech daemon that goes away must not take the process with it.
@@ -53,6 +60,7 @@ int main(int argc, char** argv) {
 #endif
 
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshDiagnostics);
     const int result = RUN_ALL_TESTS();
 #ifdef Q_OS_WIN
     QSettings(testsKey, QSettings::NativeFormat).remove(runName);

@@ -111,7 +111,8 @@ void LearnerCommands::showOtherLanguage() {
     if (!canJump())
         return;
     if (!paused()) {
-        emit notNow(tr("Pause first: the other language shows on the paused bar"));
+        if (!m_timers.showWithheldTranslation())
+            emit notNow(tr("Pause first: the other language shows on the paused bar"));
         return;
     }
     const bool englishShown = m_timers.lineShown() == BarLine::English;
@@ -120,8 +121,10 @@ void LearnerCommands::showOtherLanguage() {
 }
 
 void LearnerCommands::knowThisOne() {
-    if (m_learning && canJump())
-        m_learning->markCurrentKnown();
+    if (!m_learning || !canJump() || m_learning->currentSentence() == 0)
+        return;
+    m_learning->markCurrentKnown();
+    emit acted(tr("Marked as known"));
 }
 
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and

@@ -32,7 +32,8 @@ public:
     // sentence, show its first line at rest, read the French once, and stay paused.
     void next();
     void previous();
-    // Paused: the line shown turns to the sentence's other language, at rest.
+    // Paused: the line shown turns to the sentence's other language, at rest. Playing with the
+    // translation hidden: the English held back in its phase shows.
     void showOtherLanguage();
     // Marks the sentence on the bar known and moves on, as Next does and when Next would.
     void knowThisOne();
@@ -41,6 +42,8 @@ signals:
     void pausedChanged(bool paused);
     // A command could not act now; the reason is one short line for the learner.
     void notNow(const QString& reason);
+    // A command did something the bar does not show by itself; one short line says what.
+    void acted(const QString& what);
 
 private:
     bool welcomeOver() const;

@@ -9,6 +9,7 @@
 
 namespace {
 const QString kListenFirst = QStringLiteral("listen_first");
+const QString kHideTranslation = QStringLiteral("hide_translation");
 const QString kKnown = QStringLiteral("known");
 const QString kSeen = QStringLiteral("seen");
 
@@ -26,6 +27,7 @@ void LearningModes::load() {
         return m_store.read(QLatin1String(kSettingsApplication), QLatin1String(kSection), key);
     };
     m_listen.setEnabled(read(kListenFirst).trimmed() == QLatin1String("1"));
+    m_translationHidden = read(kHideTranslation).trimmed() == QLatin1String("1");
     const auto readList = [&read](const QString& key) {
         const QString text = read(key);
         if (text.size() <= kLongestListText)
@@ -47,6 +49,7 @@ void LearningModes::save() {
         m_store.write(QLatin1String(kSettingsApplication), QLatin1String(kSection), key, text);
     };
     write(kListenFirst, m_listen.enabled() ? QStringLiteral("1") : QStringLiteral("0"));
+    write(kHideTranslation, m_translationHidden ? QStringLiteral("1") : QStringLiteral("0"));
     write(kKnown, m_known.toText());
     write(kSeen, m_seen.toText());
     m_store.sync();
@@ -87,6 +90,14 @@ void LearningModes::setListenFirst(bool on) {
         return;
     m_listen.setEnabled(on);
     saveAndTell();
+    emit changed();
+}
+
+void LearningModes::setTranslationHidden(bool on) {
+    if (on == m_translationHidden)
+        return;
+    m_translationHidden = on;
+    save();
     emit changed();
 }
 

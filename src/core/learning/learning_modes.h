@@ -1,5 +1,6 @@
-// The learner's own modes: listen first, the sentences marked known (which the selector then
-// passes by), and the sentences seen so far; kept in the [Learning] group of the settings store.
+// The learner's own modes: listen first, the translation hidden, the sentences marked known
+// (which the selector then passes by), and the sentences seen so far; kept in the [Learning]
+// group of the settings store.
 #pragma once
 
 #include "core/learning/listen_first.h"
@@ -31,6 +32,9 @@ public:
     void forgetChosenTopic();
     void setListenFirst(bool on);
     bool listenFirst() const { return m_listen.enabled(); }
+    // The English shows only when asked for.
+    void setTranslationHidden(bool on);
+    bool translationHidden() const { return m_translationHidden; }
 
     // The marks "Forget" would take away now, and the topic's name ("every topic" for Entire).
     int knownInChosenTopic() const;
@@ -72,6 +76,7 @@ private:
     SentenceSet m_known;
     SentenceSet m_seen;
     int m_current = 0;
+    bool m_translationHidden = false;
     bool m_seenUnsaved = false;
     qint64 m_lastSave = -kSeenSaveIntervalMs;
     QString m_toldFailure;

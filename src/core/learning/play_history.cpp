@@ -16,3 +16,10 @@ std::optional<PlayHistory::Entry> PlayHistory::stepBack() {
     --m_current;
     return m_entries[m_current];
 }
+
+std::optional<PlayHistory::Entry> PlayHistory::stepForward() {
+    if (m_entries.empty() || m_current + 1 >= m_entries.size())
+        return std::nullopt;
+    ++m_current;
+    return m_entries[m_current];
+}

@@ -1,6 +1,5 @@
 // The random sentences already shown, newest last, so that "previous" can walk back through
-// them. Stepping back and then drawing a new sentence forgets the ones stepped over, as a
-// browser's history does.
+// them and "next" forward again to the newest before a new one is drawn.
 #pragma once
 
 #include <QString>
@@ -21,6 +20,8 @@ public:
     void record(Entry entry);
     // The sentence shown before the current one, which becomes current; nothing at the oldest.
     std::optional<Entry> stepBack();
+    // The sentence shown after the current one, which becomes current; nothing at the newest.
+    std::optional<Entry> stepForward();
 
 private:
     std::deque<Entry> m_entries;

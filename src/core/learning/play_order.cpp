@@ -9,6 +9,15 @@ PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, QOb
     : QObject(parent), m_selector(selector), m_table(table) {}
 
 bool PlayOrder::next(QString& french, QString& english) {
+    // After a step back, forwards goes through what was shown before anything new is drawn.
+    if (Settings.inSequence == 0) {
+        if (const auto later = m_history.stepForward()) {
+            french = later->french;
+            english = later->english;
+            showing(later->id, french, english);
+            return false;
+        }
+    }
     const bool sequence = m_selector.selectNextSentence(french, english);
     if (sequence) {
         showing(Settings.sequencePosition - 1, french, english);

@@ -1,5 +1,6 @@
 // The order sentences are played in, forwards and backwards: the selector's walk in sequence
-// mode, and in random mode fresh draws forwards and the draws already shown backwards.
+// mode, and in random mode the draws already shown backwards and forwards again, then fresh
+// draws.
 #pragma once
 
 #include "core/learning/play_history.h"

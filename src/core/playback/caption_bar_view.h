@@ -27,8 +27,11 @@ public:
     // fits. The line is drawn shifted left by scroll pixels; a new text starts unshifted.
     virtual int lineOverflow(BarLine line) const = 0;
     virtual void setLineScroll(BarLine line, int pixels) = 0;
-    // The steady sign that the French is being read before it shows.
+    virtual int lineScroll(BarLine line) const = 0;
+    // The steady signs beside the picture: the French being read before it shows, and the
+    // learner's pause. While one shows, a line's room ends at the sign.
     virtual void showListening(bool listening) = 0;
+    virtual void showPaused(bool paused) = 0;
 
     virtual double barHeight() const = 0;
     virtual void setBarHeight(double twips) = 0;

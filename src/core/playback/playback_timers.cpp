@@ -180,7 +180,8 @@ void PlaybackTimers::onPlayCycleTick() {
     case 2:
         m_cyclePhase = 3;
         if (frenchFirst) {
-            blankFrench();
+            if (!m_translationHidden) // else the French stays while the English is recalled
+                blankFrench();
             startEnglish();
         } else {
             clearEnglish();
@@ -192,10 +193,12 @@ void PlaybackTimers::onPlayCycleTick() {
         break;
     case 4:
         m_cyclePhase = 0;
-        if (frenchFirst)
+        if (frenchFirst) {
             clearEnglish();
-        else
+            blankFrench(); // kept through a held-back English phase
+        } else {
             blankFrench();
+        }
         ++m_cyclesPlayed;
         m_cycleTick = 0;
         break;
@@ -219,6 +222,7 @@ void PlaybackTimers::startFrench() {
 
 void PlaybackTimers::restartCycle() {
     m_holding = false;
+    m_englishWithheld = false;
     m_bar.showListening(false);
     m_englishRiseTimer.setEnabled(false);
     m_frenchSlideTimer.setEnabled(false);
@@ -233,13 +237,32 @@ void PlaybackTimers::restartCycle() {
 }
 
 void PlaybackTimers::startEnglish() {
-    m_englishRiseTimer.setEnabled(true);
+    if (m_translationHidden)
+        m_englishWithheld = true;
+    else
+        m_englishRiseTimer.setEnabled(true);
+}
+
+bool PlaybackTimers::showWithheldTranslation() {
+    if (!m_englishWithheld || m_held)
+        return false;
+    m_englishWithheld = false;
+    if (m_scrolling == BarLine::French)
+        stopScroll();
+    blankFrench();
+    m_bar.setEnglishLine(QStringLiteral(" ") + m_bar.english());
+    m_bar.setEnglishLineTop(kEnglishLineRaised);
+    m_englishOnBar = true;
+    emit lineAtRest(BarLine::English);
+    startScrollIfLong(BarLine::English);
+    return true;
 }
 
 void PlaybackTimers::clearEnglish() {
     m_bar.setEnglishLine(QStringLiteral(" "));
     m_bar.setEnglishLineTop(kEnglishLineRest);
     m_englishOnBar = false;
+    m_englishWithheld = false; // its phase is over
 }
 
 void PlaybackTimers::blankFrench() {
@@ -278,6 +301,7 @@ void PlaybackTimers::pause() {
     if (m_held)
         return;
     m_held = true;
+    m_bar.showPaused(true);
     std::optional<BarLine> settled;
     if (m_holding) { // the French waited for its reading, which the pause has silenced
         m_holding = false;
@@ -305,14 +329,37 @@ void PlaybackTimers::pause() {
         emit lineAtRest(*settled);
     if (settled && m_bar.lineOverflow(*settled) > 0)
         m_scrollOnResume = settled;
+    else if (const auto shown = lineShown(); shown && !settled)
+        clearOfTheSign(*shown);
+}
+
+// A line at rest whose end the pause sign now covers: one that had scrolled to its end goes
+// the few pixels further at once, one at its start scrolls once, as a stepped line does.
+void PlaybackTimers::clearOfTheSign(BarLine line) {
+    const int overflow = m_bar.lineOverflow(line);
+    const int scrolled = m_bar.lineScroll(line);
+    if (overflow <= scrolled)
+        return;
+    if (scrolled > 0)
+        m_bar.setLineScroll(line, overflow);
+    else
+        startScrollIfLong(line);
 }
 
 void PlaybackTimers::resume() {
     if (!m_held)
         return;
     m_held = false;
-    if (m_scrollOnResume)
+    m_bar.showPaused(false);
+    if (m_scrollOnResume) {
         startScrollIfLong(*m_scrollOnResume);
+    } else if (m_scrolling) {
+        m_scrollDistance = m_bar.lineOverflow(*m_scrolling); // the sign has gone
+    } else if (const auto shown = lineShown()) {
+        const int overflow = m_bar.lineOverflow(*shown);
+        if (m_bar.lineScroll(*shown) > overflow)
+            m_bar.setLineScroll(*shown, overflow);
+    }
     m_scrollOnResume.reset();
 }
 

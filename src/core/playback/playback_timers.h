@@ -57,12 +57,21 @@ public:
     // its first phase with no play counted, for a sentence chosen out of turn.
     void restartCycle();
 
-    // The learner pauses: the cycle's timing stands still, and the line on its way comes to
-    // rest at once (slid in, risen, a long line back at its start) so the bar stays readable.
+    // The learner pauses: the cycle's timing stands still, the pause sign shows, and the line
+    // on its way comes to rest at once (slid in, risen, a long line back at its start) so the
+    // bar stays readable; a line at rest whose end the sign covers moves clear of it.
     void pause();
     // The timing goes on from where it stood; a long line scrolls again from its start.
     void resume();
     bool isHeld() const { return m_held; }
+
+    // The learner tests themselves: the English phase keeps its time, the French stays on the
+    // bar meanwhile, and the English shows only when asked for.
+    void setTranslationHidden(bool hidden) { m_translationHidden = hidden; }
+    bool translationHidden() const { return m_translationHidden; }
+    // Playing, in an English phase whose line is held back: the English rises to rest now.
+    // False, changing nothing, at any other time.
+    bool showWithheldTranslation();
 
     // Paused: shows one line of the current sentence at rest, and nothing else.
     void showAtRest(BarLine line);
@@ -104,6 +113,7 @@ private:
     void slideComplete();
     void startScrollIfLong(BarLine line);
     void stopScroll();
+    void clearOfTheSign(BarLine line);
 
     // The start states the bar is created with; start-up re-arms them.
     Timer m_welcomeTimer{60, true};
@@ -121,6 +131,8 @@ private:
     bool m_held = false;
     bool m_frenchOnBar = false;
     bool m_englishOnBar = false;
+    bool m_translationHidden = false;
+    bool m_englishWithheld = false; // an English phase runs with its line held back
     // The line scrolling now (the cycle stands still meanwhile), and how far it has to go.
     std::optional<BarLine> m_scrolling;
     int m_scrollTicks = 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QRect>
 #include <QString>
 
 // The outcome of a request: empty when it was accepted, else what went wrong.
@@ -32,6 +33,8 @@ public:
     virtual CharacterResult setLanguage(QLocale::Language language) = 0;
     virtual QLocale::Language language() const = 0;
     virtual bool isVisible() const = 0;
+    // Where on the screen the caption bar really is: the character and its balloon stay off it.
+    virtual void keepClearOf(const QRect& area) = 0;
 };
 
 class CharacterLoader {

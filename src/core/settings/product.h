@@ -6,8 +6,10 @@ namespace Product {
 inline constexpr const char* kTitle = "Dorvane"; // every copy shares it; message box captions
 inline constexpr const char* kVersion = "V1.01";
 inline constexpr const char* kMaker = "Vesk";
-// Until the product has a domain of its own, the addresses live under the reserved example.org.
-inline constexpr const char* kWebsiteHost = "dorvane.example.org";
-inline constexpr const char* kSupportEmail = "support@dorvane.example.org";
+// The website and the support e-mail address are whoever ships the program's own, given when
+// it is built (the CMake settings DORVANE_WEBSITE and DORVANE_SUPPORT_EMAIL); empty when not
+// given. The website is a host name, opened as http://HOST, or a whole address.
+const char* website();
+const char* supportEmail();
 
 } // namespace Product

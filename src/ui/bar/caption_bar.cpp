@@ -255,14 +255,21 @@ BarLabel* CaptionBar::label(BarLine line) const {
     return line == BarLine::French ? m_frenchLine : m_englishLine;
 }
 
-// The French line is seen up to the picture, the English one up to its own right edge.
+// The French line is seen up to the picture, the English one up to its own right edge, and
+// either only up to a sign beside the picture while one shows.
 int CaptionBar::lineOverflow(BarLine line) const {
-    const int room = line == BarLine::French ? m_menuPicture->x() - 2 : m_englishLine->width() - 1;
+    int room = line == BarLine::French ? m_menuPicture->x() - 2 : m_englishLine->width() - 1;
+    if (!m_pauseSign->isHidden() || !m_listeningSign->isHidden())
+        room = std::min(room, m_pauseSign->x() - 2);
     return std::max(0, label(line)->textWidth() - room);
 }
 
 void CaptionBar::setLineScroll(BarLine line, int pixels) {
     label(line)->setScroll(pixels);
+}
+
+int CaptionBar::lineScroll(BarLine line) const {
+    return label(line)->scroll();
 }
 
 bool CaptionBar::selectPreviousSentence() {

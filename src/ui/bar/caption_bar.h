@@ -86,13 +86,14 @@ public:
     SpeakingCharacter* character() const override { return m_character; }
     int lineOverflow(BarLine line) const override;
     void setLineScroll(BarLine line, int pixels) override;
+    int lineScroll(BarLine line) const override;
     void showListening(bool listening) override;
+    // The steady sign beside the picture while the learner has paused.
+    void showPaused(bool paused) override;
 
     // What the bottom line shows now: invalid when cleared.
     QColor lineColour() const;
 
-    // The steady sign beside the picture while the learner has paused.
-    void showPaused(bool paused);
     // A short line for the learner under the bar, gone by itself after a moment.
     void showNotice(const QString& text);
     QWidget* listeningSign() const { return m_listeningSign; }

@@ -23,14 +23,21 @@ MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform)
     connect(menu.websiteAction(), &QAction::triggered, this, &MenuCommands::openWebsite);
     connect(menu.emailAction(), &QAction::triggered, this, &MenuCommands::writeEmail);
     connect(menu.exitAction(), &QAction::triggered, this, &MenuCommands::exit);
+    // Addresses the build was not given lead nowhere.
+    menu.websiteAction()->setEnabled(!websiteAddress().isEmpty());
+    menu.emailAction()->setEnabled(!emailAddress().isEmpty());
 }
 
 QString MenuCommands::websiteAddress() {
-    return QStringLiteral("http://") + QLatin1String(Product::kWebsiteHost);
+    const QString website = QString::fromUtf8(Product::website());
+    if (website.isEmpty() || website.contains(QLatin1String("://")))
+        return website;
+    return QStringLiteral("http://") + website;
 }
 
 QString MenuCommands::emailAddress() {
-    return QStringLiteral("mailto:") + QLatin1String(Product::kSupportEmail);
+    const QString email = QString::fromUtf8(Product::supportEmail());
+    return email.isEmpty() ? email : QStringLiteral("mailto:") + email;
 }
 
 void MenuCommands::openSettings() {
@@ -57,11 +64,13 @@ void MenuCommands::openAbout() {
 }
 
 void MenuCommands::openWebsite() {
-    m_platform.shell.open(websiteAddress());
+    if (!websiteAddress().isEmpty())
+        m_platform.shell.open(websiteAddress());
 }
 
 void MenuCommands::writeEmail() {
-    m_platform.shell.open(emailAddress());
+    if (!emailAddress().isEmpty())
+        m_platform.shell.open(emailAddress());
 }
 
 void MenuCommands::exit() {

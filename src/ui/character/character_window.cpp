@@ -1,5 +1,7 @@
 #include "ui/character/character_window.h"
 
+#include "platform/os_services.h"
+
 #include <QBitmap>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -39,6 +41,16 @@ CharacterWindow::CharacterWindow(const QString& folder, const QStringList& frame
 void CharacterWindow::placeOnScreen() {
     const QRect area = ScreenWatch::workArea();
     move(area.right() - width() - kMargin + 1, area.bottom() - height() - kMargin + 1);
+}
+
+void CharacterWindow::keepClearOf(const QRect& area) {
+    m_clearOf = area;
+    m_placed = ::placeOnScreen(*this);
+    if (characterRect().translated(m_placed).intersects(area)) {
+        placeOnScreen();
+        m_placed = pos();
+    }
+    updateShape();
 }
 
 void CharacterWindow::setFrame(const QString& name) {
@@ -94,19 +106,29 @@ QRect CharacterWindow::balloonRect() const {
     const int h = std::min(text.height() + 20, height() - 40);
     const int w = std::max(text.width() + 24, 60);
     const int right = width() - kCharacter.width() + 24;
-    return {right - w, 4, w, h};
+    QRect box(right - w, 4, w, h);
+    // Above the character as a rule; a bar there sends it below the bar, one below sends it up.
+    const QRect onScreen = box.translated(m_placed);
+    if (m_clearOf.isValid() && onScreen.intersects(m_clearOf)) {
+        const bool barAbove = m_clearOf.center().y() <= onScreen.center().y();
+        const int top = barAbove ? m_clearOf.bottom() + 1 + 4 - m_placed.y()
+                                 : m_clearOf.top() - 4 - h - m_placed.y();
+        box.moveTop(std::clamp(top, 0, height() - h));
+    }
+    return box;
 }
 
 QPainterPath CharacterWindow::balloonPath() const {
     const QRect box = balloonRect();
     QPainterPath path;
     path.addRoundedRect(box, 14, 14);
-    // The tail points down to the beak.
+    // The tail points to the beak, down from a balloon above it or up from one below.
+    const QPointF beak(width() - kCharacter.width() + 22, height() - kCharacter.height() + 62);
     QPainterPath tail;
-    const QPointF base(box.right() - 34, box.bottom() - 2);
+    const QPointF base(box.right() - 34, box.bottom() < beak.y() ? box.bottom() - 2 : box.top() + 2);
     tail.moveTo(base);
     tail.lineTo(base + QPointF(22, 0));
-    tail.lineTo(width() - kCharacter.width() + 22, height() - kCharacter.height() + 62);
+    tail.lineTo(beak);
     tail.closeSubpath();
     return path.united(tail);
 }
@@ -147,6 +169,13 @@ void CharacterWindow::paintEvent(QPaintEvent*) {
     }
     if (m_presence > 0.0)
         painter.drawImage(characterRect(), frameImage(m_frame));
+}
+
+void CharacterWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    m_placed = ::placeOnScreen(*this);
+    if (balloonShown() && m_clearOf.isValid())
+        updateShape();
 }
 
 void CharacterWindow::mousePressEvent(QMouseEvent* event) {

@@ -31,16 +31,21 @@ public:
     // Where the character stands: the bottom-right corner of the primary screen's work area,
     // where it goes again whenever that screen changes.
     void placeOnScreen();
+    // A screen area never to cover (the caption bar): a character standing on it goes back to
+    // its corner, and a balloon that would overlap it goes to its side away from it.
+    void keepClearOf(const QRect& area);
+    // The balloon's place in the window, in its own coordinates.
+    QRect balloonRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     const QImage& frameImage(const QString& name);
     QRect characterRect() const;
-    QRect balloonRect() const;
     QPainterPath balloonPath() const;
     void updateShape();
 
@@ -52,4 +57,6 @@ private:
     double m_presence = 1.0;
     QPoint m_grab;
     ScreenWatch m_screens;
+    QRect m_clearOf; // screen coordinates; empty when nothing is to be avoided
+    QPoint m_placed; // where the window system really put the window
 };

@@ -261,6 +261,10 @@ CharacterResult PeedyCharacter::play(const QString& animation) {
     return enqueue({Request::Play, animation});
 }
 
+void PeedyCharacter::keepClearOf(const QRect& area) {
+    m_window->keepClearOf(area);
+}
+
 CharacterResult PeedyCharacter::setLanguage(QLocale::Language language) {
     const auto locale = localeOf(language);
     if (!locale)

@@ -32,6 +32,7 @@ public:
     CharacterResult setLanguage(QLocale::Language language) override;
     QLocale::Language language() const override { return m_language; }
     bool isVisible() const override { return m_visible; }
+    void keepClearOf(const QRect& area) override;
 
     // The French voices to choose from and the one in use, once the engine is up.
     QStringList voices() const { return m_voices; }

@@ -10,11 +10,12 @@
 #include "core/settings/settings_persistence.h"
 #include "core/settings/settings_record.h"
 #include "platform/program_path.h"
+#include "ui/widgets/value_box.h"
 #include "ui/widgets/value_scroll_bar.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QLineEdit>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -43,11 +44,6 @@ void SettingsDialog::connectHandlers() {
     bind(m_startWithLoginBox, &SettingsRecord::startWithLogin);
     for (QRadioButton* mode : m_modeButtons)
         connect(mode, &QRadioButton::clicked, this, &SettingsDialog::onModeClicked);
-    const std::array<ValueScrollBar*, 3> bars = {m_playsScroll, m_frenchSecondsScroll,
-                                                 m_englishSecondsScroll};
-    for (size_t i = 0; i < bars.size(); ++i)
-        connect(bars[i], &ValueScrollBar::numberChanged, this,
-                [this, i](int number) { m_valueBoxes[i]->setText(QString::number(number)); });
 }
 
 void SettingsDialog::fillFromSettings() {
@@ -84,9 +80,28 @@ int SettingsDialog::selectedTopic() const {
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event) {
-    if (m_timers)
+    if (m_timers) {
+        // A number still being typed counts as if its box had been left.
+        for (ValueBox* box : m_valueBoxes)
+            box->settle();
         applyAndStore();
+    }
     event->accept();
+}
+
+// Esc closes the dialog from whichever of its controls has the focus.
+void SettingsDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// Without a window manager no window becomes active by itself, and the keys would go nowhere.
+void SettingsDialog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    raise();
+    activateWindow();
 }
 
 void SettingsDialog::applyAndStore() {
@@ -102,7 +117,7 @@ void SettingsDialog::applyAndStore() {
     Settings.inSequence = m_modeButtons[0]->isChecked() ? 0 : 1;
     m_saveScheduleBox->setEnabled(Settings.inSequence != 0);
     Settings.frenchFirst = m_orderButtons[0]->isChecked() ? 1 : 0;
-    // The values come from the scroll bars; whatever was typed in the boxes is not read.
+    // The values come from the scroll bars, which a number typed in its box has moved.
     Settings.playsPerSentence = static_cast<int16_t>(m_playsScroll->number());
     Settings.frenchSeconds = static_cast<int16_t>(m_frenchSecondsScroll->number());
     Settings.englishSeconds = static_cast<int16_t>(m_englishSecondsScroll->number());

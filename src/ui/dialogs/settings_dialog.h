@@ -15,9 +15,10 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class SettingsStore;
+class ValueBox;
 class ValueScrollBar;
 
 class SettingsDialog : public QWidget {
@@ -41,7 +42,7 @@ public:
     // French first, English first.
     const std::array<QRadioButton*, 2>& orderButtons() const { return m_orderButtons; }
     // Plays per sentence, French seconds, English seconds: a box and a scroll bar each.
-    const std::array<QLineEdit*, 3>& valueBoxes() const { return m_valueBoxes; }
+    const std::array<ValueBox*, 3>& valueBoxes() const { return m_valueBoxes; }
     ValueScrollBar* playsScroll() const { return m_playsScroll; }
     ValueScrollBar* frenchSecondsScroll() const { return m_frenchSecondsScroll; }
     ValueScrollBar* englishSecondsScroll() const { return m_englishSecondsScroll; }
@@ -50,12 +51,16 @@ public:
     QCheckBox* saveScheduleBox() const { return m_saveScheduleBox; }
     QCheckBox* autoHideBox() const { return m_autoHideBox; }
     QCheckBox* startWithLoginBox() const { return m_startWithLoginBox; }
+    // Closes the dialog as its close box does: the one way out where no window manager draws one.
+    QPushButton* okButton() const { return m_okButton; }
 
     // The focus order, front to back.
     QList<QWidget*> tabOrder() const { return m_tabOrder; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fillFromSettings();
@@ -74,7 +79,7 @@ private:
     QLabel* m_frenchSecondsLabel;
     QLabel* m_englishSecondsLabel;
     std::array<QLabel*, 2> m_blankLabels; // two empty 4 x 4 pixel labels that only keep their place
-    std::array<QLineEdit*, 3> m_valueBoxes;
+    std::array<ValueBox*, 3> m_valueBoxes;
     ValueScrollBar* m_playsScroll;
     ValueScrollBar* m_frenchSecondsScroll;
     ValueScrollBar* m_englishSecondsScroll;
@@ -82,6 +87,7 @@ private:
     QCheckBox* m_saveScheduleBox;   // "Save schedule while exit"
     QCheckBox* m_autoHideBox;       // "Auto Hide"
     QCheckBox* m_startWithLoginBox; // "Start with windows start"
+    QPushButton* m_okButton;
     std::array<QRadioButton*, kTopicChoices> m_topicButtons;
     std::array<QRadioButton*, 2> m_modeButtons;
     std::array<QRadioButton*, 2> m_orderButtons;

@@ -4,6 +4,7 @@
 #include "ui/widgets/caption_fit.h"
 #include "ui/widgets/normal_window_state.h"
 #include "ui/widgets/twips.h"
+#include "ui/widgets/value_box.h"
 #include "ui/widgets/value_scroll_bar.h"
 
 #include <QButtonGroup>
@@ -11,7 +12,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 
@@ -36,7 +37,7 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     setObjectName(QStringLiteral("SettingsDialog"));
     setWindowTitle(tr("Setting..."));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dialog-16.png")));
-    setFixedSize(Twips::toPixels(5370), Twips::toPixels(6075));
+    setFixedSize(Twips::toPixels(5370), Twips::toPixels(6555));
     keepInNormalState(*this); // it offers a close box only, whatever the window manager draws
     QFont dialogFont;
     dialogFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
@@ -79,6 +80,8 @@ SettingsDialog::SettingsDialog(QWidget* parent)
                                 "startWithLoginBox", 2880, 5340, 2475, 255);
     m_saveSettingsBox = place(new QCheckBox(tr("Save setting while exit"), this), "saveSettingsBox",
                               2880, 5700, 2535, 255);
+    m_okButton = place(new QPushButton(tr("OK"), this), "okButton", 4080, 6075, 1125, 345);
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
     m_blankLabels[0] = place(new QLabel(this), "blankLabel0", 0, 0, 60, 60);
     m_blankLabels[1] = place(new QLabel(this), "blankLabel1", 3615, 0, 60, 60);
     widenToFitCaptions(*this);
@@ -88,7 +91,7 @@ SettingsDialog::SettingsDialog(QWidget* parent)
         {8, m_modeButtons[0]},       {10, m_valueBoxes[2]},        {11, m_orderButtons[0]},
         {12, m_modeButtons[1]},      {13, m_orderButtons[1]},      {14, m_playsScroll},
         {15, m_frenchSecondsScroll}, {16, m_englishSecondsScroll}, {17, m_saveScheduleBox},
-        {18, m_autoHideBox},         {19, m_startWithLoginBox},    {20, m_saveSettingsBox}};
+        {18, m_autoHideBox},         {19, m_startWithLoginBox},    {20, m_saveSettingsBox},     {21, m_okButton}};
     for (int i = 11; i < kTopicChoices; ++i)
         indexed.append({23 + i - 11, m_topicButtons[i]});
     for (int i = 1; i <= 10; ++i)
@@ -133,14 +136,17 @@ void SettingsDialog::buildValueLines() {
     const double tops[3] = {4635, 5040, 5400};
     const char* initial[3] = {"2", "5", "3"};
     for (int i = 0; i < 3; ++i)
-        m_valueBoxes[i] = place(new QLineEdit(QLatin1String(initial[i]), this), names[i], lefts[i],
+        m_valueBoxes[i] = place(new ValueBox(QLatin1String(initial[i]), this), names[i], lefts[i],
                                 tops[i], 315, 270);
     m_playsScroll = place(new ValueScrollBar(1, 12, this), "playsScroll", 1920, 4635, 135, 255);
     m_frenchSecondsScroll =
         place(new ValueScrollBar(5, 15, this), "frenchSecondsScroll", 1800, 5040, 135, 255);
     m_englishSecondsScroll =
         place(new ValueScrollBar(3, 15, this), "englishSecondsScroll", 1800, 5400, 135, 255);
-    for (QLineEdit* text : m_valueBoxes) {
+    m_valueBoxes[0]->bindTo(*m_playsScroll, tr("1 to 12 times"));
+    m_valueBoxes[1]->bindTo(*m_frenchSecondsScroll, tr("5 to 15 seconds"));
+    m_valueBoxes[2]->bindTo(*m_englishSecondsScroll, tr("3 to 15 seconds"));
+    for (ValueBox* text : m_valueBoxes) {
         text->setAlignment(Qt::AlignCenter);
         text->setTextMargins(0, 0, 0, 0);
     }

@@ -30,6 +30,9 @@ LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes,
     QAction* listen = add("listenFirst", tr("&Listen first"));
     listen->setCheckable(true);
     connect(listen, &QAction::toggled, &modes, &LearningModes::setListenFirst);
+    QAction* hide = add("hideTranslation", tr("&Hide the translation"));
+    hide->setCheckable(true);
+    connect(hide, &QAction::toggled, &modes, &LearningModes::setTranslationHidden);
     connect(add("forgetTopic", tr("&Forget the sentences I know in this topic...")),
             &QAction::triggered, this, &LearnActions::forgetChosenTopic);
     connect(add("progress", tr("Pro&gress...")), &QAction::triggered, this,
@@ -89,13 +92,18 @@ void LearnActions::setVoices(VoiceChoice* voices) {
 
 void LearnActions::followPause(bool paused) {
     action("pause")->setText(paused ? tr("Res&ume") : tr("&Pause"));
+    // Playing, the other language is there only to reveal a hidden translation.
+    action("otherLanguage")->setEnabled(paused || m_modes.translationHidden());
 }
 
 // Kept in step with what may have changed elsewhere: the mode, the marks, the chosen topic.
 void LearnActions::refresh() {
-    QAction* listen = action("listenFirst");
-    if (listen->isChecked() != m_modes.listenFirst())
-        listen->setChecked(m_modes.listenFirst());
+    const std::pair<const char*, bool> toggles[] = {
+        {"listenFirst", m_modes.listenFirst()}, {"hideTranslation", m_modes.translationHidden()}};
+    for (const auto& [name, on] : toggles)
+        if (action(name)->isChecked() != on)
+            action(name)->setChecked(on);
+    followPause(m_commands.paused());
     action("forgetTopic")->setEnabled(m_modes.knownInChosenTopic() > 0);
 }
 

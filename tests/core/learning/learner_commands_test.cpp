@@ -167,6 +167,21 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
     }
 }
 
+TEST_P(Commands, aHiddenTranslationKeepsItsTimeAndShowsOnlyWhenAskedFor) {
+    timers.setTranslationHidden(true);
+    int ticks = 0, englishPhase = frenchFirst ? 3 : 1;
+    for (; timers.cyclesPlayed() == 0; ++ticks, tick(1))
+        if (timers.cyclePhase() == englishPhase) // the French stays to recall the English by
+            ASSERT_EQ(bar.frenchLine.trimmed() + bar.englishLine.trimmed(),
+                      frenchFirst ? bar.frenchText.trimmed() : "");
+    EXPECT_EQ(ticks, 82) << "the cycle's time is the same";
+    while (timers.cyclePhase() != englishPhase)
+        tick(1);
+    commands.showOtherLanguage();
+    EXPECT_EQ(bar.frenchLine + "/" + bar.englishLine, " / " + bar.englishText) << "the line turns";
+    EXPECT_FALSE(commands.paused());
+}
+
 INSTANTIATE_TEST_SUITE_P(LanguageOrders, Commands, ::testing::Values(1, 2), [](const auto& info) {
     return info.param == 1 ? "frenchFirst" : "englishFirst";
 });
@@ -189,6 +204,31 @@ TEST(WheelNotches, turnsMovementIntoOneStepPerNotchIgnoringFlicks) {
         for (const auto& [delta, atMs] : c.turns)
             steps.push_back(wheel.step(delta, atMs));
         EXPECT_EQ(steps, c.steps) << c.what;
+    }
+}
+
+// The pause sign covers the end of a line at rest: 16 pixels of it with this bar.
+TEST(PauseSign, aLineAtRestComesOutFromUnderItAndGoesBackWhenItGoes) {
+    for (const int overflow : {0, 100}) { // a line that fits the bar, and one that scrolled
+        PlayCycle cycle;
+        auto& [bar, pointer, peedy, timers] = cycle;
+        LearnerCommands commands{timers, bar};
+        bar.overflow[0] = overflow;
+        const auto scrollOut = [&] {
+            for (int i = 0; i < 500 && timers.scrollTimer().isEnabled(); ++i)
+                timers.onScrollTick();
+        };
+        while (!timers.welcomeOver())
+            timers.onWelcomeTick();
+        for (int i = 0; i < 40; ++i)
+            timers.onPlayCycleTick(), timers.onFrenchSlideTick();
+        scrollOut();
+        bar.signCover = 16;
+        commands.togglePause();
+        scrollOut();
+        EXPECT_EQ(bar.scroll[0], overflow + 16) << "its end just left of the sign";
+        commands.togglePause();
+        EXPECT_EQ(bar.scroll[0], overflow) << "and back to the picture";
     }
 }
 

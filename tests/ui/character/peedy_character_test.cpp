@@ -286,6 +286,24 @@ TEST_F(Peedy, stopSilencesTheSentenceAndDropsWhatWasQueuedButNotShowingOrHiding)
     EXPECT_FALSE(peedy->isVisible()) << "a hide asked for before the stop still happens";
 }
 
+// A window system that piles windows at the top-left puts Peedy on the bar's corner.
+TEST_F(Peedy, neitherHeNorHisBalloonCoverTheBarWhereverTheWindowSystemPutsThem) {
+    CharacterWindow& window = peedy->window();
+    window.showBalloon("Je voudrais une chambre pour deux nuits, s’il vous plaît.  ");
+    const QRect usual = window.balloonRect();
+    for (const QPoint at : {QPoint(0, 0), QPoint(0, 100)}) {
+        window.move(at);
+        const QRect bar(at.x(), at.y() + (at.y() ? 10 : 0), 477, 23);
+        peedy->keepClearOf(bar);
+        EXPECT_FALSE(window.balloonRect().translated(window.pos()).intersects(bar)) << at.y();
+        EXPECT_TRUE(window.rect().contains(window.balloonRect())) << at.y();
+    }
+    window.move(0, 0);
+    peedy->keepClearOf(QRect(0, 0, 1024, 100));
+    EXPECT_NE(window.pos(), QPoint(0, 0)) << "off a bar he stands on, back to his corner";
+    EXPECT_EQ(window.balloonRect(), usual) << "and the balloon in its usual place";
+}
+
 TEST_F(Peedy, refusesUnknownAnimationsLanguagesCharactersMissingArtAndAnEndlessBacklog) {
     EXPECT_FALSE(peedy->play("Dance").ok());
     EXPECT_FALSE(peedy->setLanguage(QLocale::Japanese).ok());

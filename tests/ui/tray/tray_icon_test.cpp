@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QToolTip>
 
 namespace {
 
@@ -80,6 +81,26 @@ TEST_F(Controls, aTrayThatComesAfterTheStartGetsTheIconAndTheLookingStops) {
     EXPECT_FALSE(program.trayWatchTimer().isActive());
 }
 
+TEST_F(Controls, aBarPutElsewhereIsSaidOnceAndPeedyKeepsClearOfWhereItReallyIs) {
+    program.bar().move(0, 0); // a window system that piles windows at the top-left
+    testing::internal::CaptureStderr();
+    program.checkPlacement();
+    program.checkPlacement();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.rfind("dorvane: the window system put the bar at 0,0 instead of ", 0), 0) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+    EXPECT_EQ(characters.peedy.clearOf, QRect(0, 0, program.bar().width(), 23));
+}
+
+TEST_F(Controls, hidingTheTranslationIsKeptAndLetsTheOtherLanguageShowWhilePlaying) {
+    LearnActions& learn = program.learnActions();
+    EXPECT_FALSE(learn.action("otherLanguage")->isEnabled()) << "playing, it would do nothing";
+    learn.action("hideTranslation")->trigger();
+    EXPECT_EQ(store.values["Vesk/Learning/hide_translation"], "1");
+    EXPECT_TRUE(timers.translationHidden());
+    EXPECT_TRUE(learn.action("otherLanguage")->isEnabled());
+}
+
 // Sequence through topic 1 from its start; each test starts the program.
 class Learning : public Controls {
 protected:
@@ -106,6 +127,7 @@ TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) 
     timers.playCycleTimer().setEnabled(true);
 
     learn.action("knowThisOne")->trigger();
+    EXPECT_EQ(QToolTip::text(), "Marked as known") << "said under the bar";
     EXPECT_EQ(program.bar().french(), DialogueTable::builtIn().lookup(10103)) << "moved on";
     program.learner().next();
     program.learner().previous(); // back on 10103: that is the sentence a mark means
