@@ -170,10 +170,12 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
 TEST_P(Commands, aHiddenTranslationKeepsItsTimeAndShowsOnlyWhenAskedFor) {
     timers.setTranslationHidden(true);
     int ticks = 0, englishPhase = frenchFirst ? 3 : 1;
-    for (; timers.cyclesPlayed() == 0; ++ticks, tick(1))
-        if (timers.cyclePhase() == englishPhase) // the French stays to recall the English by
+    for (; timers.cyclesPlayed() == 0; ++ticks, tick(1)) {
+        if (timers.cyclePhase() == englishPhase) { // the French stays to recall the English by
             ASSERT_EQ(bar.frenchLine.trimmed() + bar.englishLine.trimmed(),
                       frenchFirst ? bar.frenchText.trimmed() : "");
+        }
+    }
     EXPECT_EQ(ticks, 82) << "the cycle's time is the same";
     while (timers.cyclePhase() != englishPhase)
         tick(1);
