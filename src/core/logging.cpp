@@ -71,7 +71,12 @@ void writeLine(QtMsgType type, const QMessageLogContext& context, const QString&
         prefix = "dorvane: ";
     else if (category != "default")
         prefix = category + ": "; // Qt's own categories, as Qt writes them
-    const QByteArray line = toWrite(prefix + message.toLocal8Bit() + '\n');
+    // Only what libraries print is held back: the program's own lines each tell of one event
+    // (a speech engine ready again after a restart reads as it did the first time), and the
+    // code that writes them already says a lasting fault once.
+    QByteArray line = prefix + message.toLocal8Bit() + '\n';
+    if (!category.startsWith("dorvane."))
+        line = toWrite(line);
     if (!line.isEmpty()) {
         std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
         std::fflush(stderr);
