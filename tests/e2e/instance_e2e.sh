@@ -322,10 +322,13 @@ sleep 4 # the welcome is over
 descriptors=$(ls "/proc/$pid/fd" | wc -l)
 soft="$(prlimit --pid "$pid" --nofile --noheadings --output SOFT | tr -d ' ')"
 prlimit --pid "$pid" --nofile=$((descriptors + 6)):
-(ulimit -n 4096 2>/dev/null; python3 -c '
+# hold_connections COUNT SECONDS [READY_FILE]: COUNT connections to the copy's socket that send
+# nothing, held SECONDS; READY_FILE is written once they are all made.
+hold_connections() {
+  python3 -c '
 import socket, sys, time
 held = []
-for _ in range(1000):
+for _ in range(int(sys.argv[2])):
     client = socket.socket(socket.AF_UNIX)
     client.setblocking(False)
     try:
@@ -333,8 +336,12 @@ for _ in range(1000):
     except OSError:
         pass
     held.append(client)
-time.sleep(1)
-' "$folder/$socket_name")
+if len(sys.argv) > 4:
+    open(sys.argv[4], "w").write("full")
+time.sleep(float(sys.argv[3]))
+' "$folder/$socket_name" "$@"
+}
+(ulimit -n 4096 2>/dev/null; hold_connections 1000 1)
 check "after 1000 connections at once --next reaches the copy" timeout 10 "$program" --next
 check "which said once that it listens again ($(grep -c 'listening again' "$work/burst.log"))" \
   [ "$(grep -c "^dorvane: the local socket $folder/$socket_name stopped taking connections (.*); listening again$" "$work/burst.log")" = 1 ]
@@ -344,20 +351,7 @@ prlimit --pid "$pid" --nofile="$soft":
 # The copy cannot run (as on a machine busy with other work) and its queue of connections is
 # full: a --next waits for it, and says it did not answer only when it never does.
 fill_queue() { # fill_queue SECONDS: 300 connections that send nothing, held that long
-  python3 -c '
-import socket, sys, time
-held = []
-for _ in range(300):
-    client = socket.socket(socket.AF_UNIX)
-    client.setblocking(False)
-    try:
-        client.connect(sys.argv[1])
-    except OSError:
-        pass
-    held.append(client)
-open(sys.argv[3], "w").write("full")
-time.sleep(float(sys.argv[2]))
-' "$folder/$socket_name" "$1" "$work/full" &
+  hold_connections 300 "$1" "$work/full" &
   filler=$!
   wait_until 10 test -s "$work/full"
   rm -f "$work/full"
