@@ -1,6 +1,7 @@
 // Renders every window of the program to PNG files, for looking at the layout:
 //   render_windows OUTPUT_FOLDER
 #include "core/learning/learning_modes.h"
+#include "core/playback/dialog_gate.h"
 #include "core/ports/settings_store.h"
 #include "core/ports/speech_engine.h"
 #include "platform/window_system.h"
@@ -92,7 +93,8 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     QtWindowSystem windows;
-    CaptionBar bar(windows);
+    DialogGate gate;
+    CaptionBar bar(windows, gate);
     ok &= save(bar, folder, "bar-created");
     bar.captureBarRect();
     bar.setFrenchLine(QString(20, ' ') + " Welcome to use Dorvane V1.01.");
@@ -118,7 +120,7 @@ int main(int argc, char** argv) {
     ok &= save(dialog, folder, "settings");
     SplashWindow splash;
     ok &= save(splash, folder, "splash");
-    AboutWindow about(*bar.menuPicture());
+    AboutWindow about(gate);
     ok &= save(about, folder, "about");
 
     CharacterWindow peedy(":/art/peedy", PeedyCharacter::frameNames());
@@ -126,7 +128,8 @@ int main(int argc, char** argv) {
     peedy.setFrame("talk-2");
     peedy.showBalloon("Bonjour, madame! Vous allez bien?  ");
     ok &= save(peedy, folder, "peedy-speaking");
-    CaptionBar sceneBar(windows);
+    DialogGate noDialog;
+    CaptionBar sceneBar(windows, noDialog);
     sceneBar.captureBarRect();
     sceneBar.setFrenchLine(" Bonjour, madame! Vous allez bien?  ");
     ok &= saveScene(sceneBar, peedy, folder);

@@ -15,7 +15,6 @@
 #include "ui/bar/menu_commands.h"
 #include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
-#include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
 
 #include <QEvent>
@@ -32,31 +31,31 @@ void report(const CharacterResult& result, const char* what) {
 
 } // namespace
 
-Application::Application(Platform& platform, RandomSource& random)
-    : m_platform(platform), m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
+Application::Application(Platform& platform, RandomSource& random, PlaybackState& playback)
+    : m_platform(platform), m_playback(playback),
+      m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), random, platform.messages),
-      m_order(m_selector, DialogueTable::builtIn()),
-      m_bar(std::make_unique<CaptionBar>(platform.windows)), m_barMenu(std::make_unique<BarMenu>()),
-      m_learner(std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar, &m_learning)),
+      m_order(m_selector, DialogueTable::builtIn(), playback),
+      m_bar(std::make_unique<CaptionBar>(platform.windows, playback.gate())),
+      m_cycle(*m_bar, playback, m_order, m_bar->chrome()), m_barMenu(std::make_unique<BarMenu>()),
+      m_learner(std::make_unique<LearnerCommands>(m_cycle, m_bar->chrome(), playback, &m_learning)),
       m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)) {
     m_sinceStart.start();
-    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform); // owned by its menu
+    // owned by its menu
+    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform, m_cycle, playback.gate());
     connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
             Qt::DirectConnection);
     m_bar->installEventFilter(this);
     m_selector.setFilter(&m_learning);
-    m_bar->timers().setFrenchHold(&m_learning.frenchHold());
-    m_bar->setPlayOrder(&m_order);
+    m_cycle.setFrenchHold(&m_learning.frenchHold());
     connect(&m_learning, &LearningModes::moveOnRequested, m_learner.get(), &LearnerCommands::next);
     connect(&m_learning, &LearningModes::notice, this, &Application::tellLearner);
-    connect(&m_learning, &LearningModes::changed, this, [this] {
-        m_bar->timers().setTranslationHidden(m_learning.translationHidden());
-    });
+    connect(&m_learning, &LearningModes::changed, this,
+            [this] { m_cycle.setTranslationHidden(m_learning.translationHidden()); });
     connect(
         &m_order, &PlayOrder::sentenceChanged, &m_learning,
         [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
-    connect(&m_bar->timers(), &PlaybackTimers::lineAtRest, &m_learning,
-            &LearningModes::currentShown);
+    connect(&m_cycle, &PlayCycle::lineAtRest, &m_learning, &LearningModes::currentShown);
     connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learn.get(), &LearnActions::progressRequested, this, &Application::showProgress);
@@ -71,7 +70,7 @@ Application::Application(Platform& platform, RandomSource& random)
         else
             m_learner->previous();
     });
-    connect(m_bar.get(), &CaptionBar::splashCloseRequested, this, [this] {
+    connect(&m_bar->chrome(), &BarChrome::splashCloseRequested, this, [this] {
         if (m_splash)
             m_splash->close();
     });
@@ -106,14 +105,15 @@ void Application::start() {
     m_splash = new SplashWindow;
     connect(m_splash, &SplashWindow::dismissed, this, [this] {
         m_bar->setVisible(true);
-        m_bar->timers().skipSplash();
+        m_bar->chrome().skipSplash();
     });
     m_splash->move(Twips::toPixels(bar.screenWidthTwips() / 2 - 1000),
                    Twips::toPixels(bar.screenHeightTwips() / 2 - 1800));
     m_splash->show();
 
-    bar.timers().armForStartUp();
-    bar.selectNextSentence();
+    bar.chrome().armForStartUp();
+    m_cycle.armForStartUp();
+    m_cycle.selectNextSentence();
     bar.makeTopmost();
     bar.captureBarRect();
     // A screen that shrinks under a running bar (a monitor unplugged, a remote desktop's window
@@ -125,7 +125,7 @@ void Application::loadCharacter() {
     CharacterLoader& characters = m_platform.characters;
     report(characters.load(kCharacterName), "the speaking character could not be loaded");
     SpeakingCharacter* character = characters.character(kCharacterName);
-    m_bar->setCharacter(character);
+    m_cycle.setCharacter(character);
     if (!character)
         return;
     report(character->show(), "the speaking character cannot be shown");
@@ -159,7 +159,7 @@ void Application::checkPlacement() {
     m_placementChecked = true;
     const QRect bar = m_platform.windows.windowRect(*m_bar);
     const QRect fullBar(bar.topLeft(), QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
-    if (SpeakingCharacter* character = m_bar->character())
+    if (SpeakingCharacter* character = m_cycle.character())
         character->keepClearOf(fullBar);
     const QPoint asked(Twips::toPixels(m_bar->leftTwips()), 0);
     if (bar.topLeft() != asked)
@@ -246,8 +246,8 @@ void Application::onTrayWatchTick() {
 }
 
 void Application::showTray() {
-    m_tray = std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu, *m_bar->menuPicture());
+    m_tray = std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu, m_playback.gate());
     connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
-    m_tray->showSentence(m_order.currentTopicName(), m_bar->french());
+    m_tray->showSentence(m_order.currentTopicName(), m_playback.french());
     m_tray->icon().show();
 }

@@ -4,6 +4,7 @@
 
 #include "core/learning/learning_modes.h"
 #include "core/learning/play_order.h"
+#include "core/playback/play_cycle.h"
 #include "core/playback/sentence_selector.h"
 #include "ui/dialogs/progress_window.h"
 #include "ui/dialogs/splash_window.h"
@@ -21,6 +22,7 @@ class GlobalShortcuts;
 class LearnActions;
 class LearnerCommands;
 class MenuCommands;
+class PlaybackState;
 class RandomSource;
 class TrayIcon;
 class VoiceChoice;
@@ -29,7 +31,8 @@ struct Platform;
 class Application : public QObject {
     Q_OBJECT
 public:
-    Application(Platform& platform, RandomSource& random);
+    // playback holds the sentence on the bar and the dialog gate; the character reads it too.
+    Application(Platform& platform, RandomSource& random, PlaybackState& playback);
     ~Application() override;
 
     // The start-up sequence: the character, the settings, the splash, the timers, the first
@@ -67,6 +70,8 @@ public:
     TrayIcon* tray() const { return m_tray.get(); }
     LearnActions& learnActions() { return *m_learn; }
     PlayOrder& playOrder() { return m_order; }
+    PlaybackState& playback() { return m_playback; }
+    PlayCycle& cycle() { return m_cycle; }
 
     CaptionBar& bar() { return *m_bar; }
     BarMenu& barMenu() { return *m_barMenu; }
@@ -87,11 +92,13 @@ private:
     void showTray();
 
     Platform& m_platform;
+    PlaybackState& m_playback;
     QElapsedTimer m_sinceStart;
     LearningModes m_learning;
     SentenceSelector m_selector;
     PlayOrder m_order;
     std::unique_ptr<CaptionBar> m_bar;
+    PlayCycle m_cycle;
     std::unique_ptr<BarMenu> m_barMenu;
     QPointer<SplashWindow> m_splash;
     QPointer<ProgressWindow> m_progress;

@@ -1,6 +1,7 @@
 // Dorvane: learning everyday spoken French from a caption bar on the top edge of the screen.
 #include "app/application.h"
 #include "core/logging.h"
+#include "core/playback/playback_state.h"
 #include "core/playback/random_source.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
@@ -147,17 +148,21 @@ int main(int argc, char* argv[]) {
     QSettingsStore store;
     QtWindowSystem windows;
     QtMessageDialog messages;
-    DesktopCharacterLoader characters(QStringLiteral(":/art/peedy"), [&store] {
-        auto engine = std::make_unique<QtSpeechEngine>();
-        engine->setVoice(storedVoice(store));
-        return engine;
-    });
+    PlaybackState playback; // the character reads the bar's sentence from it too
+    DesktopCharacterLoader characters(
+        QStringLiteral(":/art/peedy"),
+        [&store] {
+            auto engine = std::make_unique<QtSpeechEngine>();
+            engine->setVoice(storedVoice(store));
+            return engine;
+        },
+        &playback);
     DesktopShell shell;
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
     Platform platform{store, windows, messages, characters, shell, *autoStart};
     ClockSeededRandom random;
 
-    Application program(platform, random);
+    Application program(platform, random, playback);
     // Two copies never both save: one whose lock was taken over leaves the store alone.
     program.commands().setSaveCheck([&instance] { return instance.maySave(); });
     // Exit ends the process at once; the lock beside the store goes with it, not left stale.
@@ -165,7 +170,6 @@ int main(int argc, char* argv[]) {
         instance.release();
         std::_Exit(0);
     });
-    characters.setSentenceOnBar([&program] { return program.bar().french(); });
     QObject::connect(&instance, &SingleInstance::activationRequested, &program,
                      &Application::activate);
     QObject::connect(&instance, &SingleInstance::commandReceived, &program,

@@ -3,6 +3,11 @@
 #pragma once
 
 #include "app/application.h"
+#include "core/learning/play_order.h"
+#include "core/lessons/dialogue_table.h"
+#include "core/playback/play_cycle.h"
+#include "core/playback/playback_state.h"
+#include "core/playback/sentence_selector.h"
 #include "core/ports/shell.h"
 #include "core/settings/settings_record.h"
 #include "fakes/fake_auto_start.h"
@@ -32,11 +37,12 @@ struct FakePlatform {
     FakeAutoStart autoStart;
     Platform platform{store, windows, messages, characters, shell, autoStart};
     ScriptedRandom random;
+    PlaybackState playback;
 };
 
 class ApplicationOnFakes : public ::testing::Test, protected FakePlatform {
 protected:
-    Application program{platform, random};
+    Application program{platform, random, playback};
 };
 
 class Desktop : public ::testing::Test, protected FakePlatform {
@@ -44,13 +50,23 @@ protected:
     void SetUp() override {
         Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1", {}};
         characters.load("Peedy");
-        bar.setCharacter(characters.character("Peedy"));
+        cycle.setCharacter(characters.character("Peedy"));
         QObject::connect(&commands, &MenuCommands::exitRequested, [this] { ++ended; });
         bar.setLeftTwips(5680);
     }
 
-    CaptionBar bar{windows};
+    // The welcome from where a click on the splash leaves it to its end: play starts.
+    void pastTheWelcome() {
+        bar.chrome().skipSplash();
+        while (!bar.chrome().welcomeOver())
+            bar.chrome().onWelcomeTick();
+    }
+
+    CaptionBar bar{windows, playback.gate()};
+    SentenceSelector selector{DialogueTable::builtIn(), random, messages};
+    PlayOrder order{selector, DialogueTable::builtIn(), playback};
+    PlayCycle cycle{bar, playback, order, bar.chrome()};
     BarMenu menu;
-    MenuCommands commands{bar, menu, platform};
+    MenuCommands commands{bar, menu, platform, cycle, playback.gate()};
     int ended = 0;
 };

@@ -1,6 +1,7 @@
 // Peedy loaded over a fake speech engine that is still starting; frames are stepped by hand.
 #pragma once
 
+#include "core/playback/playback_state.h"
 #include "fakes/fake_speech_engine.h"
 #include "ui/character/character_window.h"
 #include "ui/character/desktop_character_loader.h"
@@ -14,11 +15,14 @@ protected:
     void SetUp() override { load(); }
 
     void load() {
-        characters = std::make_unique<DesktopCharacterLoader>(":/art/peedy", [this] {
-            auto made = std::make_unique<FakeSpeechEngine>();
-            engine = made.get();
-            return made;
-        });
+        characters = std::make_unique<DesktopCharacterLoader>(
+            ":/art/peedy",
+            [this] {
+                auto made = std::make_unique<FakeSpeechEngine>();
+                engine = made.get();
+                return made;
+            },
+            onBar);
         ASSERT_TRUE(characters->load("Peedy").ok());
         peedy = characters->peedy();
     }
@@ -33,6 +37,7 @@ protected:
         }
     }
 
+    const PlaybackState* onBar = nullptr; // no bar: every sentence is read
     FakeSpeechEngine* engine = nullptr;
     std::unique_ptr<DesktopCharacterLoader> characters;
     PeedyCharacter* peedy = nullptr;

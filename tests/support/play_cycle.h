@@ -1,25 +1,36 @@
-// The play cycle over a fake bar, pointer and character: 5 s of French, 3 s of English, each
-// sentence twice, read aloud, the first sentence chosen as at start-up.
+// The play cycle and the bar's chrome over a fake bar, pointer, order and character: 5 s of
+// French, 3 s of English, each sentence twice, read aloud, the first sentence chosen as at
+// start-up.
 #pragma once
 
-#include "core/playback/playback_timers.h"
+#include "core/playback/bar_chrome.h"
+#include "core/playback/play_cycle.h"
+#include "core/playback/playback_state.h"
 #include "core/settings/settings_record.h"
 #include "fakes/fake_caption_bar_view.h"
 #include "fakes/fake_character.h"
+#include "fakes/fake_sentence_order.h"
 
-struct PlayCycle {
-    explicit PlayCycle(int frenchFirst = 1) {
+struct PlayCycleOnFakes {
+    explicit PlayCycleOnFakes(int frenchFirst = 1) {
         Settings = SettingsRecord{};
         Settings.frenchFirst = static_cast<int16_t>(frenchFirst);
         Settings.playsPerSentence = 2, Settings.frenchSeconds = 5, Settings.englishSeconds = 3,
         Settings.readAloud = 1;
-        timers.armForStartUp();
-        bar.speaker = &peedy;
-        bar.selectNextSentence();
+        armForStartUp();
+        cycle.setCharacter(&peedy);
+        cycle.selectNextSentence();
+    }
+    void armForStartUp() {
+        chrome.armForStartUp();
+        cycle.armForStartUp();
     }
 
     FakeCaptionBarView bar;
     FakePointer pointer;
     FakeCharacter peedy;
-    PlaybackTimers timers{bar, pointer};
+    PlaybackState playback;
+    FakeSentenceOrder order{playback};
+    BarChrome chrome{bar, pointer};
+    PlayCycle cycle{bar, playback, order, chrome};
 };

@@ -1,27 +1,29 @@
 #include "core/learning/learner_commands.h"
 
 #include "core/learning/learning_modes.h"
-#include "core/playback/caption_bar_view.h"
-#include "core/playback/playback_timers.h"
+#include "core/playback/bar_chrome.h"
+#include "core/playback/play_cycle.h"
+#include "core/playback/playback_state.h"
 #include "core/playback/speaking_character.h"
 #include "core/settings/settings_record.h"
 
-LearnerCommands::LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar,
-                                 LearningModes* learning, QObject* parent)
-    : QObject(parent), m_timers(timers), m_bar(bar), m_learning(learning) {}
+LearnerCommands::LearnerCommands(PlayCycle& cycle, const BarChrome& chrome,
+                                 const PlaybackState& state, LearningModes* learning,
+                                 QObject* parent)
+    : QObject(parent), m_cycle(cycle), m_chrome(chrome), m_state(state), m_learning(learning) {}
 
 bool LearnerCommands::paused() const {
-    return m_timers.isHeld();
+    return m_state.paused();
 }
 
 bool LearnerCommands::welcomeOver() const {
-    return m_timers.welcomeOver();
+    return m_chrome.welcomeOver();
 }
 
 bool LearnerCommands::canJump() {
     if (!welcomeOver())
         emit notNow(tr("Not now: the first sentence is on its way"));
-    else if (!m_timers.playCycleTimer().isEnabled())
+    else if (!m_cycle.isRunning()) // the settings dialog holds it
         emit notNow(tr("Not now: the settings dialog is open"));
     else
         return true;
@@ -36,22 +38,22 @@ void LearnerCommands::togglePause() {
 }
 
 void LearnerCommands::setPaused(bool paused) {
-    if (paused == m_timers.isHeld())
+    if (paused == m_state.paused())
         return;
     if (paused) {
-        m_timers.pause();
+        m_cycle.pause();
         silence();
     } else if (m_restartOnResume) {
-        m_timers.resume();
+        m_cycle.resume();
         restartCycle();
     } else {
-        m_timers.resume();
+        m_cycle.resume();
     }
     emit pausedChanged(paused);
 }
 
 void LearnerCommands::silence() {
-    if (SpeakingCharacter* character = m_bar.character())
+    if (SpeakingCharacter* character = m_cycle.character())
         character->stop();
 }
 
@@ -64,19 +66,19 @@ void LearnerCommands::replaySlowly() {
 }
 
 void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(const QString&)) {
-    if (!welcomeOver() || m_bar.french().trimmed().isEmpty()) {
+    if (!welcomeOver() || m_state.french().trimmed().isEmpty()) {
         emit notNow(tr("Not now: the first sentence is on its way"));
         return;
     }
     silence();
-    SpeakingCharacter* character = m_bar.character();
+    SpeakingCharacter* character = m_cycle.character();
     if (!character)
         return;
     // Asked for in so many words, the reading is heard even with reading aloud turned off.
     const bool away = !character->isVisible();
     if (away)
         character->show();
-    (character->*speak)(m_bar.french());
+    (character->*speak)(m_state.french());
     if (away)
         character->hide();
 }
@@ -84,12 +86,12 @@ void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(cons
 void LearnerCommands::next() {
     if (!canJump())
         return;
-    m_bar.selectNextSentence();
+    m_cycle.selectNextSentence();
     moved();
 }
 
 void LearnerCommands::previous() {
-    if (!canJump() || !m_bar.selectPreviousSentence())
+    if (!canJump() || !m_cycle.selectPreviousSentence())
         return;
     moved();
 }
@@ -100,28 +102,28 @@ void LearnerCommands::moved() {
         return;
     }
     silence();
-    m_timers.showAtRest(Settings.frenchFirst == 1 ? BarLine::French : BarLine::English);
+    m_cycle.showAtRest(Settings.frenchFirst == 1 ? BarLine::French : BarLine::English);
     m_restartOnResume = true;
-    SpeakingCharacter* character = m_bar.character();
+    SpeakingCharacter* character = m_cycle.character();
     if (character && Settings.readAloud == 1)
-        character->speak(m_bar.french());
+        character->speak(m_state.french());
 }
 
 void LearnerCommands::showOtherLanguage() {
     if (!canJump())
         return;
     if (!paused()) {
-        if (!m_timers.showWithheldTranslation())
+        if (!m_cycle.showWithheldTranslation())
             emit notNow(tr("Pause first: the other language shows on the paused bar"));
         return;
     }
-    const bool englishShown = m_timers.lineShown() == BarLine::English;
-    m_timers.showAtRest(englishShown ? BarLine::French : BarLine::English);
+    const bool englishShown = m_cycle.lineShown() == BarLine::English;
+    m_cycle.showAtRest(englishShown ? BarLine::French : BarLine::English);
     m_restartOnResume = true;
 }
 
 void LearnerCommands::knowThisOne() {
-    if (!m_learning || !canJump() || m_learning->currentSentence() == 0)
+    if (!m_learning || !canJump() || m_state.frenchId() == 0)
         return;
     m_learning->markCurrentKnown();
     emit acted(tr("Marked as known"));
@@ -131,8 +133,8 @@ void LearnerCommands::knowThisOne() {
 // is read (or the English rises first), as at the start of any sentence.
 void LearnerCommands::restartCycle() {
     silence();
-    m_timers.restartCycle();
+    m_cycle.restartCycle();
     m_restartOnResume = false;
     setPaused(false);
-    m_timers.onPlayCycleTick();
+    m_cycle.onPlayCycleTick();
 }

@@ -7,9 +7,10 @@
 
 #include <QObject>
 
-class CaptionBarView;
+class BarChrome;
 class LearningModes;
-class PlaybackTimers;
+class PlayCycle;
+class PlaybackState;
 class SpeakingCharacter;
 struct CharacterResult;
 
@@ -17,8 +18,8 @@ class LearnerCommands : public QObject {
     Q_OBJECT
 public:
     // learning: where "I know this one" marks the sentence; none marks nothing.
-    LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, LearningModes* learning = nullptr,
-                    QObject* parent = nullptr);
+    LearnerCommands(PlayCycle& cycle, const BarChrome& chrome, const PlaybackState& state,
+                    LearningModes* learning = nullptr, QObject* parent = nullptr);
 
     bool paused() const;
     // Freezes the cycle where it is, its moving line at rest, and silences the voice; a second
@@ -55,8 +56,9 @@ private:
     void moved();
     void restartCycle();
 
-    PlaybackTimers& m_timers;
-    CaptionBarView& m_bar;
+    PlayCycle& m_cycle;
+    const BarChrome& m_chrome;
+    const PlaybackState& m_state;
     LearningModes* m_learning;
     bool m_restartOnResume = false; // the paused bar shows another sentence or line
 };

@@ -41,7 +41,6 @@ public:
     QString chosenTopicName() const;
     int seenCount(int topic) const;
     int knownCount(int topic) const;
-    int currentSentence() const { return m_current; }
     const SentenceSet& known() const { return m_known; }
     const SentenceSet& seen() const { return m_seen; }
 

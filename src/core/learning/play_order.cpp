@@ -5,19 +5,20 @@
 #include "core/playback/sentence_selector.h"
 #include "core/settings/settings_record.h"
 
-PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, QObject* parent)
-    : QObject(parent), m_selector(selector), m_table(table) {}
+PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, PlaybackState& onBar,
+                     QObject* parent)
+    : QObject(parent), m_selector(selector), m_table(table), m_onBar(onBar) {}
 
-bool PlayOrder::next(QString& french, QString& english) {
+bool PlayOrder::next() {
     // After a step back, forwards goes through what was shown before anything new is drawn.
     if (Settings.inSequence == 0) {
         if (const auto later = m_history.stepForward()) {
-            french = later->french;
-            english = later->english;
-            showing(later->id, french, english);
+            showing(later->id, later->french, later->english);
             return false;
         }
     }
+    // A text whose lookup fails keeps what the bar shows.
+    QString french = m_onBar.french(), english = m_onBar.english();
     const bool sequence = m_selector.selectNextSentence(french, english);
     if (sequence) {
         showing(Settings.sequencePosition - 1, french, english);
@@ -28,7 +29,8 @@ bool PlayOrder::next(QString& french, QString& english) {
     return sequence;
 }
 
-std::optional<bool> PlayOrder::previous(QString& french, QString& english) {
+std::optional<bool> PlayOrder::previous() {
+    QString french = m_onBar.french(), english = m_onBar.english();
     if (m_selector.selectPreviousSentence(french, english)) {
         showing(Settings.sequencePosition - 1, french, english);
         return true;
@@ -36,24 +38,20 @@ std::optional<bool> PlayOrder::previous(QString& french, QString& english) {
     const auto earlier = m_history.stepBack();
     if (!earlier)
         return std::nullopt;
-    french = earlier->french;
-    english = earlier->english;
-    showing(earlier->id, french, english);
+    showing(earlier->id, earlier->french, earlier->english);
     return false;
 }
 
 QString PlayOrder::currentTopicName() const {
-    if (m_currentId == 0)
+    if (currentId() == 0)
         return {};
-    const int topic = SentenceId::topicOf(m_currentId);
+    const int topic = SentenceId::topicOf(currentId());
     if (topic < 1 || topic > SentenceId::kTopics)
         return {};
     return m_table.topicName(SentenceId::storedTopic(topic));
 }
 
 void PlayOrder::showing(int id, const QString& french, const QString& english) {
-    m_currentId = id;
-    m_french = french;
-    m_english = english;
+    m_onBar.setSentence(id, french, english);
     emit sentenceChanged(currentTopicName(), french, id, english);
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/learning/play_history.h"
+#include "core/playback/playback_state.h"
+#include "core/playback/sentence_order.h"
 
 #include <QObject>
 #include <optional>
@@ -11,23 +13,22 @@
 class DialogueTable;
 class SentenceSelector;
 
-class PlayOrder : public QObject {
+// The sentence chosen goes into the playback state, which holds the one on the bar.
+class PlayOrder : public QObject, public SentenceOrder {
     Q_OBJECT
 public:
-    PlayOrder(SentenceSelector& selector, const DialogueTable& table, QObject* parent = nullptr);
+    PlayOrder(SentenceSelector& selector, const DialogueTable& table, PlaybackState& onBar,
+              QObject* parent = nullptr);
 
-    // The next sentence into the two texts. True in sequence mode, where the lines' tooltips
-    // follow the texts.
-    bool next(QString& french, QString& english);
-    // One step back; nothing (texts unchanged) when random mode has no earlier sentence.
-    // Otherwise whether the tooltips follow, as for next().
-    std::optional<bool> previous(QString& french, QString& english);
+    bool next() override;
+    // In random mode, nothing when no earlier sentence was shown.
+    std::optional<bool> previous() override;
 
     // The French id of the sentence on the bar, 0 before the first one.
-    int currentId() const { return m_currentId; }
+    int currentId() const { return m_onBar.frenchId(); }
     QString currentTopicName() const;
-    QString currentFrench() const { return m_french; }
-    QString currentEnglish() const { return m_english; }
+    QString currentFrench() const { return m_onBar.french(); }
+    QString currentEnglish() const { return m_onBar.english(); }
 
 signals:
     void sentenceChanged(const QString& topicName, const QString& french, int frenchId,
@@ -38,8 +39,6 @@ private:
 
     SentenceSelector& m_selector;
     const DialogueTable& m_table;
+    PlaybackState& m_onBar;
     PlayHistory m_history;
-    int m_currentId = 0;
-    QString m_french;
-    QString m_english;
 };

@@ -1,12 +1,10 @@
-// What the playback timers drive: the caption bar's lines, size, visibility and drawing surface.
-// Lengths are in twips.
+// What the bar's chrome and the play cycle draw on: the caption bar's lines, size, visibility and
+// collapsed strip. The bar draws what it is told. Lengths are in twips.
 #pragma once
 
 #include <QRect>
 #include <QString>
 #include <cstdint>
-
-class SpeakingCharacter;
 
 // 0xRRGGBB.
 using RgbColour = uint32_t;
@@ -22,6 +20,8 @@ public:
     virtual void setEnglishLine(const QString& text) = 0;
     virtual int englishLineTop() const = 0;
     virtual void setEnglishLineTop(int twips) = 0;
+    // What the lines' tooltips say.
+    virtual void setLineTooltips(const QString& french, const QString& english) = 0;
 
     // How far, in pixels, the line's text reaches past the room the bar gives it; 0 when it
     // fits. The line is drawn shifted left by scroll pixels; a new text starts unshifted.
@@ -37,9 +37,6 @@ public:
     virtual void setBarHeight(double twips) = 0;
     virtual void setVisible(bool visible) = 0;
 
-    // False while the settings dialog or the About window is open.
-    virtual bool menuEnabled() const = 0;
-
     // The drag state and the full-height rectangle (screen pixels) the auto-hide poll tests
     // against.
     virtual bool dragging() const = 0;
@@ -49,16 +46,4 @@ public:
     // The box along the bottom edge of a collapsed bar, and clearing it.
     virtual void drawBottomLine(RgbColour colour) = 0;
     virtual void clearBottomLine() = 0;
-
-    virtual void closeSplash() = 0;
-
-    // The current sentence, and asking for the next one.
-    virtual const QString& french() const = 0;
-    virtual const QString& english() const = 0;
-    virtual void selectNextSentence() = 0;
-    // The sentence before the current one in play order; false, changing nothing, when there
-    // is none to go back to.
-    virtual bool selectPreviousSentence() = 0;
-
-    virtual SpeakingCharacter* character() const = 0;
 };

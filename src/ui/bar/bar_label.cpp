@@ -16,7 +16,7 @@ void BarLabel::setScroll(int pixels) {
     update();
 }
 
-void BarLabel::setText(const QString& text) {
+void BarLabel::setLine(const QString& text) {
     if (text != this->text())
         m_scroll = 0;
     QLabel::setText(text);

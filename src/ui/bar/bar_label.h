@@ -11,11 +11,11 @@ public:
 
     // Pixels from the label's top; a negative value centres the text again.
     void setBaseline(int pixels);
-    int baseline() const { return m_baseline; }
     // Pixels the text is drawn to the left of its place; a new text starts unshifted.
     void setScroll(int pixels);
     int scroll() const { return m_scroll; }
-    void setText(const QString& text);
+    // A new text, unshifted; QLabel::setText would leave the old scroll on it.
+    void setLine(const QString& text);
     // The pixels the text's ink covers from the label's left edge, unshifted.
     int textWidth() const;
 

@@ -1,6 +1,6 @@
 #include "ui/bar/caption_bar.h"
 
-#include "core/learning/play_order.h"
+#include "core/playback/dialog_gate.h"
 #include "platform/system_colors.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_label.h"
@@ -58,10 +58,10 @@ BarLabel* makeLabel(QWidget* parent, const char* name) {
 
 } // namespace
 
-CaptionBar::CaptionBar(WindowSystem& windows, QWidget* parent)
+CaptionBar::CaptionBar(WindowSystem& windows, const DialogGate& gate, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
-      m_timers(*this, windows), m_windows(windows) {
+      m_chrome(*this, windows), m_windows(windows), m_gate(gate) {
     setObjectName(QStringLiteral("CaptionBar"));
     // Never shown on the bar itself; window lists and tools see it.
     setWindowTitle(QStringLiteral("Dorvane caption bar"));
@@ -88,6 +88,10 @@ CaptionBar::CaptionBar(WindowSystem& windows, QWidget* parent)
     m_menuPicture = new PictureBox(QStringLiteral(":/pictures/menu.jpg"), true, this);
     m_menuPicture->setObjectName(QStringLiteral("menuPicture"));
     m_menuPicture->setCursor(Qt::PointingHandCursor);
+    // What the learner sees of the gate.
+    m_menuPicture->setEnabled(!gate.isOpen());
+    connect(&gate, &DialogGate::changed, m_menuPicture,
+            [picture = m_menuPicture](bool open) { picture->setEnabled(!open); });
 
     m_topStrip = makeLabel(this, "topStrip");
     paintBackground(m_topStrip, systemColor(SystemColor::InactiveCaption));
@@ -146,7 +150,7 @@ void CaptionBar::placeLineBaselines() {
     const int lowest = m_outline->geometry().bottom() - metrics.descent();
     const int baseline = std::min(centred, lowest); // in the bar
     m_frenchLine->setBaseline(baseline - m_frenchLine->y());
-    m_englishLine->setBaseline(baseline - Twips::toPixels(PlaybackTimers::kEnglishLineRaised));
+    m_englishLine->setBaseline(baseline - Twips::toPixels(PlayCycle::kEnglishLineRaised));
 }
 
 void CaptionBar::placeWindow() {
@@ -190,11 +194,11 @@ void CaptionBar::makeTopmost() {
 }
 
 void CaptionBar::setFrenchLine(const QString& text) {
-    m_frenchLine->setText(text);
+    m_frenchLine->setLine(text);
 }
 
 void CaptionBar::setEnglishLine(const QString& text) {
-    m_englishLine->setText(text);
+    m_englishLine->setLine(text);
 }
 
 void CaptionBar::setEnglishLineTop(int twips) {
@@ -206,10 +210,6 @@ void CaptionBar::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
-bool CaptionBar::menuEnabled() const {
-    return m_menuPicture->isEnabled();
-}
-
 void CaptionBar::drawBottomLine(RgbColour colour) {
     paintBackground(m_line, QColor::fromRgb(colour));
     placeBottomLine();
@@ -219,8 +219,8 @@ void CaptionBar::drawBottomLine(RgbColour colour) {
 
 // The 20-twip strip along the bar's bottom edge.
 void CaptionBar::placeBottomLine() {
-    m_line->setGeometry(Twips::rect(0, m_height - PlaybackTimers::kCollapsedHeight, kWidth,
-                                    PlaybackTimers::kCollapsedHeight));
+    m_line->setGeometry(Twips::rect(0, m_height - BarChrome::kCollapsedHeight, kWidth,
+                                    BarChrome::kCollapsedHeight));
 }
 
 void CaptionBar::clearBottomLine() {
@@ -229,10 +229,6 @@ void CaptionBar::clearBottomLine() {
 
 QColor CaptionBar::lineColour() const {
     return m_line->isHidden() ? QColor() : m_line->palette().color(QPalette::Window);
-}
-
-void CaptionBar::closeSplash() {
-    emit splashCloseRequested();
 }
 
 void CaptionBar::showPaused(bool paused) {
@@ -272,24 +268,7 @@ int CaptionBar::lineScroll(BarLine line) const {
     return label(line)->scroll();
 }
 
-bool CaptionBar::selectPreviousSentence() {
-    if (!m_order)
-        return false;
-    const std::optional<bool> tooltips = m_order->previous(m_french, m_english);
-    if (!tooltips)
-        return false;
-    if (*tooltips)
-        showTooltips();
-    return true;
-}
-
-void CaptionBar::selectNextSentence() {
-    // In sequence mode the lines' tooltips follow the sentence.
-    if (m_order && m_order->next(m_french, m_english))
-        showTooltips();
-}
-
-void CaptionBar::showTooltips() {
-    m_frenchLine->setToolTip(m_french);
-    m_englishLine->setToolTip(m_english);
+void CaptionBar::setLineTooltips(const QString& french, const QString& english) {
+    m_frenchLine->setToolTip(french);
+    m_englishLine->setToolTip(english);
 }

@@ -3,15 +3,16 @@
 #pragma once
 
 #include "core/learning/wheel_notches.h"
+#include "core/playback/bar_chrome.h"
 #include "core/playback/caption_bar_view.h"
-#include "core/playback/playback_timers.h"
+#include "core/playback/play_cycle.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
 
 class BarLabel;
+class DialogGate;
 class PictureBox;
-class PlayOrder;
 class WindowSystem;
 
 class CaptionBar : public QWidget, public CaptionBarView {
@@ -22,27 +23,24 @@ public:
     static constexpr int kFullHeight = 340;      // twips
     static constexpr int kClampWidth = 7110;     // bar width the clamps and the menu assume
 
-    explicit CaptionBar(WindowSystem& windows, QWidget* parent = nullptr);
+    // While the gate is open (a dialog is), the menu picture is greyed out and opens no menu.
+    CaptionBar(WindowSystem& windows, const DialogGate& gate, QWidget* parent = nullptr);
     ~CaptionBar() override;
 
     // Controls, back to front.
     BarLabel* frenchLine() const { return m_frenchLine; } // also the welcome text
     BarLabel* pictureBackground() const { return m_pictureBackground; }
     PictureBox* menuPicture() const { return m_menuPicture; }
-    BarLabel* topStrip() const { return m_topStrip; }
     QWidget* outline() const { return m_outline; }
     BarLabel* englishLine() const { return m_englishLine; }
     QWidget* pauseSign() const { return m_pauseSign; }
 
-    PlaybackTimers& timers() { return m_timers; }
-    void setCharacter(SpeakingCharacter* character) { m_character = character; }
-    // Where the sentences come from, forwards and backwards.
-    void setPlayOrder(PlayOrder* order) { m_order = order; }
+    // The welcome, auto-hide and the collapsed strip's blinking line.
+    BarChrome& chrome() { return m_chrome; }
 
     // Position, twips.
     float leftTwips() const { return m_left; }
     void setLeftTwips(float twips);
-    float topTwips() const { return m_top; }
     void setTopTwips(float twips);
 
     // Start-up: places the bar topmost at its twips position, converted to pixels.
@@ -64,26 +62,20 @@ public:
     void onLabelReleased();
     void onMenuPictureHovered();
 
-    // CaptionBarView, for the timers.
+    // CaptionBarView, for the chrome and the play cycle.
     void setFrenchLine(const QString& text) override;
     void setEnglishLine(const QString& text) override;
     int englishLineTop() const override { return m_englishLineTop; }
     void setEnglishLineTop(int twips) override;
+    void setLineTooltips(const QString& french, const QString& english) override;
     double barHeight() const override { return m_height; }
     void setBarHeight(double twips) override;
     void setVisible(bool visible) override;
-    bool menuEnabled() const override;
     bool dragging() const override { return m_dragging; }
     QRect barRect() const override { return m_barRect; }
     int32_t fullHeight() const override { return kFullHeight; }
     void drawBottomLine(RgbColour colour) override;
     void clearBottomLine() override;
-    void closeSplash() override;
-    const QString& french() const override { return m_french; }
-    const QString& english() const override { return m_english; }
-    void selectNextSentence() override;
-    bool selectPreviousSentence() override;
-    SpeakingCharacter* character() const override { return m_character; }
     int lineOverflow(BarLine line) const override;
     void setLineScroll(BarLine line, int pixels) override;
     int lineScroll(BarLine line) const override;
@@ -96,13 +88,10 @@ public:
 
     // A short line for the learner under the bar, gone by itself after a moment.
     void showNotice(const QString& text);
-    QWidget* listeningSign() const { return m_listeningSign; }
 
 signals:
     // The pointer came onto the menu picture: the menu opens with its top right corner here.
     void menuRequested(QPoint topRight);
-    // The welcome has come to the point where the splash goes.
-    void splashCloseRequested();
     // The wheel turned over the bar: +1 for the next sentence, -1 for the previous one.
     void wheelStepped(int direction);
 
@@ -114,7 +103,6 @@ private:
     void placeLineBaselines();
     void placeWindow();
     void placeBottomLine();
-    void showTooltips();
     BarLabel* label(BarLine line) const;
 
     BarLabel* m_frenchLine;
@@ -127,20 +115,17 @@ private:
     QWidget* m_listeningSign;
     QWidget* m_line; // drawn above every control so the whole collapsed strip blinks
 
-    PlaybackTimers m_timers;
+    BarChrome m_chrome;
     WindowSystem& m_windows;
-    SpeakingCharacter* m_character = nullptr;
-    PlayOrder* m_order = nullptr;
+    const DialogGate& m_gate;
 
-    QString m_french;
-    QString m_english;
     bool m_dragging = false;
     QRect m_barRect;
     QPoint m_grabOffset;
     float m_left = 0;
     float m_top = 0;
     double m_height = kCreationHeight;
-    int m_englishLineTop = PlaybackTimers::kEnglishLineRest;
+    int m_englishLineTop = PlayCycle::kEnglishLineRest;
     WheelNotches m_wheel;
     QElapsedTimer m_wheelClock;
 };

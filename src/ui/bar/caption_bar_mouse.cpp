@@ -1,5 +1,6 @@
 // CaptionBar's mouse handling: dragging the bar by any of its labels, the menu under its picture,
 // and the rectangle the auto-hide poll tests against.
+#include "core/playback/dialog_gate.h"
 #include "platform/window_system.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/widgets/picture_box.h"
@@ -16,13 +17,13 @@ void CaptionBar::captureBarRect() {
 // The grab point comes from the last pointer sample and the last captured rectangle.
 void CaptionBar::onLabelPressed() {
     m_dragging = true;
-    m_grabOffset = m_timers.cursor() - m_barRect.topLeft();
+    m_grabOffset = m_chrome.cursor() - m_barRect.topLeft();
 }
 
 void CaptionBar::onLabelDragged() {
     if (!m_dragging)
         return;
-    const QPoint to = m_timers.cursor() - m_grabOffset;
+    const QPoint to = m_chrome.cursor() - m_grabOffset;
     // The bar follows at its full captured size; the captured bottom edge is its height.
     m_windows.moveWindow(*this, QRect(to, QSize(m_barRect.width(), m_barRect.bottom() + 1)));
     m_left = static_cast<float>(Twips::fromPixels(to.x()));
@@ -54,7 +55,7 @@ void CaptionBar::onLabelReleased() {
 
 // Moving over the picture opens the menu, right-aligned under the bar's right end.
 void CaptionBar::onMenuPictureHovered() {
-    if (!m_menuPicture->isEnabled())
+    if (m_gate.isOpen())
         return;
     emit menuRequested(
         mapToGlobal(QPoint(Twips::toPixels(kClampWidth), Twips::toPixels(kFullHeight + 10))));

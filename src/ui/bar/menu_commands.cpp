@@ -1,6 +1,7 @@
 #include "ui/bar/menu_commands.h"
 
 #include "core/logging.h"
+#include "core/playback/play_cycle.h"
 #include "core/playback/speaking_character.h"
 #include "core/ports/shell.h"
 #include "core/settings/product.h"
@@ -10,13 +11,13 @@
 #include "ui/bar/caption_bar.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/settings_dialog.h"
-#include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
 
 #include <QAction>
 
-MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform)
-    : QObject(&menu), m_bar(bar), m_menu(menu), m_platform(platform) {
+MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, PlayCycle& cycle,
+                           DialogGate& gate)
+    : QObject(&menu), m_bar(bar), m_menu(menu), m_platform(platform), m_cycle(cycle), m_gate(gate) {
     connect(menu.settingsAction(), &QAction::triggered, this, &MenuCommands::openSettings);
     connect(menu.readAloudToggle(), &QAction::toggled, this, &MenuCommands::showCharacter);
     connect(menu.aboutAction(), &QAction::triggered, this, &MenuCommands::openAbout);
@@ -41,8 +42,8 @@ QString MenuCommands::emailAddress() {
 }
 
 void MenuCommands::openSettings() {
-    m_settingsDialog = new SettingsDialog(m_bar.timers(), *m_bar.menuPicture(), m_platform.store,
-                                          m_platform.autoStart, &m_platform.messages);
+    m_settingsDialog = new SettingsDialog(m_gate, m_cycle, m_platform.store, m_platform.autoStart,
+                                          &m_platform.messages);
     m_settingsDialog->move(Twips::toPixels(m_bar.screenWidthTwips() / 2 - 4000),
                            Twips::toPixels(m_bar.screenHeightTwips() / 2 - 3000));
     m_settingsDialog->show();
@@ -54,12 +55,12 @@ void MenuCommands::toggleReadAloud() {
 
 // Only the character's presence changes: the "voice" setting and the timers stay as they are.
 void MenuCommands::showCharacter(bool shown) {
-    if (SpeakingCharacter* character = m_bar.character())
+    if (SpeakingCharacter* character = m_cycle.character())
         shown ? character->show() : character->hide();
 }
 
 void MenuCommands::openAbout() {
-    m_aboutWindow = new AboutWindow(*m_bar.menuPicture());
+    m_aboutWindow = new AboutWindow(m_gate);
     m_aboutWindow->showCentred();
 }
 

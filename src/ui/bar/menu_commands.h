@@ -10,12 +10,15 @@
 
 class CaptionBar;
 class BarMenu;
+class DialogGate;
+class PlayCycle;
 struct Platform;
 
 class MenuCommands : public QObject {
     Q_OBJECT
 public:
-    MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform);
+    MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, PlayCycle& cycle,
+                 DialogGate& gate);
 
     void openSettings();
     void toggleReadAloud();
@@ -46,6 +49,8 @@ private:
     CaptionBar& m_bar;
     BarMenu& m_menu;
     Platform& m_platform;
+    PlayCycle& m_cycle;
+    DialogGate& m_gate;
     QPointer<SettingsDialog> m_settingsDialog;
     QPointer<AboutWindow> m_aboutWindow;
     std::function<bool()> m_saveCheck;

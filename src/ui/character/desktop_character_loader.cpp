@@ -8,8 +8,9 @@ namespace {
 const QString kPeedy = QStringLiteral("Peedy");
 }
 
-DesktopCharacterLoader::DesktopCharacterLoader(QString artFolder, EngineFactory makeEngine)
-    : m_artFolder(std::move(artFolder)), m_makeEngine(std::move(makeEngine)) {}
+DesktopCharacterLoader::DesktopCharacterLoader(QString artFolder, EngineFactory makeEngine,
+                                               const PlaybackState* onBar)
+    : m_artFolder(std::move(artFolder)), m_makeEngine(std::move(makeEngine)), m_onBar(onBar) {}
 
 DesktopCharacterLoader::~DesktopCharacterLoader() = default;
 
@@ -20,8 +21,7 @@ CharacterResult DesktopCharacterLoader::load(const QString& characterId) {
         return {};
     auto window = std::make_unique<CharacterWindow>(m_artFolder, PeedyCharacter::frameNames());
     const QStringList problems = window->problems();
-    auto peedy = std::make_unique<PeedyCharacter>(std::move(window), m_makeEngine());
-    peedy->setSentenceOnBar(m_onBar);
+    auto peedy = std::make_unique<PeedyCharacter>(std::move(window), m_makeEngine(), m_onBar);
     m_loaded[kPeedy] = std::move(peedy);
     if (!problems.isEmpty())
         return {QStringLiteral("Peedy's pictures could not be read: ") +
@@ -38,10 +38,4 @@ SpeakingCharacter* DesktopCharacterLoader::character(const QString& characterId)
 PeedyCharacter* DesktopCharacterLoader::peedy() const {
     const auto found = m_loaded.find(kPeedy);
     return found == m_loaded.end() ? nullptr : found->second.get();
-}
-
-void DesktopCharacterLoader::setSentenceOnBar(std::function<QString()> onBar) {
-    m_onBar = std::move(onBar);
-    if (PeedyCharacter* loaded = peedy())
-        loaded->setSentenceOnBar(m_onBar);
 }

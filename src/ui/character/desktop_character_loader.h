@@ -10,25 +10,26 @@
 #include <memory>
 
 class PeedyCharacter;
+class PlaybackState;
 class SpeechEngine;
 
 class DesktopCharacterLoader : public CharacterLoader {
 public:
     using EngineFactory = std::function<std::unique_ptr<SpeechEngine>()>;
 
-    // The art folder holds the frames; the factory makes the speech engine.
-    DesktopCharacterLoader(QString artFolder, EngineFactory makeEngine);
+    // The art folder holds the frames; the factory makes the speech engine; onBar holds the
+    // sentence on the bar (see PeedyCharacter).
+    DesktopCharacterLoader(QString artFolder, EngineFactory makeEngine,
+                           const PlaybackState* onBar = nullptr);
     ~DesktopCharacterLoader() override;
 
     CharacterResult load(const QString& name) override;
     SpeakingCharacter* character(const QString& name) override;
     PeedyCharacter* peedy() const;
-    // What the bar shows, for the character loaded now or later (see PeedyCharacter).
-    void setSentenceOnBar(std::function<QString()> onBar);
 
 private:
     QString m_artFolder;
     EngineFactory m_makeEngine;
-    std::function<QString()> m_onBar;
+    const PlaybackState* m_onBar;
     std::map<QString, std::unique_ptr<PeedyCharacter>> m_loaded;
 };

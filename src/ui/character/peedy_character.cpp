@@ -1,6 +1,7 @@
 #include "ui/character/peedy_character.h"
 
 #include "core/logging.h"
+#include "core/playback/playback_state.h"
 #include "core/ports/speech_engine.h"
 #include "ui/character/character_window.h"
 
@@ -51,8 +52,8 @@ int PeedyCharacter::speakingLimitMs(const QString& text, bool slowly) {
 }
 
 PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
-                               std::unique_ptr<SpeechEngine> engine)
-    : m_window(std::move(window)), m_engine(std::move(engine)) {
+                               std::unique_ptr<SpeechEngine> engine, const PlaybackState* onBar)
+    : m_window(std::move(window)), m_engine(std::move(engine)), m_onBar(onBar) {
     m_frameTimer.setInterval(kFrameMs);
     connect(&m_frameTimer, &QTimer::timeout, this, &PeedyCharacter::step);
     m_limitTimer.setSingleShot(true);
@@ -175,7 +176,7 @@ void PeedyCharacter::restartEngineIfDue() {
 }
 
 bool PeedyCharacter::stillOnBar(const QString& text) const {
-    return !m_onBar || m_onBar() == text;
+    return !m_onBar || m_onBar->french() == text;
 }
 
 void PeedyCharacter::readOrWait(const Request& request) {
@@ -197,9 +198,8 @@ void PeedyCharacter::chooseVoice(const QString& name) {
     m_engine->setVoice(name);
     m_voiceInUse = name;
     emit voicesChanged();
-    const QString sentence = m_onBar ? m_onBar() : m_lastSentence;
-    if (!sentence.isEmpty())
-        speak(sentence);
+    if (m_onBar && !m_onBar->french().isEmpty())
+        speak(m_onBar->french());
 }
 
 CharacterResult PeedyCharacter::show() {
@@ -247,11 +247,8 @@ CharacterResult PeedyCharacter::stop() {
         return request.kind == Request::Speak || request.kind == Request::Play;
     };
     m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), speechOrGesture), m_queue.end());
-    if (m_current && speechOrGesture(*m_current)) {
-        if (m_current->kind == Request::Speak && !m_waiting && m_engineState == Engine::Ready)
-            m_engine->stop();
-        finishCurrent();
-    }
+    if (m_current && speechOrGesture(*m_current))
+        cutCurrentShort();
     return {};
 }
 
@@ -278,15 +275,11 @@ CharacterResult PeedyCharacter::enqueue(Request request) {
     if (request.kind == Request::Speak) {
         // Only the newest sentence is read: older ones still waiting are dropped, and one
         // being read is cut short.
-        m_lastSentence = request.text;
         m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(),
                                      [](const Request& r) { return r.kind == Request::Speak; }),
                       m_queue.end());
-        if (m_current && m_current->kind == Request::Speak) {
-            if (!m_waiting && m_engineState == Engine::Ready)
-                m_engine->stop();
-            finishCurrent();
-        }
+        if (m_current && m_current->kind == Request::Speak)
+            cutCurrentShort();
     }
     if (m_queue.size() >= kMaxPending)
         return {QStringLiteral("Peedy is still busy with earlier requests")};
@@ -382,6 +375,12 @@ void PeedyCharacter::finishCurrent() {
         QMetaObject::invokeMethod(this, &PeedyCharacter::runNext, Qt::QueuedConnection);
     else
         scheduleBlink();
+}
+
+void PeedyCharacter::cutCurrentShort() {
+    if (m_current->kind == Request::Speak && !m_waiting && m_engineState == Engine::Ready)
+        m_engine->stop();
+    finishCurrent();
 }
 
 void PeedyCharacter::scheduleBlink() {

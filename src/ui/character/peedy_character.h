@@ -12,13 +12,17 @@
 #include <memory>
 
 class CharacterWindow;
+class PlaybackState;
 class SpeechEngine;
 
 class PeedyCharacter : public QObject, public SpeakingCharacter {
     Q_OBJECT
 public:
-    // The character takes the engine over and starts it.
-    PeedyCharacter(std::unique_ptr<CharacterWindow> window, std::unique_ptr<SpeechEngine> engine);
+    // The character takes the engine over and starts it. onBar holds the sentence on the bar: a
+    // sentence that waited for the engine is read only if it is still there, and a new voice
+    // reads it again. Without a bar every sentence is read once the engine is up.
+    PeedyCharacter(std::unique_ptr<CharacterWindow> window, std::unique_ptr<SpeechEngine> engine,
+                   const PlaybackState* onBar = nullptr);
     ~PeedyCharacter() override;
 
     CharacterResult show() override;
@@ -39,8 +43,6 @@ public:
     QString voice() const { return m_voiceInUse; }
     // Switches the voice at once and reads the sentence on the bar with it.
     void chooseVoice(const QString& name);
-    // What the bar shows: a sentence that waited for the engine is read only if it is still there.
-    void setSentenceOnBar(std::function<QString()> onBar) { m_onBar = std::move(onBar); }
     // Milliseconds from any fixed point; tests set their own clock.
     void setClock(std::function<qint64()> now) { m_now = std::move(now); }
 
@@ -77,6 +79,7 @@ private:
     void runNext();
     void begin(const Request& request);
     void finishCurrent();
+    void cutCurrentShort(); // ends the current request now, silencing a reading
     void speechAvailability(bool ok, const QString& problem);
     void engineFailed(const QString& problem);
     void engineDown();
@@ -105,8 +108,7 @@ private:
     QString m_toldFailure;  // the engine's last fault, told; cleared by a sentence read through
     QStringList m_voices;
     QString m_voiceInUse;
-    QString m_lastSentence;
-    std::function<QString()> m_onBar;
+    const PlaybackState* m_onBar;
     std::function<qint64()> m_now;
     RestartBackoff m_backoff{[this] { return m_now(); }};
     QLocale::Language m_language = QLocale::AnyLanguage;

@@ -8,18 +8,23 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-AboutWindow::AboutWindow(QWidget& menuPicture)
-    : PictureWindow("AboutWindow", Qt::white, Qt::Tool | Qt::WindowStaysOnTopHint),
-      m_menuPicture(&menuPicture) {
-    m_menuPicture->setEnabled(false);
+AboutWindow::AboutWindow(DialogGate& gate)
+    : PictureWindow("AboutWindow", Qt::white, Qt::Tool | Qt::WindowStaysOnTopHint), m_gate(&gate) {
+    m_gate->open();
     keepInNormalState(*this);
     connect(picture(), &PictureBox::clicked, this, &AboutWindow::onPictureClicked);
 }
 
-// However the window goes (a click, the keyboard, the window manager), the menu comes back.
+// However the window goes (a click, the keyboard, the window manager, deleted unclosed), the
+// gate closes, once.
 AboutWindow::~AboutWindow() {
-    if (m_menuPicture)
-        m_menuPicture->setEnabled(true);
+    closeGate();
+}
+
+void AboutWindow::closeGate() {
+    if (m_gate)
+        m_gate->close();
+    m_gate = nullptr;
 }
 
 void AboutWindow::onPictureClicked() {
@@ -46,7 +51,6 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {
-    if (m_menuPicture)
-        m_menuPicture->setEnabled(true);
+    closeGate();
     event->accept();
 }

@@ -1,6 +1,7 @@
-// The About window. While it is open the bar's menu picture is disabled.
+// The About window. While it is open the dialog gate is open.
 #pragma once
 
+#include "core/playback/dialog_gate.h"
 #include "ui/dialogs/picture_window.h"
 
 #include <QPointer>
@@ -8,8 +9,7 @@
 class AboutWindow : public PictureWindow {
     Q_OBJECT
 public:
-    // menuPicture: the bar's menu picture, blocked while this window is open.
-    explicit AboutWindow(QWidget& menuPicture);
+    explicit AboutWindow(DialogGate& gate);
     ~AboutWindow() override;
 
     void onPictureClicked();
@@ -22,5 +22,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPointer<QWidget> m_menuPicture;
+    void closeGate();
+
+    QPointer<DialogGate> m_gate; // null once closed
 };

@@ -3,7 +3,8 @@
 #include "ui/dialogs/settings_dialog.h"
 
 #include "core/lessons/sentence_id.h"
-#include "core/playback/playback_timers.h"
+#include "core/playback/dialog_gate.h"
+#include "core/playback/play_cycle.h"
 #include "core/ports/auto_start.h"
 #include "core/ports/message_dialog.h"
 #include "core/settings/auto_start_rule.h"
@@ -19,11 +20,11 @@
 #include <QRadioButton>
 #include <QTimer>
 
-SettingsDialog::SettingsDialog(PlaybackTimers& timers, QWidget& menuPicture, SettingsStore& store,
+SettingsDialog::SettingsDialog(DialogGate& gate, PlayCycle& cycle, SettingsStore& store,
                                AutoStart& autoStart, MessageDialog* messages)
     : SettingsDialog() {
-    m_timers = &timers;
-    m_menuPicture = &menuPicture;
+    m_cycle = &cycle;
+    m_gate = &gate;
     m_store = &store;
     m_autoStart = &autoStart;
     m_messages = messages;
@@ -47,8 +48,8 @@ void SettingsDialog::connectHandlers() {
 }
 
 void SettingsDialog::fillFromSettings() {
-    m_menuPicture->setEnabled(false);
-    m_timers->playCycleTimer().setEnabled(false);
+    m_gate->open();
+    m_cycle->holdForSettings();
     for (QRadioButton* topic : m_topicButtons)
         topic->setEnabled(true);
     m_saveSettingsBox->setChecked(Settings.saveSettings != 0);
@@ -80,7 +81,7 @@ int SettingsDialog::selectedTopic() const {
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event) {
-    if (m_timers) {
+    if (m_cycle) {
         // A number still being typed counts as if its box had been left.
         for (ValueBox* box : m_valueBoxes)
             box->settle();
@@ -105,10 +106,9 @@ void SettingsDialog::showEvent(QShowEvent* event) {
 }
 
 void SettingsDialog::applyAndStore() {
-    if (m_menuPicture)
-        m_menuPicture->setEnabled(true);
-    if (m_timers->welcomeOver())
-        m_timers->playCycleTimer().setEnabled(true); // during the welcome its countdown does it
+    if (m_gate)
+        m_gate->close();
+    m_cycle->releaseAfterSettings();
 
     // Going from one topic to every topic with the schedule kept starts the walk afresh.
     if (Settings.topic != 0 && m_saveScheduleBox->isChecked() && m_topicButtons[0]->isChecked())
@@ -133,11 +133,11 @@ void SettingsDialog::applyAndStore() {
         // The choices still hold until the program ends; the learner must know they will not
         // come back at the next start. Told once the dialog has gone from the screen.
         if (!failures.isEmpty() && m_messages)
-            QTimer::singleShot(0, m_timers, [messages = m_messages, failures] {
+            QTimer::singleShot(0, m_cycle, [messages = m_messages, failures] {
                 messages->inform(tr("Setting..."), tr("Your settings were not saved.") +
                                                        QStringLiteral("\n\n") +
                                                        failures.join(QStringLiteral("\n\n")));
             });
     }
-    m_timers = nullptr; // closed once; a second close event changes nothing
+    m_cycle = nullptr; // closed once; a second close event changes nothing
 }

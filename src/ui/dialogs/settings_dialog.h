@@ -9,8 +9,9 @@
 #include <array>
 
 class AutoStart;
+class DialogGate;
 class MessageDialog;
-class PlaybackTimers;
+class PlayCycle;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -26,11 +27,11 @@ class SettingsDialog : public QWidget {
 public:
     // The layout alone.
     explicit SettingsDialog(QWidget* parent = nullptr);
-    // The working dialog: it stops the play cycle and blocks the bar's menu picture while open,
-    // and applies and stores the choices when it closes. It deletes itself when closed. A save
+    // The working dialog: it opens the dialog gate and holds the play cycle while open, and
+    // applies and stores the choices when it closes. It deletes itself when closed. A save
     // that fails is told in one message box, when one is given.
-    SettingsDialog(PlaybackTimers& timers, QWidget& menuPicture, SettingsStore& store,
-                   AutoStart& autoStart, MessageDialog* messages = nullptr);
+    SettingsDialog(DialogGate& gate, PlayCycle& cycle, SettingsStore& store, AutoStart& autoStart,
+                   MessageDialog* messages = nullptr);
 
     // "Entire", then every topic a learner can choose.
     static constexpr int kTopicChoices = SentenceId::kNamedTopics + 1;
@@ -96,8 +97,8 @@ private:
     QButtonGroup* m_modes;
     QButtonGroup* m_orders;
     QList<QWidget*> m_tabOrder;
-    PlaybackTimers* m_timers = nullptr; // null in the layout alone, and once applied
-    QPointer<QWidget> m_menuPicture;
+    PlayCycle* m_cycle = nullptr; // null in the layout alone, and once applied
+    QPointer<DialogGate> m_gate;
     SettingsStore* m_store = nullptr;
     AutoStart* m_autoStart = nullptr;
     MessageDialog* m_messages = nullptr;

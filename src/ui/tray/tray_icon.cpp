@@ -1,6 +1,7 @@
 #include "ui/tray/tray_icon.h"
 
 #include "core/learning/learner_commands.h"
+#include "core/playback/dialog_gate.h"
 #include "core/settings/product.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/learn/learn_actions.h"
@@ -8,8 +9,8 @@
 #include <QIcon>
 
 TrayIcon::TrayIcon(LearnerCommands& commands, LearnActions& learn, BarMenu& barMenu,
-                   const QWidget& menuPicture, QObject* parent)
-    : QObject(parent), m_commands(commands), m_menuPicture(menuPicture) {
+                   const DialogGate& gate, QObject* parent)
+    : QObject(parent), m_commands(commands), m_gate(gate) {
     m_icon.setIcon(QIcon(QStringLiteral(":/icons/dorvane.svg")));
     m_icon.setToolTip(QString::fromLatin1(Product::kTitle));
 
@@ -21,7 +22,7 @@ TrayIcon::TrayIcon(LearnerCommands& commands, LearnActions& learn, BarMenu& barM
     // The bar's menu cannot open while a dialog is open; these entries keep the same rule.
     const auto unlessDialogOpen = [this](QAction* barEntry) {
         return [this, barEntry] {
-            if (m_menuPicture.isEnabled())
+            if (!m_gate.isOpen())
                 barEntry->trigger();
         };
     };
@@ -56,4 +57,3 @@ void TrayIcon::activate(QSystemTrayIcon::ActivationReason reason) {
     if (reason == QSystemTrayIcon::Trigger)
         m_commands.togglePause();
 }
-

@@ -9,16 +9,16 @@
 #include <QSystemTrayIcon>
 
 class BarMenu;
+class DialogGate;
 class LearnActions;
 class LearnerCommands;
 
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    // menuPicture is the bar's menu picture: while it is disabled a dialog is open, and
-    // Settings... and About... do nothing, as on the bar.
+    // While the gate is open (a dialog is), Settings... and About... do nothing, as on the bar.
     TrayIcon(LearnerCommands& commands, LearnActions& learn, BarMenu& barMenu,
-             const QWidget& menuPicture, QObject* parent = nullptr);
+             const DialogGate& gate, QObject* parent = nullptr);
 
     static bool available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
@@ -32,7 +32,7 @@ private:
     QAction* addEntry(const char* name, const QString& caption);
 
     LearnerCommands& m_commands;
-    const QWidget& m_menuPicture;
+    const DialogGate& m_gate;
     QSystemTrayIcon m_icon;
     QMenu m_menu;
 };

@@ -1,12 +1,7 @@
-// The play cycle tick by tick, in both language orders: the learner's commands, and the French
-// held while the character reads it first; and the wheel's movement turned into steps: one per
-// notch, quiet for 300 ms after each notch.
+// The learner's commands on the play cycle, tick by tick, in both language orders.
 #include "core/learning/learner_commands.h"
-#include "core/learning/listen_first.h"
-#include "core/learning/wheel_notches.h"
 #include "support/play_cycle.h"
 
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -14,34 +9,36 @@
 namespace {
 
 // Settings.frenchFirst: 1 is French first.
-class Commands : public ::testing::TestWithParam<int>, protected PlayCycle {
+class Commands : public ::testing::TestWithParam<int>, protected PlayCycleOnFakes {
 protected:
-    Commands() : PlayCycle(GetParam()) {}
+    Commands() : PlayCycleOnFakes(GetParam()) {}
     void SetUp() override {
         for (int i = 0; i < 68; ++i) // the welcome, up to the start of playback
-            timers.onWelcomeTick();
+            chrome.onWelcomeTick();
     }
     void tick(int count) {
         for (int i = 0; i < count; ++i) {
-            timers.onPlayCycleTick();
-            if (timers.frenchSlideTimer().isEnabled())
-                timers.onFrenchSlideTick();
-            if (timers.englishRiseTimer().isEnabled())
-                timers.onEnglishRiseTick();
+            cycle.onPlayCycleTick();
+            if (cycle.frenchSlideTimer().isEnabled())
+                cycle.onFrenchSlideTick();
+            if (cycle.englishRiseTimer().isEnabled())
+                cycle.onEnglishRiseTick();
         }
     }
     // Everything in the cycle and on the bar that could move.
     QString state() const {
-        return QStringList({bar.frenchLine, bar.englishLine, QString::number(timers.cycleTick()),
-                            QString::number(timers.cyclePhase()),
-                            QString::number(timers.cyclesPlayed()),
-                            QString::number(timers.slideStep()), QString::number(bar.englishTop)})
+        return QStringList({bar.frenchLine, bar.englishLine, QString::number(cycle.cycleTick()),
+                            QString::number(int(playback.phase())),
+                            QString::number(cycle.cyclesPlayed()),
+                            QString::number(cycle.slideStep()), QString::number(bar.englishTop)})
             .join('/');
     }
     QStringList heard() { return std::exchange(peedy.calls, {}); }
+    const QString& frenchText() const { return playback.french(); }
+    const QString& englishText() const { return playback.english(); }
 
     const bool frenchFirst = GetParam() == 1;
-    LearnerCommands commands{timers, bar};
+    LearnerCommands commands{cycle, chrome, playback};
 };
 
 TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn) {
@@ -54,46 +51,50 @@ TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn
         // The line on its way is at its resting place at once.
         const bool frenchMoving = (pauseAt < 50) == frenchFirst;
         EXPECT_EQ(frenchMoving ? bar.frenchLine : bar.englishLine,
-                  " " + (frenchMoving ? bar.frenchText : bar.englishText));
+                  " " + (frenchMoving ? frenchText() : englishText()));
         EXPECT_EQ(bar.englishTop, frenchMoving ? 400 : 60) << pauseAt;
         const QString frozen = state();
-        timers.playCycleTimer().setEnabled(false); // the settings dialog opens and closes
-        timers.playCycleTimer().setEnabled(true);
+        cycle.holdForSettings(); // the settings dialog opens and closes
+        cycle.releaseAfterSettings();
         tick(40);
         EXPECT_EQ(state(), frozen) << "nothing moves while paused, at tick " << pauseAt;
 
         commands.togglePause();
         tick(1);
         played = pauseAt + 1;
-        EXPECT_EQ(timers.cycleTick(), frozen.section('/', 2, 2).toInt() + 1)
+        EXPECT_EQ(cycle.cycleTick(), frozen.section('/', 2, 2).toInt() + 1)
             << "on from where it stood";
     }
 }
 
-TEST_P(Commands, replayLeavesTheCycleAloneWhileJumpsRestartItAndSpeakOnceAfterABurst) {
+TEST_P(Commands, replayLeavesTheCycleAlone) {
     tick(20);
     heard();
     const QString running = state();
     commands.replay();
     commands.replaySlowly();
-    const QString french = "Speak:" + bar.frenchText;
-    EXPECT_EQ(heard(), QStringList({"Stop", french, "Stop", "SpeakSlowly:" + bar.frenchText}));
+    const QString french = "Speak:" + frenchText();
+    EXPECT_EQ(heard(), QStringList({"Stop", french, "Stop", "SpeakSlowly:" + frenchText()}));
     EXPECT_EQ(state(), running);
     peedy.visible = false; // reading aloud turned off: asked for, it is heard all the same
     commands.replay();
     EXPECT_EQ(heard(), QStringList({"Stop", "Show", french, "Hide"}));
+}
 
+TEST_P(Commands, jumpsRestartTheCycleAndSpeakOnceAfterABurst) {
+    tick(20);
+    heard();
     for (int i = 0; i < 25; ++i) // a held key
         commands.next();
     commands.previous();
-    EXPECT_EQ(bar.selections, 25);
+    EXPECT_EQ(order.selections, 25);
     EXPECT_FALSE(commands.paused());
     EXPECT_EQ(state().section('/', 2), "1/1/0/0/400") << "tick 1 of the first phase has run";
-    EXPECT_EQ(timers.frenchSlideTimer().isEnabled(), frenchFirst) << "the French slides in first";
-    EXPECT_EQ(timers.englishRiseTimer().isEnabled(), !frenchFirst) << "or the English rises first";
+    EXPECT_EQ(cycle.frenchSlideTimer().isEnabled(), frenchFirst) << "the French slides in first";
+    EXPECT_EQ(cycle.englishRiseTimer().isEnabled(), !frenchFirst) << "or the English rises first";
     const QStringList calls = heard();
     EXPECT_EQ(calls.mid(calls.lastIndexOf("Stop")),
-              frenchFirst ? QStringList({"Stop", "Speak:" + bar.frenchText, "Play:Wave"})
+              frenchFirst ? QStringList({"Stop", "Speak:" + frenchText(), "Play:Wave"})
                           : QStringList({"Stop"}));
 }
 
@@ -103,9 +104,9 @@ TEST_P(Commands, pausedJumpsStepToTheFirstLineAtRestReadItOnceAndTheLineTurnsOnR
     heard();
     commands.next();
     EXPECT_TRUE(commands.paused());
-    EXPECT_EQ(bar.selections, 2);
-    EXPECT_EQ(heard(), QStringList({"Stop", "Speak:" + bar.frenchText}));
-    const QString french = " " + bar.frenchText, english = " " + bar.englishText;
+    EXPECT_EQ(order.selections, 2);
+    EXPECT_EQ(heard(), QStringList({"Stop", "Speak:" + frenchText()}));
+    const QString french = " " + frenchText(), english = " " + englishText();
     for (const bool turned : {false, true, false}) {
         const bool frenchShown = frenchFirst != turned;
         EXPECT_EQ(bar.frenchLine, frenchShown ? french : " ") << turned;
@@ -130,15 +131,15 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
                                       &LearnerCommands::previous};
     const struct {
         const char* what;
-        bool welcome, cycleEnabled;
+        bool welcome, settingsOpen;
         QString french;
         std::vector<Command> commands;
         int selections, notices; // notices: the learner is told "Not now", once a command
     } cases[] = {
-        {"during the welcome", true, true, "Bonjour!  ", all, 5, 5},
-        {"replay with no sentence yet", false, true, "  ", {all[1], all[2]}, 5, 2},
-        {"jumps, the dialog open", false, false, "Bonjour!  ", {all[3], all[4]}, 5, 2},
-        {"previous with nothing earlier", false, true, "Bonjour!  ", {all[4]}, 1, 0},
+        {"during the welcome", true, false, "Bonjour!  ", all, 5, 5},
+        {"replay with no sentence yet", false, false, "  ", {all[1], all[2]}, 5, 2},
+        {"jumps, the dialog open", false, true, "Bonjour!  ", {all[3], all[4]}, 5, 2},
+        {"previous with nothing earlier", false, false, "Bonjour!  ", {all[4]}, 1, 0},
     };
     QStringList notices;
     QObject::connect(&commands, &LearnerCommands::notNow,
@@ -146,41 +147,49 @@ TEST_P(Commands, commandsThatMakeNoSenseDoNothing) {
     tick(12);
     for (const auto& c : cases) {
         if (c.welcome) {
-            timers.armForStartUp();
+            armForStartUp();
             for (int i = 0; i < 30; ++i)
-                timers.onWelcomeTick();
+                chrome.onWelcomeTick();
         }
-        while (!c.welcome && !timers.welcomeOver())
-            timers.onWelcomeTick();
-        timers.playCycleTimer().setEnabled(c.cycleEnabled);
-        bar.frenchText = c.french;
-        bar.selections = c.selections;
+        while (!c.welcome && !chrome.welcomeOver())
+            chrome.onWelcomeTick();
+        if (c.settingsOpen) {
+            playback.gate().open();
+            cycle.holdForSettings();
+        } else {
+            playback.gate().close();
+            cycle.releaseAfterSettings();
+        }
+        playback.setSentence(playback.frenchId(), c.french, englishText());
+        order.selections = c.selections;
         heard();
         const QString before = state();
         for (Command command : c.commands)
             (commands.*command)();
         EXPECT_FALSE(commands.paused()) << c.what;
         EXPECT_TRUE(heard().isEmpty()) << c.what;
-        EXPECT_EQ(bar.selections, c.selections) << c.what;
+        EXPECT_EQ(order.selections, c.selections) << c.what;
         EXPECT_EQ(state(), before) << c.what;
         EXPECT_EQ(std::exchange(notices, {}).filter("Not now: ").size(), c.notices) << c.what;
     }
 }
 
 TEST_P(Commands, aHiddenTranslationKeepsItsTimeAndShowsOnlyWhenAskedFor) {
-    timers.setTranslationHidden(true);
-    int ticks = 0, englishPhase = frenchFirst ? 3 : 1;
-    for (; timers.cyclesPlayed() == 0; ++ticks, tick(1)) {
-        if (timers.cyclePhase() == englishPhase) { // the French stays to recall the English by
+    cycle.setTranslationHidden(true);
+    int ticks = 0;
+    const CyclePhase englishPhase =
+        frenchFirst ? CyclePhase::SecondShowing : CyclePhase::FirstShowing;
+    for (; cycle.cyclesPlayed() == 0; ++ticks, tick(1)) {
+        if (playback.phase() == englishPhase) { // the French stays to recall the English by
             ASSERT_EQ(bar.frenchLine.trimmed() + bar.englishLine.trimmed(),
-                      frenchFirst ? bar.frenchText.trimmed() : "");
+                      frenchFirst ? frenchText().trimmed() : "");
         }
     }
     EXPECT_EQ(ticks, 82) << "the cycle's time is the same";
-    while (timers.cyclePhase() != englishPhase)
+    while (playback.phase() != englishPhase)
         tick(1);
     commands.showOtherLanguage();
-    EXPECT_EQ(bar.frenchLine + "/" + bar.englishLine, " / " + bar.englishText) << "the line turns";
+    EXPECT_EQ(bar.frenchLine + "/" + bar.englishLine, " / " + englishText()) << "the line turns";
     EXPECT_FALSE(commands.paused());
 }
 
@@ -188,42 +197,21 @@ INSTANTIATE_TEST_SUITE_P(LanguageOrders, Commands, ::testing::Values(1, 2), [](c
     return info.param == 1 ? "frenchFirst" : "englishFirst";
 });
 
-TEST(WheelNotches, turnsMovementIntoOneStepPerNotchIgnoringFlicks) {
-    const struct {
-        const char* what;
-        std::vector<std::pair<int, qint64>> turns; // the wheel's delta, at this time in ms
-        std::vector<int> steps;
-    } cases[] = {
-        {"down is next, up is previous", {{-120, 0}, {120, 400}}, {1, -1}},
-        {"a flick restarts the quiet time", {{-120, 0}, {-120, 250}, {-120, 500}}, {1, 0, 0}},
-        {"notches 300 ms apart each count", {{-120, 0}, {-120, 300}, {120, 600}}, {1, 1, -1}},
-        {"a fine wheel's fractions add up to a notch", {{-40, 0}, {-40, 10}, {-40, 20}}, {0, 0, 1}},
-        {"turning back discards the fraction", {{-100, 0}, {60, 10}, {60, 20}}, {0, 0, -1}},
-    };
-    for (const auto& c : cases) {
-        WheelNotches wheel;
-        std::vector<int> steps;
-        for (const auto& [delta, atMs] : c.turns)
-            steps.push_back(wheel.step(delta, atMs));
-        EXPECT_EQ(steps, c.steps) << c.what;
-    }
-}
-
 // The pause sign covers the end of a line at rest: 16 pixels of it with this bar.
 TEST(PauseSign, aLineAtRestComesOutFromUnderItAndGoesBackWhenItGoes) {
     for (const int overflow : {0, 100}) { // a line that fits the bar, and one that scrolled
-        PlayCycle cycle;
-        auto& [bar, pointer, peedy, timers] = cycle;
-        LearnerCommands commands{timers, bar};
+        PlayCycleOnFakes fakes;
+        auto& [bar, pointer, peedy, playback, order, chrome, cycle] = fakes;
+        LearnerCommands commands{cycle, chrome, playback};
         bar.overflow[0] = overflow;
-        const auto scrollOut = [&] {
-            for (int i = 0; i < 500 && timers.scrollTimer().isEnabled(); ++i)
-                timers.onScrollTick();
+        const auto scrollOut = [&, &cycle = cycle] {
+            for (int i = 0; i < 500 && cycle.lineScroll().timer().isEnabled(); ++i)
+                cycle.lineScroll().onTick();
         };
-        while (!timers.welcomeOver())
-            timers.onWelcomeTick();
+        while (!chrome.welcomeOver())
+            chrome.onWelcomeTick();
         for (int i = 0; i < 40; ++i)
-            timers.onPlayCycleTick(), timers.onFrenchSlideTick();
+            cycle.onPlayCycleTick(), cycle.onFrenchSlideTick();
         scrollOut();
         bar.signCover = 16;
         commands.togglePause();
@@ -231,67 +219,6 @@ TEST(PauseSign, aLineAtRestComesOutFromUnderItAndGoesBackWhenItGoes) {
         EXPECT_EQ(bar.scroll[0], overflow + 16) << "its end just left of the sign";
         commands.togglePause();
         EXPECT_EQ(bar.scroll[0], overflow) << "and back to the picture";
-    }
-}
-
-constexpr int kNever = 1 << 20;
-
-// The play cycle with listen first, tick by tick, 100 ms a tick: the French waits while the
-// character reads it ("Phrase 1.  " is given 1500 + 85 x 9 = 2265 ms).
-TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothingToHear) {
-    const struct {
-        const char* what;
-        int16_t ce, voice;
-        bool listen, hidden;
-        const char* failure;
-        qint64 start;
-        int speakingUntil, french, english;
-        const char* reading;
-    } cases[] = {
-        {"reading ends on tick 20", 1, 1, true, false, "", 20000, 20, 21, 71, "Listen:"},
-        {"reading never ends: its limit", 1, 1, true, false, "", 20000, kNever, 24, 74, "Listen:"},
-        {"10 s after start at the latest", 1, 1, true, false, "", 4000, kNever, 83, 133, "Listen:"},
-        {"English first", 0, 1, true, false, "", 20000, 50, 51, 1, "Listen:"},
-        {"read-aloud off", 1, 0, true, false, "", 20000, kNever, 1, 51, ""},
-        {"character hidden", 1, 1, true, true, "", 20000, kNever, 1, 51, "Speak:"},
-        {"no French voice", 1, 1, true, false, "no voice", 20000, kNever, 1, 51, "Listen:"},
-        {"listen first off", 1, 1, false, false, "", 20000, kNever, 1, 51, "Speak:"},
-    };
-    for (const auto& c : cases) {
-        PlayCycle cycle(c.ce);
-        auto& [bar, pointer, peedy, timers] = cycle;
-        Settings.readAloud = c.voice;
-        qint64 now = c.start;
-        ListenFirst hold([&] { return now; });
-        hold.setEnabled(c.listen);
-        peedy.visible = !c.hidden;
-        peedy.failure = c.failure;
-        timers.setFrenchHold(&hold);
-
-        int french = 0, english = 0;
-        bool listened = false;
-        for (int tick = 1; tick <= 140; ++tick) {
-            now += 100;
-            peedy.speaking = tick <= c.speakingUntil;
-            timers.onPlayCycleTick();
-            french = french ? french : timers.frenchSlideTimer().isEnabled() ? tick : 0;
-            english = english ? english : timers.englishRiseTimer().isEnabled() ? tick : 0;
-            if (!french) { // nothing of the French shows before it slides in
-                EXPECT_EQ(bar.frenchLine.trimmed(), QString()) << c.what << ", tick " << tick;
-            }
-            listened |= bar.listening;
-            EXPECT_FALSE(bar.listening && timers.frenchSlideTimer().isEnabled()) << c.what;
-            while (timers.frenchSlideTimer().isEnabled())
-                timers.onFrenchSlideTick();
-            while (timers.englishRiseTimer().isEnabled())
-                timers.onEnglishRiseTick();
-        }
-        EXPECT_EQ(listened, c.french > 1) << c.what << ": the sign shows while the French waits";
-        EXPECT_EQ(french, c.french) << c.what;
-        EXPECT_EQ(english, c.english) << c.what;
-        const QStringList reads = peedy.calls.filter(QRegularExpression("^(Speak|Listen):"));
-        EXPECT_EQ(reads.value(0), *c.reading ? c.reading + bar.frenchText : QString()) << c.what;
-        EXPECT_TRUE(peedy.calls.contains("Play:Wave")) << c.what;
     }
 }
 

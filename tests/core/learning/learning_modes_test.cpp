@@ -86,14 +86,18 @@ TEST_F(KnownSentences, wholeTopicKnownPlaysThemAllAgainSayingSoOnceUntilForgotte
 
 class Order : public SelectorFixture {
 protected:
-    int shownId() const { return shown(order.currentId()); } // its texts checked
+    int shownId() { // its texts checked
+        french = onBar.french(), english = onBar.english();
+        return shown(order.currentId());
+    }
     int next() {
-        order.next(french, english);
+        order.next();
         return shownId();
     }
-    int previous() { return order.previous(french, english) ? shownId() : 0; }
+    int previous() { return order.previous() ? shownId() : 0; }
 
-    PlayOrder order{selector, table};
+    PlaybackState onBar;
+    PlayOrder order{selector, table, onBar};
 };
 
 TEST_F(Order, sequenceStepsBackWrappingAsTheWalkDoesForwardsAndStoresThePositionAlike) {

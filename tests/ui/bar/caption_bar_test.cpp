@@ -1,7 +1,5 @@
 // The bar on a fake screen: dragging it, its lines of text and its collapsed strip's line. Its
 // place, the menu, the dialogs' window states and the tooltips are checked end to end.
-#include "core/learning/play_order.h"
-#include "core/lessons/dialogue_table.h"
 #include "support/desktop.h"
 #include "ui/bar/bar_label.h"
 
@@ -21,7 +19,7 @@ protected:
     // The pointer as the 60 ms poll last saw it.
     void pointerAt(int x, int y) {
         windows.cursor = {x, y};
-        bar.timers().onWelcomeTick();
+        bar.chrome().onWelcomeTick();
     }
 
     // The first and last rows of white text on the bar, below its top strip.
@@ -91,25 +89,32 @@ TEST_F(Bar, englishRestsOnTheFrenchBaseline) {
     const QPair<int, int> french = inkRows();
     bar.setFrenchLine(QStringLiteral(" "));
     bar.setEnglishLine(tails);
-    bar.setEnglishLineTop(PlaybackTimers::kEnglishLineRaised);
+    bar.setEnglishLineTop(PlayCycle::kEnglishLineRaised);
     EXPECT_EQ(inkRows(), french);
     EXPECT_LT(french.second, bar.outline()->geometry().bottom()) << "above the dark bottom edge";
-    bar.setEnglishLineTop(PlaybackTimers::kEnglishLineRaised + 150);
+    bar.setEnglishLineTop(PlayCycle::kEnglishLineRaised + 150);
     EXPECT_EQ(inkRows().first, french.first + 10) << "rising moves the text with the line";
 }
 
-TEST_F(Bar, aDisabledPictureOpensNoMenu) {
+TEST_F(Bar, anOpenDialogOpensNoMenu) {
     int opened = 0;
     QObject::connect(&bar, &CaptionBar::menuRequested, [&] { ++opened; });
     bar.onMenuPictureHovered();
-    bar.menuPicture()->setEnabled(false);
+    playback.gate().open();
     bar.onMenuPictureHovered();
     EXPECT_EQ(opened, 1);
 }
 
+TEST_F(Bar, menuPictureIsGreyedOutWhileADialogIsOpen) {
+    playback.gate().open();
+    EXPECT_FALSE(bar.menuPicture()->isEnabled());
+    playback.gate().close();
+    EXPECT_TRUE(bar.menuPicture()->isEnabled());
+}
+
 TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDragged) {
     bar.show();
-    bar.setBarHeight(PlaybackTimers::kCollapsedHeight);
+    bar.setBarHeight(BarChrome::kCollapsedHeight);
     bar.drawBottomLine(0x00FF00);
     const QWidget* line = bar.findChild<QWidget*>("BottomLine");
     EXPECT_EQ(line->geometry(), QRect(0, 0, 477, 1));
@@ -119,7 +124,7 @@ TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDra
     EXPECT_FALSE(line->isVisible());
 
     for (const bool drag : {false, true}) {
-        bar.setBarHeight(PlaybackTimers::kCollapsedHeight);
+        bar.setBarHeight(BarChrome::kCollapsedHeight);
         bar.drawBottomLine(0x00FF00);
         drag ? (bar.onLabelPressed(), bar.onLabelDragged())
              : bar.setBarHeight(CaptionBar::kFullHeight);
@@ -132,37 +137,33 @@ TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDra
 // timers (10 ms a step): each line is seen whole, its start at rest and later its end in view,
 // and a sentence whose lines both fit takes exactly the 82 ticks a cycle always took.
 TEST_F(Bar, everyLineOfTheTableIsSeenWholeAndLinesThatFitKeepTheirTiming) {
-    SentenceSelector selector(DialogueTable::builtIn(), random, messages);
-    PlayOrder order(selector, DialogueTable::builtIn());
-    bar.setPlayOrder(&order);
-    PlaybackTimers& timers = bar.timers();
     BarLabel* const lines[] = {bar.frenchLine(), bar.englishLine()}; // as BarLine counts them
     const auto atRest = [&](int i) {
-        return lines[i]->text() == " " + (i ? bar.english() : bar.french()) &&
-               (i == 0 || bar.englishLineTop() == PlaybackTimers::kEnglishLineRaised);
+        return lines[i]->text() == " " + (i ? playback.english() : playback.french()) &&
+               (i == 0 || bar.englishLineTop() == PlayCycle::kEnglishLineRaised);
     };
     int scrolling[2] = {0, 0};
     for (const int16_t frenchFirst : {1, 0}) {
         Settings.frenchFirst = frenchFirst, Settings.inSequence = 1, Settings.topic = 0;
         Settings.sequencePosition = SentenceId::kFirst, Settings.playsPerSentence = 1;
         Settings.readAloud = 0;
-        timers.restartCycle();
-        bar.selectNextSentence();
+        cycle.restartCycle();
+        cycle.selectNextSentence();
         for (int sentence = 0; sentence < SentenceId::kNamedTopics * SentenceId::kSentencesPerTopic;
              ++sentence) {
             bool startSeen[2] = {}, endSeen[2] = {}, begun = false;
             int overflow[2] = {}, cycleTicks = 0, ms = 0;
-            for (; ms < 60000 && !(begun && timers.cyclesPlayed() == 1); ms += 10) {
+            for (; ms < 60000 && !(begun && cycle.cyclesPlayed() == 1); ms += 10) {
                 const bool moved = ms % 100 == 0 || ms % 80 == 0 || ms % 50 == 0 || ms % 40 == 0;
                 if (ms % 100 == 0)
-                    ++cycleTicks, timers.onPlayCycleTick();
-                if (ms % 80 == 0 && timers.frenchSlideTimer().isEnabled())
-                    timers.onFrenchSlideTick();
-                if (ms % 50 == 0 && timers.englishRiseTimer().isEnabled())
-                    timers.onEnglishRiseTick();
-                if (ms % 40 == 0 && timers.scrollTimer().isEnabled())
-                    timers.onScrollTick();
-                begun |= timers.cyclesPlayed() == 0;
+                    ++cycleTicks, cycle.onPlayCycleTick();
+                if (ms % 80 == 0 && cycle.frenchSlideTimer().isEnabled())
+                    cycle.onFrenchSlideTick();
+                if (ms % 50 == 0 && cycle.englishRiseTimer().isEnabled())
+                    cycle.onEnglishRiseTick();
+                if (ms % 40 == 0 && cycle.lineScroll().timer().isEnabled())
+                    cycle.lineScroll().onTick();
+                begun |= cycle.cyclesPlayed() == 0;
                 for (const int i : {0, 1}) {
                     if (!moved || !atRest(i))
                         continue;
@@ -172,7 +173,7 @@ TEST_F(Bar, everyLineOfTheTableIsSeenWholeAndLinesThatFitKeepTheirTiming) {
                 }
             }
             const QString what = QStringLiteral("%1 (%2)").arg(
-                bar.french(), frenchFirst ? "French first" : "English first");
+                playback.french(), frenchFirst ? "French first" : "English first");
             ASSERT_LT(ms, 60000) << qPrintable(what) << ": its cycle never ended";
             for (const int i : {0, 1}) {
                 EXPECT_TRUE(startSeen[i]) << qPrintable(what);

@@ -30,11 +30,10 @@ TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
     EXPECT_EQ(ended, 3);
 }
 
-TEST_F(Desktop, aboutBlocksTheMenuUntilItClosesHoweverItClosesLeavingPlaybackAlone) {
-    bar.timers().playCycleTimer().setEnabled(true);
+TEST_F(Desktop, aboutOpensTheGateUntilItClosesHoweverItCloses) {
     for (int way = 0; way < 3; ++way) {
         menu.aboutAction()->trigger();
-        EXPECT_FALSE(bar.menuPicture()->isEnabled());
+        EXPECT_TRUE(playback.gate().isOpen());
         AboutWindow* about = commands.aboutWindow();
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         if (way == 0)
@@ -43,26 +42,33 @@ TEST_F(Desktop, aboutBlocksTheMenuUntilItClosesHoweverItClosesLeavingPlaybackAlo
             QCoreApplication::sendEvent(about, &escape);
         else
             about->close(); // as the window manager would
-        EXPECT_TRUE(bar.menuPicture()->isEnabled()) << way;
+        EXPECT_FALSE(playback.gate().isOpen()) << way;
     }
-    EXPECT_TRUE(bar.timers().playCycleTimer().isEnabled());
+}
+
+TEST_F(Desktop, aboutLeavesPlaybackAlone) {
+    pastTheWelcome();
+    menu.aboutAction()->trigger();
+    EXPECT_TRUE(cycle.isRunning());
+    commands.aboutWindow()->close();
+    EXPECT_TRUE(cycle.isRunning());
 }
 
 TEST_F(Desktop, firstRunPlacesTheHiddenBarShowsTheSplashAndAClickOnItShowsTheBar) {
-    Application program{platform, random};
+    Application program{platform, random, playback};
     program.start();
     EXPECT_EQ(characters.peedy.calls, QStringList({"Show", "Language:French"}));
     CaptionBar& bar = program.bar();
     ASSERT_NE(program.splash(), nullptr);
-    EXPECT_FALSE(bar.french().isEmpty()) << "the first sentence is chosen before any tick";
+    EXPECT_FALSE(playback.french().isEmpty()) << "the first sentence is chosen before any tick";
 
     EXPECT_FALSE(bar.isVisible());
     emit program.splash()->picture()->clicked();
     EXPECT_TRUE(bar.isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(program.splash(), nullptr);
-    bar.timers().onWelcomeTick();
-    EXPECT_EQ(bar.timers().welcomeCountdown(), 49) << "the welcome goes on from fifty";
+    bar.chrome().onWelcomeTick();
+    EXPECT_EQ(bar.chrome().welcomeCountdown(), 49) << "the welcome goes on from fifty";
 }
 
 TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStartUp) {
@@ -72,9 +78,9 @@ TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
     Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
     store.seed("xxx", "1");
     store.seed("left", "30000");
-    Application program(withoutPeedy, random);
+    Application program(withoutPeedy, random, playback);
     program.start();
-    EXPECT_EQ(program.bar().character(), nullptr);
+    EXPECT_EQ(program.cycle().character(), nullptr);
     EXPECT_TRUE(program.splash()->isVisible());
     EXPECT_EQ(program.bar().geometry().left(), 550) << "within this screen";
 }
@@ -105,8 +111,8 @@ TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSaveUnlessTheLoc
     program.start();
     for (int i = 0; i < 4; ++i) { // the first one saved at once, the rest within the 30 s
         if (i > 0)
-            program.bar().selectNextSentence();
-        emit program.bar().timers().lineAtRest(BarLine::French);
+            program.cycle().selectNextSentence();
+        emit program.cycle().lineAtRest(BarLine::French);
     }
     EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207");
     const qsizetype writes = store.writes.size();

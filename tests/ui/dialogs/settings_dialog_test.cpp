@@ -21,10 +21,10 @@ class SettingsDialogOnBar : public Desktop {
 protected:
     void SetUp() override {
         Desktop::SetUp();
-        bar.timers().playCycleTimer().setEnabled(true);
+        pastTheWelcome();
     }
     ::SettingsDialog* open() {
-        return new ::SettingsDialog(bar.timers(), *bar.menuPicture(), store, autoStart);
+        return new ::SettingsDialog(playback.gate(), cycle, store, autoStart);
     }
     static void press(QWidget* widget, int key, const QString& text = {}) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -42,8 +42,8 @@ TEST_F(SettingsDialogOnBar,
     Settings.frenchSeconds = 9, Settings.topic = 17, Settings.frenchFirst = 5;
     Settings.inSequence = 3;
     QPointer<::SettingsDialog> dialog = open();
-    EXPECT_FALSE(bar.menuPicture()->isEnabled()) << "the menu waits";
-    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled()) << "play waits";
+    EXPECT_TRUE(playback.gate().isOpen()) << "the menu waits";
+    EXPECT_FALSE(cycle.isRunning()) << "play waits";
     // Any ce but 1 is English first, any rd but 0 is Sequence.
     EXPECT_TRUE(dialog->orderButtons()[1]->isChecked());
     EXPECT_TRUE(dialog->modeButtons()[1]->isChecked());
@@ -59,17 +59,17 @@ TEST_F(SettingsDialogOnBar,
     EXPECT_EQ(QList<int>({Settings.frenchFirst, Settings.inSequence, Settings.topic,
                           Settings.playsPerSentence, Settings.frenchSeconds}),
               QList<int>({0, 1, 9, 6, 9}));
-    EXPECT_TRUE(bar.menuPicture()->isEnabled());
-    EXPECT_TRUE(bar.timers().playCycleTimer().isEnabled());
+    EXPECT_FALSE(playback.gate().isOpen());
+    EXPECT_TRUE(cycle.isRunning());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull()) << "each opening builds a fresh dialog";
 
-    bar.timers().armForStartUp();
+    bar.chrome().armForStartUp();
+    cycle.armForStartUp();
     for (int i = 0; i < 40; ++i) // into the welcome
-        bar.timers().onWelcomeTick();
+        bar.chrome().onWelcomeTick();
     open()->close();
-    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled())
-        << "during the welcome the countdown starts play";
+    EXPECT_FALSE(cycle.isRunning()) << "during the welcome the countdown starts play";
 }
 
 // Typing, OK and Esc without a window manager are checked end to end; here what the eye misses.

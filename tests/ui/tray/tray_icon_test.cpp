@@ -25,19 +25,19 @@ protected:
         characters.peedy.calls.clear();
     }
     void pastTheWelcome() { // playback has started
-        while (!timers.welcomeOver())
-            timers.onWelcomeTick();
+        while (!program.bar().chrome().welcomeOver())
+            program.bar().chrome().onWelcomeTick();
     }
-    PlaybackTimers& timers = program.bar().timers();
+    PlayCycle& cycle = program.cycle();
 };
 
 TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRules) {
     CaptionBar& bar = program.bar();
     BarMenu menu;
-    MenuCommands menuCommands(bar, menu, platform);
+    MenuCommands menuCommands(bar, menu, platform, program.cycle(), playback.gate());
     int ended = 0;
     QObject::connect(&menuCommands, &MenuCommands::exitRequested, [&] { ++ended; });
-    TrayIcon tray(program.learner(), program.learnActions(), menu, *bar.menuPicture());
+    TrayIcon tray(program.learner(), program.learnActions(), menu, playback.gate());
     const auto entry = [&](const char* name) {
         const QList<QAction*> actions = tray.menu().actions();
         const auto found = std::find_if(actions.begin(), actions.end(),
@@ -97,7 +97,7 @@ TEST_F(Controls, hidingTheTranslationIsKeptAndLetsTheOtherLanguageShowWhilePlayi
     EXPECT_FALSE(learn.action("otherLanguage")->isEnabled()) << "playing, it would do nothing";
     learn.action("hideTranslation")->trigger();
     EXPECT_EQ(store.values["Vesk/Learning/hide_translation"], "1");
-    EXPECT_TRUE(timers.translationHidden());
+    EXPECT_TRUE(cycle.translationHidden());
     EXPECT_TRUE(learn.action("otherLanguage")->isEnabled());
 }
 
@@ -120,15 +120,17 @@ TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) 
     learn.action("knowThisOne")->trigger(); // the welcome is still showing
     EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
     pastTheWelcome();
-    timers.playCycleTimer().setEnabled(false); // the settings dialog is open
+    playback.gate().open(); // the settings dialog is open
+    cycle.holdForSettings();
     learn.action("knowThisOne")->trigger();
     learn.action("knowThisOne")->trigger();
     EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
-    timers.playCycleTimer().setEnabled(true);
+    playback.gate().close();
+    cycle.releaseAfterSettings();
 
     learn.action("knowThisOne")->trigger();
     EXPECT_EQ(QToolTip::text(), "Marked as known") << "said under the bar";
-    EXPECT_EQ(program.bar().french(), DialogueTable::builtIn().lookup(10103)) << "moved on";
+    EXPECT_EQ(playback.french(), DialogueTable::builtIn().lookup(10103)) << "moved on";
     program.learner().next();
     program.learner().previous(); // back on 10103: that is the sentence a mark means
     learn.action("knowThisOne")->trigger();
@@ -148,8 +150,8 @@ TEST_F(Learning, aSentenceIsSeenOnceItRestsAndProgressComesBackUnminimisedWithou
     pastTheWelcome();
     for (int i = 0; i < 3; ++i) // quick jumps: 10102 and 10103 are gone before they are read
         program.learner().next();
-    while (timers.frenchSlideTimer().isEnabled())
-        timers.onFrenchSlideTick();
+    while (cycle.frenchSlideTimer().isEnabled())
+        cycle.onFrenchSlideTick();
     EXPECT_EQ(program.learning().seen().toText(), "10104");
 
     QWidget work;
@@ -161,8 +163,8 @@ TEST_F(Learning, aSentenceIsSeenOnceItRestsAndProgressComesBackUnminimisedWithou
     QApplication::processEvents();
     QWidget* const active = QApplication::activeWindow();
     program.learner().next();
-    while (timers.frenchSlideTimer().isEnabled())
-        timers.onFrenchSlideTick();
+    while (cycle.frenchSlideTimer().isEnabled())
+        cycle.onFrenchSlideTick();
     EXPECT_EQ(window.bar(1)->seen(), 2);
     EXPECT_EQ(QApplication::activeWindow(), active);
 
