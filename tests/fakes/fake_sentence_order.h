@@ -1,28 +1,22 @@
-// A play order that counts its steps and puts "Phrase N.  " / "Sentence N.  " on the bar.
+// A play order that counts its steps and puts "Phrase N.  " / "Sentence N.  " on the bar, as at
+// random: the tooltips never follow.
 #pragma once
 
 #include "core/playback/playback_state.h"
 #include "core/playback/sentence_order.h"
 
-class FakeSentenceOrder : public SentenceOrder {
-public:
-    explicit FakeSentenceOrder(PlaybackState& onBar) : m_onBar(onBar) {}
-
+struct FakeSentenceOrder : SentenceOrder {
+    explicit FakeSentenceOrder(PlaybackState& state) : onBar(state) {}
     bool next() override { return show(++selections); }
     std::optional<bool> previous() override {
-        if (selections <= 1)
-            return std::nullopt;
-        return show(--selections);
+        return selections > 1 ? std::optional<bool>(show(--selections)) : std::nullopt;
     }
-
-    int selections = 0;
-
-private:
     bool show(int number) {
-        m_onBar.setSentence(number, QStringLiteral("Phrase %1.  ").arg(number),
-                            QStringLiteral("Sentence %1.  ").arg(number));
-        return false; // as at random: the tooltips stay
+        onBar.setSentence(number, QStringLiteral("Phrase %1.  ").arg(number),
+                          QStringLiteral("Sentence %1.  ").arg(number));
+        return false;
     }
 
-    PlaybackState& m_onBar;
+    PlaybackState& onBar;
+    int selections = 0;
 };

@@ -105,13 +105,6 @@ TEST_F(Bar, anOpenDialogOpensNoMenu) {
     EXPECT_EQ(opened, 1);
 }
 
-TEST_F(Bar, menuPictureIsGreyedOutWhileADialogIsOpen) {
-    playback.gate().open();
-    EXPECT_FALSE(bar.menuPicture()->isEnabled());
-    playback.gate().close();
-    EXPECT_TRUE(bar.menuPicture()->isEnabled());
-}
-
 TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDragged) {
     bar.show();
     bar.setBarHeight(BarChrome::kCollapsedHeight);
