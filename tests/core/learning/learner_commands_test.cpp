@@ -98,7 +98,7 @@ TEST_P(Commands, jumpsRestartTheCycleAndSpeakOnceAfterABurst) {
                           : QStringList({"Stop"}));
 }
 
-TEST_P(Commands, pausedJumpsStepToTheFirstLineAtRestReadItOnceAndTheLineTurnsOnRequest) {
+TEST_P(Commands, pausedJumpsStepToTheFirstLineAtRestAndReadItOnce) {
     tick(12);
     commands.togglePause();
     heard();
@@ -106,6 +106,14 @@ TEST_P(Commands, pausedJumpsStepToTheFirstLineAtRestReadItOnceAndTheLineTurnsOnR
     EXPECT_TRUE(commands.paused());
     EXPECT_EQ(order.selections, 2);
     EXPECT_EQ(heard(), QStringList({"Stop", "Speak:" + frenchText()}));
+    EXPECT_EQ(frenchFirst ? bar.frenchLine : bar.englishLine,
+              " " + (frenchFirst ? frenchText() : englishText()));
+}
+
+TEST_P(Commands, aPausedLineTurnsOnRequestAndItsSentencePlaysFromItsStartOnResume) {
+    tick(12);
+    commands.togglePause();
+    commands.next();
     const QString french = " " + frenchText(), english = " " + englishText();
     for (const bool turned : {false, true, false}) {
         const bool frenchShown = frenchFirst != turned;
