@@ -5,7 +5,6 @@
 #include "core/ports/speech_engine.h"
 #include "ui/character/character_window.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <algorithm>
@@ -18,9 +17,6 @@ constexpr size_t kMaxPending = 16; // a backlog this long means nobody is watchi
 // A sentence waits this long at most for an engine still coming up (4-6 s is usual, a busy
 // machine takes far longer); the next sentence usually replaces it well before.
 constexpr int kEngineWaitMs = 60000;
-// An engine that has not answered this long after its start counts as broken, and is started
-// again as any broken one (Qt's SAPI plugin never answers under Wine).
-constexpr int kBringUpLimitMs = 20000;
 
 const QStringList kWave = {"wave-1", "wave-2", "wave-3", "wave-4", "wave-3",
                            "wave-2", "wave-3", "wave-4", "wave-2", "wave-1"};
@@ -53,15 +49,11 @@ int PeedyCharacter::speakingLimitMs(const QString& text, bool slowly) {
 
 PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
                                std::unique_ptr<SpeechEngine> engine, const PlaybackState* onBar)
-    : m_window(std::move(window)), m_engine(std::move(engine)), m_onBar(onBar) {
+    : m_window(std::move(window)), m_speech(std::move(engine)), m_onBar(onBar) {
     m_frameTimer.setInterval(kFrameMs);
     connect(&m_frameTimer, &QTimer::timeout, this, &PeedyCharacter::step);
     m_limitTimer.setSingleShot(true);
     connect(&m_limitTimer, &QTimer::timeout, this, &PeedyCharacter::sentenceEnded);
-    m_bringUpTimer.setSingleShot(true);
-    connect(&m_bringUpTimer, &QTimer::timeout, this, &PeedyCharacter::checkBringUp);
-    m_restartTimer.setSingleShot(true);
-    connect(&m_restartTimer, &QTimer::timeout, this, &PeedyCharacter::restartEngineIfDue);
     m_blinkTimer.setSingleShot(true);
     connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
         if (!m_current && m_visible) {
@@ -73,37 +65,15 @@ PeedyCharacter::PeedyCharacter(std::unique_ptr<CharacterWindow> window,
             scheduleBlink();
         }
     });
-    connect(m_engine.get(), &SpeechEngine::availabilityKnown, this,
+    connect(&m_speech, &SpeechSupervisor::availabilityKnown, this,
             &PeedyCharacter::speechAvailability);
-    connect(m_engine.get(), &SpeechEngine::failed, this, &PeedyCharacter::engineFailed);
-    connect(m_engine.get(), &SpeechEngine::voicesKnown, this,
-            [this](const QStringList& voices, const QString& inUse) {
-                m_voices = voices;
-                m_voiceInUse = inUse;
-                emit voicesChanged();
-            });
-    connect(m_engine.get(), &SpeechEngine::finished, this, [this] {
-        m_toldFailure.clear(); // the engine works again: its next fault is news
-        sentenceEnded();
+    connect(&m_speech, &SpeechSupervisor::failed, this, [this] {
+        if (m_waiting && m_current)
+            finishCurrent();
     });
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    m_now = [clock] { return clock->elapsed(); };
-    startEngine();
-}
-
-void PeedyCharacter::startEngine() {
-    m_engineState = Engine::Starting;
-    m_startedAtMs = m_now();
-    m_bringUpTimer.start(kBringUpLimitMs);
-    m_engine->start();
-}
-
-void PeedyCharacter::checkBringUp() {
-    if (m_engineState == Engine::Starting && m_now() - m_startedAtMs >= kBringUpLimitMs)
-        speechAvailability(
-            false,
-            QStringLiteral("the engine did not answer within %1 s").arg(kBringUpLimitMs / 1000));
+    connect(&m_speech, &SpeechSupervisor::voicesChanged, this, &PeedyCharacter::voicesChanged);
+    connect(&m_speech, &SpeechSupervisor::finished, this, &PeedyCharacter::sentenceEnded);
+    m_speech.start();
 }
 
 PeedyCharacter::~PeedyCharacter() = default;
@@ -113,17 +83,8 @@ void PeedyCharacter::sentenceEnded() {
         finishCurrent();
 }
 
-void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
-    // An engine that cannot start (no daemon, no French voice yet) is tried again later, like
-    // one that broke: the learner may start the daemon or install a voice meanwhile.
-    if (!ok && problem != m_voiceProblem)
-        qCWarning(lcSpeech).noquote() << problem;
-    m_voiceProblem = ok ? QString() : problem;
-    if (ok) {
-        m_engineState = Engine::Ready;
-        m_restartTimer.stop();
-        m_backoff.engineCameUp();
-    }
+// A sentence that waited for the engine is read once it is up, if still on the bar.
+void PeedyCharacter::speechAvailability(bool ok) {
     if (m_waiting && m_current) {
         m_waiting = false;
         if (ok && stillOnBar(m_current->text))
@@ -131,48 +92,14 @@ void PeedyCharacter::speechAvailability(bool ok, const QString& problem) {
         else
             finishCurrent();
     }
-    if (!ok)
-        engineDown();
 }
 
 void PeedyCharacter::say(const Request& request) {
     if (request.slowly)
-        m_engine->saySlowly(request.text);
+        m_speech.engine().saySlowly(request.text);
     else
-        m_engine->say(request.text); // trailing blanks and all
+        m_speech.engine().say(request.text); // trailing blanks and all
     m_limitTimer.start(speakingLimitMs(request.text, request.slowly));
-}
-
-void PeedyCharacter::engineFailed(const QString& problem) {
-    if (m_waiting && m_current)
-        finishCurrent();
-    if (m_engineState == Engine::Broken)
-        return;
-    // A fault that comes back with every fresh engine is told once, not at each restart.
-    if (problem != m_toldFailure)
-        qCWarning(lcSpeech).noquote()
-            << QStringLiteral("the engine stopped working (%1); it is started again").arg(problem);
-    m_toldFailure = problem;
-    // Until a fresh engine is up, callers learn that nobody hears them (listen-first then
-    // shows the text at once).
-    m_voiceProblem = problem;
-    engineDown();
-}
-
-void PeedyCharacter::engineDown() {
-    m_engineState = Engine::Broken;
-    m_bringUpTimer.stop();
-    m_backoff.engineFailed();
-    restartEngineIfDue();
-}
-
-void PeedyCharacter::restartEngineIfDue() {
-    if (m_engineState != Engine::Broken)
-        return;
-    if (const qint64 wait = m_backoff.msUntilRestart(); wait > 0)
-        m_restartTimer.start(static_cast<int>(wait));
-    else
-        startEngine();
 }
 
 bool PeedyCharacter::stillOnBar(const QString& text) const {
@@ -180,24 +107,18 @@ bool PeedyCharacter::stillOnBar(const QString& text) const {
 }
 
 void PeedyCharacter::readOrWait(const Request& request) {
-    switch (m_engineState) {
-    case Engine::Ready:
+    if (m_speech.ready()) {
         say(request);
-        break;
-    case Engine::Starting:
+    } else if (m_speech.starting()) {
         m_waiting = true;
         m_limitTimer.start(kEngineWaitMs);
-        break;
-    case Engine::Broken:
+    } else { // broken: the balloon shows for the sentence's time
         m_limitTimer.start(speakingLimitMs(request.text, request.slowly));
-        break;
     }
 }
 
 void PeedyCharacter::chooseVoice(const QString& name) {
-    m_engine->setVoice(name);
-    m_voiceInUse = name;
-    emit voicesChanged();
+    m_speech.setVoice(name);
     if (m_onBar && !m_onBar->french().isEmpty())
         speak(m_onBar->french());
 }
@@ -226,11 +147,11 @@ CharacterResult PeedyCharacter::speakSlowly(const QString& text) {
 }
 
 CharacterResult PeedyCharacter::enqueueSpeech(Request request) {
-    checkBringUp();
+    m_speech.checkBringUp();
     CharacterResult result = enqueue(std::move(request));
     // The balloon still shows the words, but the caller learns that nobody will hear them.
-    if (result.ok() && !m_voiceProblem.isEmpty())
-        result.error = m_voiceProblem;
+    if (result.ok() && !m_speech.problem().isEmpty())
+        result.error = m_speech.problem();
     return result;
 }
 
@@ -267,7 +188,7 @@ CharacterResult PeedyCharacter::setLanguage(QLocale::Language language) {
     if (!locale)
         return {QStringLiteral("%1 is not supported").arg(QLocale::languageToString(language))};
     m_language = language;
-    m_engine->setLocale(*locale);
+    m_speech.engine().setLocale(*locale);
     return {};
 }
 
@@ -350,8 +271,8 @@ void PeedyCharacter::step() {
         break;
     case Request::Speak:
         // The beak moves only while there is a voice to go with it.
-        m_window->setFrame(m_engineState == Engine::Ready && !m_waiting ? kTalk[at % kTalk.size()]
-                                                                        : QStringLiteral("idle"));
+        m_window->setFrame(m_speech.ready() && !m_waiting ? kTalk[at % kTalk.size()]
+                                                          : QStringLiteral("idle"));
         break;
     case Request::Play:
         if (at < kWave.size())
@@ -378,8 +299,8 @@ void PeedyCharacter::finishCurrent() {
 }
 
 void PeedyCharacter::cutCurrentShort() {
-    if (m_current->kind == Request::Speak && !m_waiting && m_engineState == Engine::Ready)
-        m_engine->stop();
+    if (m_current->kind == Request::Speak && !m_waiting && m_speech.ready())
+        m_speech.engine().stop();
     finishCurrent();
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/playback/speaking_character.h"
-#include "core/voice/restart_backoff.h"
+#include "core/voice/speech_supervisor.h"
 
 #include <QObject>
 #include <QTimer>
@@ -39,20 +39,18 @@ public:
     void keepClearOf(const QRect& area) override;
 
     // The French voices to choose from and the one in use, once the engine is up.
-    QStringList voices() const { return m_voices; }
-    QString voice() const { return m_voiceInUse; }
+    QStringList voices() const { return m_speech.voices(); }
+    QString voice() const { return m_speech.voiceInUse(); }
     // Switches the voice at once and reads the sentence on the bar with it.
     void chooseVoice(const QString& name);
-    // Milliseconds from any fixed point; tests set their own clock.
-    void setClock(std::function<qint64()> now) { m_now = std::move(now); }
+    // The engine, kept working.
+    SpeechSupervisor& speech() { return m_speech; }
 
     CharacterWindow& window() { return *m_window; }
     // The frame tick; and the end of the sentence being read, when the engine finishes it or
     // its time is up.
     void step();
     void sentenceEnded();
-    // A broken engine is started again as soon as the backoff allows; a timer calls this then.
-    void restartEngineIfDue();
     // A request runs, or waits its turn (the next one starts from the event loop).
     bool busy() const { return m_current.has_value() || !m_queue.empty(); }
 
@@ -65,8 +63,6 @@ signals:
     void voicesChanged();
 
 private:
-    enum class Engine { Starting, Ready, Broken };
-
     struct Request {
         enum Kind { Show, Hide, Speak, Play } kind;
         QString text;
@@ -80,36 +76,22 @@ private:
     void begin(const Request& request);
     void finishCurrent();
     void cutCurrentShort(); // ends the current request now, silencing a reading
-    void speechAvailability(bool ok, const QString& problem);
-    void engineFailed(const QString& problem);
-    void engineDown();
-    void startEngine();
-    void checkBringUp();
+    void speechAvailability(bool ok);
     void readOrWait(const Request& request);
     void say(const Request& request);
     bool stillOnBar(const QString& text) const;
     void scheduleBlink();
 
     std::unique_ptr<CharacterWindow> m_window;
-    std::unique_ptr<SpeechEngine> m_engine;
+    SpeechSupervisor m_speech;
     std::deque<Request> m_queue;
     std::optional<Request> m_current;
     QTimer m_frameTimer; // runs only while something moves
     QTimer m_limitTimer; // ends a Speak the engine never finishes
     QTimer m_blinkTimer;
-    QTimer m_bringUpTimer; // notices an engine that never answers
-    QTimer m_restartTimer;
     int m_step = 0;
     bool m_visible = false; // as the requests run so far have left it
-    Engine m_engineState = Engine::Starting;
     bool m_waiting = false; // the current sentence waits for the engine to come up
-    qint64 m_startedAtMs = 0;
-    QString m_voiceProblem; // empty while the voice works or is not yet known
-    QString m_toldFailure;  // the engine's last fault, told; cleared by a sentence read through
-    QStringList m_voices;
-    QString m_voiceInUse;
     const PlaybackState* m_onBar;
-    std::function<qint64()> m_now;
-    RestartBackoff m_backoff{[this] { return m_now(); }};
     QLocale::Language m_language = QLocale::AnyLanguage;
 };

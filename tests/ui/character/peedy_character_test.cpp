@@ -31,7 +31,7 @@ protected:
     void fresh() {
         onBar = &playback;
         load();
-        peedy->setClock([this] { return now; });
+        peedy->speech().setClock([this] { return now; });
         peedy->show();
         settle();
     }
@@ -95,7 +95,7 @@ TEST_F(SpeechRecovery, aBrokenEngineIsStartedAgainAtOnceThenAfterLongerWaitsWhil
         {11999, 3, down, None}, {12000, 4, down, ComesBack}, {13000, 4, "", None}};
     for (const auto& [at, starts, heard, answer] : steps) {
         now = at;
-        peedy->restartEngineIfDue();
+        peedy->speech().restartIfDue();
         putOnBar(QString::number(at));
         EXPECT_EQ(peedy->speak(playback.french()).error, heard) << at;
         settle();
@@ -130,7 +130,7 @@ TEST_F(SpeechRecovery, anEngineThatNeverAnswersIsGivenUpAfterTwentySecondsAndSta
         {40000, 2, noAnswer}, {42000, 3, noAnswer}, {50000, 3, ""}};
     for (const auto& [at, starts, heard] : steps) {
         now = at;
-        peedy->restartEngineIfDue();
+        peedy->speech().restartIfDue();
         putOnBar(QString::number(at));
         if (at == 50000)
             engine->becomeAvailable();
