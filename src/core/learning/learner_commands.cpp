@@ -6,9 +6,25 @@
 #include "core/playback/speaking_character.h"
 #include "core/settings/settings_record.h"
 
+namespace {
+
+// What the learner is told when a command cannot act now.
+const char* const kFirstSentenceComing =
+    QT_TRANSLATE_NOOP("LearnerCommands", "Not now: the first sentence is on its way");
+const char* const kDialogOpen =
+    QT_TRANSLATE_NOOP("LearnerCommands", "Not now: the settings dialog is open");
+const char* const kPauseFirst =
+    QT_TRANSLATE_NOOP("LearnerCommands", "Pause first: the other language shows on the paused bar");
+
+} // namespace
+
 LearnerCommands::LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar,
                                  LearningModes* learning, QObject* parent)
     : QObject(parent), m_timers(timers), m_bar(bar), m_learning(learning) {}
+
+void LearnerCommands::run(LearnerCommand command) {
+    (this->*learnerCommand(command).run)();
+}
 
 bool LearnerCommands::paused() const {
     return m_timers.isHeld();
@@ -18,21 +34,33 @@ bool LearnerCommands::welcomeOver() const {
     return m_timers.welcomeOver();
 }
 
-bool LearnerCommands::canJump() {
-    if (!welcomeOver())
-        emit notNow(tr("Not now: the first sentence is on its way"));
-    else if (!m_timers.playCycleTimer().isEnabled())
-        emit notNow(tr("Not now: the settings dialog is open"));
+bool LearnerCommands::mayAct(LearnerCommand command) {
+    const Readiness needs = learnerCommand(command).needs;
+    if (needs == Readiness::Anytime)
+        return true;
+    if (!welcomeOver() ||
+        (needs == Readiness::SentenceOnBar && m_bar.french().trimmed().isEmpty()))
+        emit notNow(tr(kFirstSentenceComing));
+    else if (needs == Readiness::FreeCycle && !m_timers.playCycleTimer().isEnabled())
+        emit notNow(tr(kDialogOpen));
     else
         return true;
     return false;
 }
 
+void LearnerCommands::pause() {
+    if (!paused() && mayAct(LearnerCommand::Pause))
+        setPaused(true);
+}
+
+void LearnerCommands::resume() {
+    if (paused() && mayAct(LearnerCommand::Resume))
+        setPaused(false);
+}
+
 void LearnerCommands::togglePause() {
-    if (welcomeOver())
+    if (mayAct(LearnerCommand::TogglePause))
         setPaused(!paused());
-    else
-        emit notNow(tr("Not now: the first sentence is on its way"));
 }
 
 void LearnerCommands::setPaused(bool paused) {
@@ -56,18 +84,17 @@ void LearnerCommands::silence() {
 }
 
 void LearnerCommands::replay() {
-    readAgain(&SpeakingCharacter::speak);
+    readAgain(LearnerCommand::Replay, &SpeakingCharacter::speak);
 }
 
 void LearnerCommands::replaySlowly() {
-    readAgain(&SpeakingCharacter::speakSlowly);
+    readAgain(LearnerCommand::ReplaySlowly, &SpeakingCharacter::speakSlowly);
 }
 
-void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(const QString&)) {
-    if (!welcomeOver() || m_bar.french().trimmed().isEmpty()) {
-        emit notNow(tr("Not now: the first sentence is on its way"));
+void LearnerCommands::readAgain(LearnerCommand command,
+                                CharacterResult (SpeakingCharacter::*speak)(const QString&)) {
+    if (!mayAct(command))
         return;
-    }
     silence();
     SpeakingCharacter* character = m_bar.character();
     if (!character)
@@ -82,14 +109,14 @@ void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(cons
 }
 
 void LearnerCommands::next() {
-    if (!canJump())
+    if (!mayAct(LearnerCommand::Next))
         return;
     m_bar.selectNextSentence();
     moved();
 }
 
 void LearnerCommands::previous() {
-    if (!canJump() || !m_bar.selectPreviousSentence())
+    if (!mayAct(LearnerCommand::Previous) || !m_bar.selectPreviousSentence())
         return;
     moved();
 }
@@ -108,11 +135,11 @@ void LearnerCommands::moved() {
 }
 
 void LearnerCommands::showOtherLanguage() {
-    if (!canJump())
+    if (!mayAct(LearnerCommand::OtherLanguage))
         return;
     if (!paused()) {
         if (!m_timers.showWithheldTranslation())
-            emit notNow(tr("Pause first: the other language shows on the paused bar"));
+            emit notNow(tr(kPauseFirst));
         return;
     }
     const bool englishShown = m_timers.lineShown() == BarLine::English;
@@ -121,10 +148,14 @@ void LearnerCommands::showOtherLanguage() {
 }
 
 void LearnerCommands::knowThisOne() {
-    if (!m_learning || !canJump() || m_learning->currentSentence() == 0)
+    if (!m_learning || !mayAct(LearnerCommand::Known) || m_learning->currentSentence() == 0)
         return;
     m_learning->markCurrentKnown();
     emit acted(tr("Marked as known"));
+}
+
+void LearnerCommands::requestProgress() {
+    emit progressRequested();
 }
 
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and
