@@ -40,7 +40,8 @@ void report(const CharacterResult& result, const char* what) {
 } // namespace
 
 Application::Application(Platform& platform, RandomSource& random, SingleInstance* instance)
-    : m_platform(platform), m_instance(instance), m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
+    : m_platform(platform), m_instance(instance),
+      m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_order(m_selector, DialogueTable::builtIn()),
       m_bar(std::make_unique<CaptionBar>(platform.windows)), m_barMenu(std::make_unique<BarMenu>()),
@@ -73,8 +74,7 @@ Application::Application(Platform& platform, RandomSource& random, SingleInstanc
             &LearningModes::currentShown);
     connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
-    connect(m_learner.get(), &LearnerCommands::progressRequested, this,
-            &Application::showProgress);
+    connect(m_learner.get(), &LearnerCommands::progressRequested, this, &Application::showProgress);
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->addTo(*learnMenu);

@@ -84,8 +84,8 @@ Attempt sendOnce(const QString& name, const QByteArray& line, const QDeadlineTim
 } // namespace
 
 SingleInstance::SingleInstance(const QString& storePath, QStringList commands, QObject* parent)
-    : QObject(parent), m_commands(std::move(commands)), m_lockPath(lockPathFor(storePath)), m_socketName(socketNameFor(m_lockPath)),
-      m_serverNote(m_lockPath + QStringLiteral(".socket")),
+    : QObject(parent), m_commands(std::move(commands)), m_lockPath(lockPathFor(storePath)),
+      m_socketName(socketNameFor(m_lockPath)), m_serverNote(m_lockPath + QStringLiteral(".socket")),
       m_lock(std::make_unique<QLockFile>(m_lockPath)) {
     // Which lock keeps a start out is judged here (lock_verdict.h), never by age: a live copy's
     // lock stays however long it runs.
@@ -311,8 +311,7 @@ void SingleInstance::serve(QLocalSocket* client) {
             return;
         }
         const QString command = QString::fromLatin1(line.left(end)).trimmed();
-        if (end < 0 ||
-            (command != QLatin1String("activate") && !m_commands.contains(command))) {
+        if (end < 0 || (command != QLatin1String("activate") && !m_commands.contains(command))) {
             client->abort();
             return;
         }

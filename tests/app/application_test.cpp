@@ -29,7 +29,8 @@ TEST_F(Desktop, firstRunPlacesTheHiddenBarAndShowsTheSplash) {
     program.start();
     EXPECT_EQ(characters.peedy.calls, QStringList({"Show", "Language:French"}));
     ASSERT_NE(program.splash(), nullptr);
-    EXPECT_FALSE(program.bar().french().isEmpty()) << "the first sentence is chosen before any tick";
+    EXPECT_FALSE(program.bar().french().isEmpty())
+        << "the first sentence is chosen before any tick";
     EXPECT_FALSE(program.bar().isVisible());
 }
 
@@ -61,9 +62,7 @@ TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
 
 class ProgramEdges : public ApplicationOnFakes {
 protected:
-    void SetUp() override {
-        Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1", {}};
-    }
+    void SetUp() override { Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1", {}}; }
 };
 
 TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEnd) {

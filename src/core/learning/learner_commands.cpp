@@ -38,8 +38,7 @@ bool LearnerCommands::mayAct(LearnerCommand command) {
     const Readiness needs = learnerCommand(command).needs;
     if (needs == Readiness::Anytime)
         return true;
-    if (!welcomeOver() ||
-        (needs == Readiness::SentenceOnBar && m_bar.french().trimmed().isEmpty()))
+    if (!welcomeOver() || (needs == Readiness::SentenceOnBar && m_bar.french().trimmed().isEmpty()))
         emit notNow(tr(kFirstSentenceComing));
     else if (needs == Readiness::FreeCycle && !m_timers.playCycleTimer().isEnabled())
         emit notNow(tr(kDialogOpen));

@@ -17,8 +17,7 @@
 
 MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform,
                            std::function<bool()> maySave)
-    : QObject(&menu), m_bar(bar), m_platform(platform),
-      m_maySave(std::move(maySave)) {
+    : QObject(&menu), m_bar(bar), m_platform(platform), m_maySave(std::move(maySave)) {
     connect(menu.settingsAction(), &QAction::triggered, this, &MenuCommands::openSettings);
     connect(menu.characterShownToggle(), &QAction::toggled, this, &MenuCommands::showCharacter);
     connect(menu.aboutAction(), &QAction::triggered, this, &MenuCommands::openAbout);

@@ -9,8 +9,8 @@
 #include <QAction>
 #include <QMenu>
 
-LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes,
-                           MessageDialog& messages, QObject* parent)
+LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes, MessageDialog& messages,
+                           QObject* parent)
     : QObject(parent), m_commands(commands), m_modes(modes), m_messages(messages) {
     for (const LearnerCommand id :
          {LearnerCommand::TogglePause, LearnerCommand::Replay, LearnerCommand::ReplaySlowly,
@@ -114,10 +114,9 @@ void LearnActions::forgetChosenTopic() {
     if (marks == 0)
         return;
     const QString topic = m_modes.chosenTopicName();
-    const QString question = marks == 1 ? tr("Forget the sentence you know in %1?").arg(topic)
-                                        : tr("Forget the %1 sentences you know in %2?")
-                                              .arg(marks)
-                                              .arg(topic);
+    const QString question =
+        marks == 1 ? tr("Forget the sentence you know in %1?").arg(topic)
+                   : tr("Forget the %1 sentences you know in %2?").arg(marks).arg(topic);
     if (m_messages.confirm(QString::fromLatin1(Product::kTitle), question))
         m_modes.forgetChosenTopic();
 }
