@@ -1,18 +1,14 @@
 // The learner's controls on the real windows: the tray menu and its click, the pause sign, the
 // placement check and the learning modes' menu entries.
 #include "core/learning/learner_commands.h"
-#include "core/lessons/dialogue_table.h"
 #include "core/ports/global_shortcuts.h"
 #include "support/desktop.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QToolTip>
 
 namespace {
 
