@@ -26,6 +26,7 @@ public:
     void run(LearnerCommand command);
 
     bool paused() const;
+    // Pause a playing bar, resume a paused one; a bar that is already so is left alone.
     void pause();
     void resume();
     // Freezes the cycle where it is, its moving line at rest, and silences the voice; a second
@@ -53,6 +54,7 @@ signals:
     void notNow(const QString& reason);
     // A command did something the bar does not show by itself; one short line says what.
     void acted(const QString& what);
+    // The progress window is to open, or come forward.
     void progressRequested();
 
 private:

@@ -19,8 +19,7 @@ public:
     QAction* emailAction() const { return m_emailAction; }
     QAction* exitAction() const { return m_exitAction; }
 
-    // Checked while the character is shown, reading aloud (it starts shown); other menus may
-    // show it.
+    // Checked while the character is shown (it starts shown); other menus may show it.
     QAction* characterShownToggle() const { return m_characterShownToggle; }
 
     // Adds the learner's submenu after About...; the described entries keep their order.

@@ -12,6 +12,7 @@
 LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes, MessageDialog& messages,
                            QObject* parent)
     : QObject(parent), m_commands(commands), m_modes(modes), m_messages(messages) {
+    // The menu's own order: what plays the sentences, the marks and modes, then Progress...
     for (const LearnerCommand id :
          {LearnerCommand::TogglePause, LearnerCommand::Replay, LearnerCommand::ReplaySlowly,
           LearnerCommand::Previous, LearnerCommand::Next, LearnerCommand::OtherLanguage})
