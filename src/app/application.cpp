@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "core/learning/learner_command_table.h"
 #include "core/learning/learner_commands.h"
 #include "core/learning/learner_shortcuts.h"
 #include "core/lessons/dialogue_table.h"
@@ -8,17 +9,23 @@
 #include "core/ports/global_shortcuts.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
+#include "platform/end_requests.h"
+#include "platform/os_services.h"
 #include "platform/platform.h"
+#include "platform/single_instance.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/bar/menu_commands.h"
+#include "ui/character/desktop_character_loader.h"
+#include "ui/character/peedy_voice_choice.h"
 #include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
 #include "ui/widgets/twips.h"
 
 #include <QEvent>
 #include <QMenu>
+#include <cstdlib>
 
 namespace {
 
@@ -31,8 +38,9 @@ void report(const CharacterResult& result, const char* what) {
 
 } // namespace
 
-Application::Application(Platform& platform, RandomSource& random, PlaybackState& playback)
-    : m_platform(platform), m_playback(playback),
+Application::Application(Platform& platform, RandomSource& random, PlaybackState& playback,
+                         SingleInstance* instance)
+    : m_platform(platform), m_playback(playback), m_instance(instance),
       m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), random, platform.messages),
       m_order(m_selector, DialogueTable::builtIn(), playback),
@@ -41,8 +49,15 @@ Application::Application(Platform& platform, RandomSource& random, PlaybackState
       m_learner(std::make_unique<LearnerCommands>(m_cycle, m_bar->chrome(), playback, &m_learning)),
       m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)) {
     m_sinceStart.start();
+    // Two copies never both save: one whose lock was taken over leaves the store alone.
+    std::function<bool()> maySave;
+    if (instance) {
+        maySave = [instance] { return instance->maySave(); };
+        connect(instance, &SingleInstance::activationRequested, this, &Application::activate);
+        connect(instance, &SingleInstance::commandReceived, this, &Application::runCommand);
+    }
     // owned by its menu
-    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform, m_cycle, playback.gate());
+    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform, m_cycle, playback.gate(), maySave);
     connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
             Qt::DirectConnection);
     m_bar->installEventFilter(this);
@@ -58,7 +73,7 @@ Application::Application(Platform& platform, RandomSource& random, PlaybackState
     connect(&m_cycle, &PlayCycle::lineAtRest, &m_learning, &LearningModes::currentShown);
     connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
-    connect(m_learn.get(), &LearnActions::progressRequested, this, &Application::showProgress);
+    connect(m_learner.get(), &LearnerCommands::progressRequested, this, &Application::showProgress);
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->addTo(*learnMenu);
@@ -74,6 +89,25 @@ Application::Application(Platform& platform, RandomSource& random, PlaybackState
         if (m_splash)
             m_splash->close();
     });
+}
+
+void Application::startOnDesktop(DesktopCharacterLoader& characters) {
+    // Exit ends the process at once; the lock beside the store goes with it, not left stale.
+    connect(m_commands, &MenuCommands::exitRequested, this, [this] {
+        if (m_instance)
+            m_instance->release();
+        std::_Exit(0);
+    });
+    m_endRequests = std::make_unique<EndRequests>();
+    connect(m_endRequests.get(), &EndRequests::endRequested, this, &Application::endAsExit,
+            Qt::DirectConnection);
+    start();
+    // What the tray's Voice submenu offers and changes.
+    if (PeedyCharacter* peedy = characters.peedy())
+        m_voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, m_platform.store);
+    m_endRequests->watchProcessExit();
+    startLearnerControls(makeGlobalShortcuts(), m_voiceChoice.get());
+    m_mediaControls = makeMediaControls(*m_learner, m_order);
 }
 
 Application::~Application() {
@@ -178,31 +212,9 @@ void Application::bringBarForward() {
     m_platform.windows.bringToFront(*m_bar);
 }
 
-void Application::runCommand(const QString& command) {
-    LearnerCommands& learner = *m_learner;
-    const std::pair<const char*, std::function<void()>> commands[] = {
-        {"pause",
-         [&] {
-             if (!learner.paused())
-                 learner.togglePause();
-         }},
-        {"resume",
-         [&] {
-             if (learner.paused())
-                 learner.togglePause();
-         }},
-        {"toggle-pause", [&] { learner.togglePause(); }},
-        {"next", [&] { learner.next(); }},
-        {"previous", [&] { learner.previous(); }},
-        {"replay", [&] { learner.replay(); }},
-        {"replay-slowly", [&] { learner.replaySlowly(); }},
-        {"known", [&] { learner.knowThisOne(); }},
-        {"other-language", [&] { learner.showOtherLanguage(); }},
-        {"progress", [this] { showProgress(); }},
-    };
-    for (const auto& [name, run] : commands)
-        if (command == QLatin1String(name))
-            run();
+void Application::runCommand(const QString& word) {
+    if (const LearnerCommandRow* command = learnerCommandNamed(word))
+        m_learner->run(command->id);
 }
 
 void Application::endAsExit() {

@@ -1,5 +1,6 @@
-// The whole program once running: its windows, the sentence selector, and the start-up
-// sequence that brings them up.
+// The whole program once running: its windows, the sentence selector, the start-up sequence
+// that brings them up, and every connection between them and the real desktop's services,
+// which main() builds and hands over.
 #pragma once
 
 #include "core/learning/learning_modes.h"
@@ -18,12 +19,15 @@
 
 class BarMenu;
 class CaptionBar;
+class DesktopCharacterLoader;
+class EndRequests;
 class GlobalShortcuts;
 class LearnActions;
 class LearnerCommands;
 class MenuCommands;
 class PlaybackState;
 class RandomSource;
+class SingleInstance;
 class TrayIcon;
 class VoiceChoice;
 struct Platform;
@@ -32,8 +36,17 @@ class Application : public QObject {
     Q_OBJECT
 public:
     // playback holds the sentence on the bar and the dialog gate; the character reads it too.
-    Application(Platform& platform, RandomSource& random, PlaybackState& playback);
+    // instance: the one copy this process runs as, whose socket brings the other starts and
+    // the learner's commands; Exit saves only while it still owns the store. None: Exit
+    // always saves.
+    Application(Platform& platform, RandomSource& random, PlaybackState& playback,
+                SingleInstance* instance = nullptr);
     ~Application() override;
+
+    // The real program on the real desktop: Exit and every other end ending the process, the
+    // character's voices and its view of the bar, start(), the learner's desktop keys and
+    // tray, and the media controls.
+    void startOnDesktop(DesktopCharacterLoader& characters);
 
     // The start-up sequence: the character, the settings, the splash, the timers, the first
     // sentence, and the bar placed topmost at the top of the screen (still hidden).
@@ -43,8 +56,8 @@ public:
     // soon as it appears.
     void activate();
 
-    // A learner's command from the command line ("next", "pause", ...; see SingleInstance).
-    void runCommand(const QString& command);
+    // A learner's command from the command line, by its word (learner_command_table.h).
+    void runCommand(const QString& word);
 
     // The process is told to end some other way than Exit (a signal, the end of the session,
     // the display gone): the same save as Exit, then the end, never waiting on speech.
@@ -93,6 +106,7 @@ private:
 
     Platform& m_platform;
     PlaybackState& m_playback;
+    SingleInstance* m_instance;
     QElapsedTimer m_sinceStart;
     LearningModes m_learning;
     SentenceSelector m_selector;
@@ -111,4 +125,8 @@ private:
     std::function<bool()> m_trayAvailable;
     QTimer m_trayWatch;
     std::unique_ptr<GlobalShortcuts> m_shortcuts;
+    // The real desktop's, from startOnDesktop().
+    std::unique_ptr<EndRequests> m_endRequests;
+    std::unique_ptr<VoiceChoice> m_voiceChoice;
+    std::unique_ptr<QObject> m_mediaControls;
 };

@@ -1,5 +1,8 @@
 // Dorvane: learning everyday spoken French from a caption bar on the top edge of the screen.
+// main() reads the command line, makes sure one copy runs, and builds the real services;
+// Application makes every connection between them and the program.
 #include "app/application.h"
+#include "core/learning/learner_command_table.h"
 #include "core/logging.h"
 #include "core/playback/playback_state.h"
 #include "core/playback/random_source.h"
@@ -7,7 +10,6 @@
 #include "core/settings/settings_persistence.h"
 #include "core/voice/voice_choice.h"
 #include "platform/desktop_shell.h"
-#include "platform/end_requests.h"
 #include "platform/os_services.h"
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
@@ -15,11 +17,7 @@
 #include "platform/qt_speech_engine.h"
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
-#include "ui/bar/caption_bar.h"
-#include "ui/bar/menu_commands.h"
 #include "ui/character/desktop_character_loader.h"
-#include "ui/character/peedy_character.h"
-#include "ui/character/peedy_voice_choice.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,20 +39,6 @@ void preferX11OnWayland() {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
-// The learner's commands a running copy takes from the command line, and what each does.
-const std::pair<const char*, const char*> kCommands[] = {
-    {"pause", "Pause the running copy."},
-    {"resume", "Resume the running copy."},
-    {"toggle-pause", "Pause the running copy, or resume it when paused."},
-    {"next", "Next sentence (while paused: step to it and stay paused)."},
-    {"previous", "Previous sentence (while paused: step to it and stay paused)."},
-    {"replay", "Read the sentence on the bar again."},
-    {"replay-slowly", "Read it again, slowly."},
-    {"known", "I know this one: mark the sentence known and move on."},
-    {"other-language", "While paused, show the sentence in its other language."},
-    {"progress", "Open the progress window."},
-};
-
 // Reads the command line. Returns the exit code when the program is not to start (help,
 // version, a command handed to the running copy, a mistake), or nothing to start normally.
 std::optional<int> handleCommandLine(int argc, char* argv[]) {
@@ -68,8 +52,10 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
                        "settings is told and this one ends at once."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    for (const auto& [name, description] : kCommands)
-        parser.addOption(QCommandLineOption(QLatin1String(name), QLatin1String(description)));
+    // The learner's commands a running copy takes.
+    for (const LearnerCommandRow& command : learnerCommands())
+        parser.addOption(
+            QCommandLineOption(QLatin1String(command.word), QLatin1String(command.help)));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "dorvane: %s\nTry 'dorvane --help'.\n",
                      qPrintable(parser.errorText()));
@@ -86,9 +72,9 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
         return 0;
     }
     QStringList commands;
-    for (const auto& [name, description] : kCommands)
-        if (parser.isSet(QLatin1String(name)))
-            commands << QLatin1String(name);
+    for (const LearnerCommandRow& command : learnerCommands())
+        if (parser.isSet(QLatin1String(command.word)))
+            commands << QLatin1String(command.word);
     if (!parser.positionalArguments().isEmpty() || commands.size() > 1) {
         std::fprintf(stderr, "dorvane: give one command option at a time\nTry 'dorvane --help'.\n");
         return 2;
@@ -135,7 +121,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(Product::kVersion));
     QApplication::setQuitOnLastWindowClosed(false); // only Exit ends the program
 
-    SingleInstance instance(QSettingsStore::location(QLatin1String(kSettingsApplication)));
+    SingleInstance instance(QSettingsStore::location(QLatin1String(kSettingsApplication)),
+                            learnerCommandWords());
     switch (instance.acquire()) {
     case SingleInstance::Start::AlreadyRuns:
         return 0;
@@ -162,29 +149,7 @@ int main(int argc, char* argv[]) {
     Platform platform{store, windows, messages, characters, shell, *autoStart};
     ClockSeededRandom random;
 
-    Application program(platform, random, playback);
-    // Two copies never both save: one whose lock was taken over leaves the store alone.
-    program.commands().setSaveCheck([&instance] { return instance.maySave(); });
-    // Exit ends the process at once; the lock beside the store goes with it, not left stale.
-    QObject::connect(&program.commands(), &MenuCommands::exitRequested, [&instance] {
-        instance.release();
-        std::_Exit(0);
-    });
-    QObject::connect(&instance, &SingleInstance::activationRequested, &program,
-                     &Application::activate);
-    QObject::connect(&instance, &SingleInstance::commandReceived, &program,
-                     &Application::runCommand);
-    EndRequests endRequests;
-    QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Application::endAsExit,
-                     Qt::DirectConnection);
-    program.start();
-    // What the tray's Voice submenu offers and changes.
-    std::unique_ptr<PeedyVoiceChoice> voiceChoice;
-    if (PeedyCharacter* peedy = characters.peedy())
-        voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, store);
-    endRequests.watchProcessExit();
-    program.startLearnerControls(makeGlobalShortcuts(), voiceChoice.get());
-    const std::unique_ptr<QObject> mediaControls =
-        makeMediaControls(program.learner(), program.playOrder());
+    Application program(platform, random, playback, &instance);
+    program.startOnDesktop(characters);
     return app.exec();
 }

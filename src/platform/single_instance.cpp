@@ -83,9 +83,9 @@ Attempt sendOnce(const QString& name, const QByteArray& line, const QDeadlineTim
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& storePath, QObject* parent)
-    : QObject(parent), m_lockPath(lockPathFor(storePath)), m_socketName(socketNameFor(m_lockPath)),
-      m_serverNote(m_lockPath + QStringLiteral(".socket")),
+SingleInstance::SingleInstance(const QString& storePath, QStringList commands, QObject* parent)
+    : QObject(parent), m_commands(std::move(commands)), m_lockPath(lockPathFor(storePath)),
+      m_socketName(socketNameFor(m_lockPath)), m_serverNote(m_lockPath + QStringLiteral(".socket")),
       m_lock(std::make_unique<QLockFile>(m_lockPath)) {
     // Which lock keeps a start out is judged here (lock_verdict.h), never by age: a live copy's
     // lock stays however long it runs.
@@ -288,16 +288,6 @@ QStringList SingleInstance::serversToTry() const {
     return names;
 }
 
-const QStringList& SingleInstance::commands() {
-    static const QStringList words = {QStringLiteral("activate"), QStringLiteral("pause"),
-                                      QStringLiteral("resume"),   QStringLiteral("toggle-pause"),
-                                      QStringLiteral("next"),     QStringLiteral("previous"),
-                                      QStringLiteral("replay"),   QStringLiteral("replay-slowly"),
-                                      QStringLiteral("known"),    QStringLiteral("other-language"),
-                                      QStringLiteral("progress")};
-    return words;
-}
-
 // Nothing a client sends can hold the program up or grow without bound: a few clients at a
 // time, each one line of a few bytes within the read timeout, naming a known command; anything
 // else ends the connection.
@@ -321,7 +311,7 @@ void SingleInstance::serve(QLocalSocket* client) {
             return;
         }
         const QString command = QString::fromLatin1(line.left(end)).trimmed();
-        if (end < 0 || !commands().contains(command)) {
+        if (end < 0 || (command != QLatin1String("activate") && !m_commands.contains(command))) {
             client->abort();
             return;
         }

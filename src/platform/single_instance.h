@@ -4,9 +4,9 @@
 // is taken over, but one made on another machine (a shared home) cannot be judged from here.
 // The socket lives in a folder that is this user's alone ($XDG_RUNTIME_DIR, else dorvane-<uid>
 // in the temporary folder), checked before each use; its path is also written beside the lock,
-// so starts from different environments find each other. The socket takes the learner's
-// commands from the command line too: one word on one line ("next"), from the same user, at
-// most a few bytes, answered "ok" once taken; anything else is dropped.
+// so starts from different environments find each other. The socket takes the commands its
+// caller names too (the learner's, from the command line): one word on one line ("next"), from
+// the same user, at most a few bytes, answered "ok" once taken; anything else is dropped.
 #pragma once
 
 #include <QLocalServer>
@@ -22,8 +22,10 @@ struct LockVerdict;
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // storePath: the settings file this copy reads and writes.
-    explicit SingleInstance(const QString& storePath, QObject* parent = nullptr);
+    // storePath: the settings file this copy reads and writes. commands: the words the socket
+    // takes besides "activate"; a copy that only delivers a command needs none.
+    explicit SingleInstance(const QString& storePath, QStringList commands = {},
+                            QObject* parent = nullptr);
     ~SingleInstance() override;
 
     enum class Start {
@@ -49,8 +51,6 @@ public:
     // Hands a command to the copy running for this store. While the lock names a live copy a
     // busy one is given a few seconds. holder: the process the lock names, where it does.
     Delivery deliver(const QString& command, qint64* holder = nullptr) const;
-    // The commands the socket accepts, "activate" among them.
-    static const QStringList& commands();
     // How long a client may take to send its line before it is dropped.
     void setReadTimeout(int milliseconds) { m_readTimeoutMs = milliseconds; }
 
@@ -77,6 +77,7 @@ private:
     bool lockTakenOver() const;
     void sayOnce(const QString& line);
 
+    QStringList m_commands;
     QString m_lockPath;
     QString m_socketName; // the same for every start on this store
     QString m_serverName; // where this copy listens

@@ -63,7 +63,7 @@ TEST(SingleInstance, aSecondStartOnTheSameStoreBringsTheFirstForwardAndEnds) {
 // file descriptors.
 TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
     QTemporaryDir dir;
-    SingleInstance running(dir.path() + "/Vesk.conf");
+    SingleInstance running(dir.path() + "/Vesk.conf", {"next", "pause", "previous"});
     running.setReadTimeout(200);
     ASSERT_EQ(running.acquire(), Start::Run);
     QStringList received;

@@ -7,10 +7,26 @@
 #include "core/playback/speaking_character.h"
 #include "core/settings/settings_record.h"
 
+namespace {
+
+// What the learner is told when a command cannot act now.
+const char* const kFirstSentenceComing =
+    QT_TRANSLATE_NOOP("LearnerCommands", "Not now: the first sentence is on its way");
+const char* const kDialogOpen =
+    QT_TRANSLATE_NOOP("LearnerCommands", "Not now: the settings dialog is open");
+const char* const kPauseFirst =
+    QT_TRANSLATE_NOOP("LearnerCommands", "Pause first: the other language shows on the paused bar");
+
+} // namespace
+
 LearnerCommands::LearnerCommands(PlayCycle& cycle, const BarChrome& chrome,
                                  const PlaybackState& state, LearningModes* learning,
                                  QObject* parent)
     : QObject(parent), m_cycle(cycle), m_chrome(chrome), m_state(state), m_learning(learning) {}
+
+void LearnerCommands::run(LearnerCommand command) {
+    (this->*learnerCommand(command).run)();
+}
 
 bool LearnerCommands::paused() const {
     return m_state.paused();
@@ -20,21 +36,32 @@ bool LearnerCommands::welcomeOver() const {
     return m_chrome.welcomeOver();
 }
 
-bool LearnerCommands::canJump() {
-    if (!welcomeOver())
-        emit notNow(tr("Not now: the first sentence is on its way"));
-    else if (!m_cycle.isRunning()) // the settings dialog holds it
-        emit notNow(tr("Not now: the settings dialog is open"));
+bool LearnerCommands::mayAct(LearnerCommand command) {
+    const Readiness needs = learnerCommand(command).needs;
+    if (needs == Readiness::Anytime)
+        return true;
+    if (!welcomeOver() || (needs == Readiness::SentenceOnBar && m_state.french().trimmed().isEmpty()))
+        emit notNow(tr(kFirstSentenceComing));
+    else if (needs == Readiness::FreeCycle && !m_cycle.isRunning())
+        emit notNow(tr(kDialogOpen));
     else
         return true;
     return false;
 }
 
+void LearnerCommands::pause() {
+    if (!paused() && mayAct(LearnerCommand::Pause))
+        setPaused(true);
+}
+
+void LearnerCommands::resume() {
+    if (paused() && mayAct(LearnerCommand::Resume))
+        setPaused(false);
+}
+
 void LearnerCommands::togglePause() {
-    if (welcomeOver())
+    if (mayAct(LearnerCommand::TogglePause))
         setPaused(!paused());
-    else
-        emit notNow(tr("Not now: the first sentence is on its way"));
 }
 
 void LearnerCommands::setPaused(bool paused) {
@@ -58,18 +85,17 @@ void LearnerCommands::silence() {
 }
 
 void LearnerCommands::replay() {
-    readAgain(&SpeakingCharacter::speak);
+    readAgain(LearnerCommand::Replay, &SpeakingCharacter::speak);
 }
 
 void LearnerCommands::replaySlowly() {
-    readAgain(&SpeakingCharacter::speakSlowly);
+    readAgain(LearnerCommand::ReplaySlowly, &SpeakingCharacter::speakSlowly);
 }
 
-void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(const QString&)) {
-    if (!welcomeOver() || m_state.french().trimmed().isEmpty()) {
-        emit notNow(tr("Not now: the first sentence is on its way"));
+void LearnerCommands::readAgain(LearnerCommand command,
+                                CharacterResult (SpeakingCharacter::*speak)(const QString&)) {
+    if (!mayAct(command))
         return;
-    }
     silence();
     SpeakingCharacter* character = m_cycle.character();
     if (!character)
@@ -84,14 +110,14 @@ void LearnerCommands::readAgain(CharacterResult (SpeakingCharacter::*speak)(cons
 }
 
 void LearnerCommands::next() {
-    if (!canJump())
+    if (!mayAct(LearnerCommand::Next))
         return;
     m_cycle.selectNextSentence();
     moved();
 }
 
 void LearnerCommands::previous() {
-    if (!canJump() || !m_cycle.selectPreviousSentence())
+    if (!mayAct(LearnerCommand::Previous) || !m_cycle.selectPreviousSentence())
         return;
     moved();
 }
@@ -110,11 +136,11 @@ void LearnerCommands::moved() {
 }
 
 void LearnerCommands::showOtherLanguage() {
-    if (!canJump())
+    if (!mayAct(LearnerCommand::OtherLanguage))
         return;
     if (!paused()) {
         if (!m_cycle.showWithheldTranslation())
-            emit notNow(tr("Pause first: the other language shows on the paused bar"));
+            emit notNow(tr(kPauseFirst));
         return;
     }
     const bool englishShown = m_cycle.lineShown() == BarLine::English;
@@ -123,10 +149,14 @@ void LearnerCommands::showOtherLanguage() {
 }
 
 void LearnerCommands::knowThisOne() {
-    if (!m_learning || !canJump() || m_state.frenchId() == 0)
+    if (!m_learning || !mayAct(LearnerCommand::Known) || m_state.frenchId() == 0)
         return;
     m_learning->markCurrentKnown();
     emit acted(tr("Marked as known"));
+}
+
+void LearnerCommands::requestProgress() {
+    emit progressRequested();
 }
 
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and

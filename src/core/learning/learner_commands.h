@@ -2,8 +2,10 @@
 // and resume, hear the sentence again (slowly too), jump to the next or previous sentence, and,
 // while paused, step through the sentences and turn the one shown to its other language.
 // Commands that make no sense at the moment (during the welcome, with no sentence yet) do
-// nothing.
+// nothing. Which command needs what, and how each is reached, is in learner_command_table.h.
 #pragma once
+
+#include "core/learning/learner_command_table.h"
 
 #include <QObject>
 
@@ -21,7 +23,13 @@ public:
     LearnerCommands(PlayCycle& cycle, const BarChrome& chrome, const PlaybackState& state,
                     LearningModes* learning = nullptr, QObject* parent = nullptr);
 
+    // Carries out the command as its row in the table says.
+    void run(LearnerCommand command);
+
     bool paused() const;
+    // Pause a playing bar, resume a paused one; a bar that is already so is left alone.
+    void pause();
+    void resume();
     // Freezes the cycle where it is, its moving line at rest, and silences the voice; a second
     // call carries on. After a step or a turn, the shown sentence's cycle plays from its start.
     void togglePause();
@@ -38,6 +46,8 @@ public:
     void showOtherLanguage();
     // Marks the sentence on the bar known and moves on, as Next does and when Next would.
     void knowThisOne();
+    // The progress window is asked for (progressRequested).
+    void requestProgress();
 
 signals:
     void pausedChanged(bool paused);
@@ -45,14 +55,17 @@ signals:
     void notNow(const QString& reason);
     // A command did something the bar does not show by itself; one short line says what.
     void acted(const QString& what);
+    // The progress window is to open, or come forward.
+    void progressRequested();
 
 private:
     bool welcomeOver() const;
-    // Whether jumps may act now; says why not when they may not.
-    bool canJump();
+    // Whether the command may act now (its row's Readiness); says why not when it may not.
+    bool mayAct(LearnerCommand command);
     void setPaused(bool paused);
     void silence();
-    void readAgain(CharacterResult (SpeakingCharacter::*speak)(const QString&));
+    void readAgain(LearnerCommand command,
+                   CharacterResult (SpeakingCharacter::*speak)(const QString&));
     void moved();
     void restartCycle();
 

@@ -1,6 +1,5 @@
-// The learner's keys, for the whole desktop: Ctrl+Alt+Space pause/resume, Ctrl+Alt+R replay,
-// Ctrl+Alt+S replay slowly, Ctrl+Alt+N next, Ctrl+Alt+B previous, Ctrl+Alt+K "I know this one",
-// Ctrl+Alt+E the other language (while paused).
+// The learner's keys for the whole desktop: every command with a key in the learner command
+// table (learner_command_table.h), in the table's order.
 #pragma once
 
 #include <QStringList>

@@ -105,18 +105,12 @@ public:
     bool yes() const { return true; }
     bool no() const { return false; }
 public slots:
-    void PlayPause() { m_now.commands().togglePause(); }
-    void Play() {
-        if (m_now.commands().paused())
-            m_now.commands().togglePause();
-    }
-    void Pause() {
-        if (!m_now.commands().paused())
-            m_now.commands().togglePause();
-    }
+    void PlayPause() { m_now.commands().run(LearnerCommand::TogglePause); }
+    void Play() { m_now.commands().run(LearnerCommand::Resume); }
+    void Pause() { m_now.commands().run(LearnerCommand::Pause); }
     void Stop() { Pause(); }
-    void Next() { m_now.commands().next(); }
-    void Previous() { m_now.commands().previous(); }
+    void Next() { m_now.commands().run(LearnerCommand::Next); }
+    void Previous() { m_now.commands().run(LearnerCommand::Previous); }
     void Seek(qlonglong) {}
     void SetPosition(const QDBusObjectPath&, qlonglong) {}
     void OpenUri(const QString&) {}

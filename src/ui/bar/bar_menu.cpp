@@ -18,12 +18,12 @@ BarMenu::BarMenu(QWidget* parent) : QMenu(tr("file"), parent) {
     addSeparator();
     m_exitAction = item("exitAction", tr("Exit"));
 
-    m_readAloudToggle = new QAction(tr("Read &aloud"), this);
-    m_readAloudToggle->setObjectName(QStringLiteral("readAloudToggle"));
-    m_readAloudToggle->setCheckable(true);
-    m_readAloudToggle->setChecked(true);
-    connect(m_readAloudAction, &QAction::triggered, m_readAloudToggle, &QAction::toggle);
-    connect(m_readAloudToggle, &QAction::toggled, this, &BarMenu::followReadAloud);
+    m_characterShownToggle = new QAction(tr("Read &aloud"), this);
+    m_characterShownToggle->setObjectName(QStringLiteral("characterShownToggle"));
+    m_characterShownToggle->setCheckable(true);
+    m_characterShownToggle->setChecked(true);
+    connect(m_readAloudAction, &QAction::triggered, m_characterShownToggle, &QAction::toggle);
+    connect(m_characterShownToggle, &QAction::toggled, this, &BarMenu::followReadAloud);
 }
 
 // The first caption says the character can be hidden; once toggled the captions alternate

@@ -12,15 +12,15 @@ public:
 
     QAction* settingsAction() const { return m_settingsAction; }
     // The menu entry whose caption tells what choosing it will do; choosing it flips
-    // readAloudToggle().
+    // characterShownToggle().
     QAction* readAloudAction() const { return m_readAloudAction; }
     QAction* aboutAction() const { return m_aboutAction; }
     QAction* websiteAction() const { return m_websiteAction; }
     QAction* emailAction() const { return m_emailAction; }
     QAction* exitAction() const { return m_exitAction; }
 
-    // Checked while the character reads aloud (it starts shown); other menus may show it.
-    QAction* readAloudToggle() const { return m_readAloudToggle; }
+    // Checked while the character is shown (it starts shown); other menus may show it.
+    QAction* characterShownToggle() const { return m_characterShownToggle; }
 
     // Adds the learner's submenu after About...; the described entries keep their order.
     void addLearnMenu(QMenu* learn);
@@ -38,5 +38,5 @@ private:
     QAction* m_websiteAction;
     QAction* m_emailAction;
     QAction* m_exitAction;
-    QAction* m_readAloudToggle;
+    QAction* m_characterShownToggle;
 };

@@ -16,10 +16,11 @@
 #include <QAction>
 
 MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, PlayCycle& cycle,
-                           DialogGate& gate)
-    : QObject(&menu), m_bar(bar), m_menu(menu), m_platform(platform), m_cycle(cycle), m_gate(gate) {
+                           DialogGate& gate, std::function<bool()> maySave)
+    : QObject(&menu), m_bar(bar), m_platform(platform), m_cycle(cycle), m_gate(gate),
+      m_maySave(std::move(maySave)) {
     connect(menu.settingsAction(), &QAction::triggered, this, &MenuCommands::openSettings);
-    connect(menu.readAloudToggle(), &QAction::toggled, this, &MenuCommands::showCharacter);
+    connect(menu.characterShownToggle(), &QAction::toggled, this, &MenuCommands::showCharacter);
     connect(menu.aboutAction(), &QAction::triggered, this, &MenuCommands::openAbout);
     connect(menu.websiteAction(), &QAction::triggered, this, &MenuCommands::openWebsite);
     connect(menu.emailAction(), &QAction::triggered, this, &MenuCommands::writeEmail);
@@ -49,10 +50,6 @@ void MenuCommands::openSettings() {
     m_settingsDialog->show();
 }
 
-void MenuCommands::toggleReadAloud() {
-    m_menu.readAloudToggle()->toggle();
-}
-
 // Only the character's presence changes: the "voice" setting and the timers stay as they are.
 void MenuCommands::showCharacter(bool shown) {
     if (SpeakingCharacter* character = m_cycle.character())
@@ -75,7 +72,7 @@ void MenuCommands::writeEmail() {
 }
 
 void MenuCommands::exit() {
-    if (!m_saveCheck || m_saveCheck()) {
+    if (!m_maySave || m_maySave()) {
         // On the disk before the process ends; a failure is told but never holds the end up.
         const QString failure = saveExitSettings(m_platform.store, m_bar.leftTwips());
         if (!failure.isEmpty())

@@ -17,18 +17,18 @@ struct Platform;
 class MenuCommands : public QObject {
     Q_OBJECT
 public:
+    // maySave: asked before Exit saves anything (whether this copy still owns the store);
+    // without it Exit always saves.
     MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, PlayCycle& cycle,
-                 DialogGate& gate);
+                 DialogGate& gate, std::function<bool()> maySave = {});
 
     void openSettings();
-    void toggleReadAloud();
     void openAbout();
     void openWebsite();
     void writeEmail();
     // Saves Exit's settings, lets the rest of the program save (aboutToExit), then asks for the
-    // end of the process (exitRequested). Nothing is saved when the save check says no.
+    // end of the process (exitRequested). Nothing is saved when maySave says no.
     void exit();
-    void setSaveCheck(std::function<bool()> check) { m_saveCheck = std::move(check); }
 
     SettingsDialog* settingsDialog() const { return m_settingsDialog; }
     AboutWindow* aboutWindow() const { return m_aboutWindow; }
@@ -47,11 +47,10 @@ private:
     void showCharacter(bool shown);
 
     CaptionBar& m_bar;
-    BarMenu& m_menu;
     Platform& m_platform;
     PlayCycle& m_cycle;
     DialogGate& m_gate;
     QPointer<SettingsDialog> m_settingsDialog;
     QPointer<AboutWindow> m_aboutWindow;
-    std::function<bool()> m_saveCheck;
+    std::function<bool()> m_maySave;
 };

@@ -9,24 +9,16 @@
 #include <QAction>
 #include <QMenu>
 
-LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes,
-                           MessageDialog& messages, QObject* parent)
+LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes, MessageDialog& messages,
+                           QObject* parent)
     : QObject(parent), m_commands(commands), m_modes(modes), m_messages(messages) {
-    LearnerCommands* c = &commands;
-    connect(add("pause", {}, "Ctrl+Alt+Space"), &QAction::triggered, c,
-            &LearnerCommands::togglePause);
-    connect(add("replay", tr("&Replay"), "Ctrl+Alt+R"), &QAction::triggered, c,
-            &LearnerCommands::replay);
-    connect(add("replaySlowly", tr("Replay sl&owly"), "Ctrl+Alt+S"), &QAction::triggered, c,
-            &LearnerCommands::replaySlowly);
-    connect(add("previous", tr("Pre&vious"), "Ctrl+Alt+B"), &QAction::triggered, c,
-            &LearnerCommands::previous);
-    connect(add("next", tr("&Next"), "Ctrl+Alt+N"), &QAction::triggered, c, &LearnerCommands::next);
-    connect(add("otherLanguage", tr("Show the o&ther language"), "Ctrl+Alt+E"),
-            &QAction::triggered, c, &LearnerCommands::showOtherLanguage);
+    // The menu's own order: what plays the sentences, the marks and modes, then Progress...
+    for (const LearnerCommand id :
+         {LearnerCommand::TogglePause, LearnerCommand::Replay, LearnerCommand::ReplaySlowly,
+          LearnerCommand::Previous, LearnerCommand::Next, LearnerCommand::OtherLanguage})
+        addCommand(id);
     m_actions << nullptr;
-    connect(add("knowThisOne", tr("I &know this one"), "Ctrl+Alt+K"), &QAction::triggered, c,
-            &LearnerCommands::knowThisOne);
+    addCommand(LearnerCommand::Known);
     QAction* listen = add("listenFirst", tr("&Listen first"));
     listen->setCheckable(true);
     connect(listen, &QAction::toggled, &modes, &LearningModes::setListenFirst);
@@ -35,11 +27,10 @@ LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes,
     connect(hide, &QAction::toggled, &modes, &LearningModes::setTranslationHidden);
     connect(add("forgetTopic", tr("&Forget the sentences I know in this topic...")),
             &QAction::triggered, this, &LearnActions::forgetChosenTopic);
-    connect(add("progress", tr("Pro&gress...")), &QAction::triggered, this,
-            &LearnActions::progressRequested);
+    addCommand(LearnerCommand::Progress);
 
     followPause(commands.paused());
-    connect(c, &LearnerCommands::pausedChanged, this, &LearnActions::followPause);
+    connect(&commands, &LearnerCommands::pausedChanged, this, &LearnActions::followPause);
     connect(&modes, &LearningModes::changed, this, &LearnActions::refresh);
     refresh();
 }
@@ -58,6 +49,16 @@ QAction* LearnActions::add(const char* name, const QString& caption, const char*
     }
     m_actions << action;
     return action;
+}
+
+void LearnActions::addCommand(LearnerCommand id) {
+    const LearnerCommandRow& row = learnerCommand(id);
+    connect(add(row.menuEntry, tr(row.menuCaption), row.desktopKey), &QAction::triggered,
+            &m_commands, [this, id] { m_commands.run(id); });
+}
+
+QAction* LearnActions::action(LearnerCommand id) const {
+    return action(learnerCommand(id).menuEntry);
 }
 
 QAction* LearnActions::action(const char* name) const {
@@ -91,9 +92,10 @@ void LearnActions::setVoices(VoiceChoice* voices) {
 }
 
 void LearnActions::followPause(bool paused) {
-    action("pause")->setText(paused ? tr("Res&ume") : tr("&Pause"));
+    const LearnerCommand next = paused ? LearnerCommand::Resume : LearnerCommand::TogglePause;
+    action(LearnerCommand::TogglePause)->setText(tr(learnerCommand(next).menuCaption));
     // Playing, the other language is there only to reveal a hidden translation.
-    action("otherLanguage")->setEnabled(paused || m_modes.translationHidden());
+    action(LearnerCommand::OtherLanguage)->setEnabled(paused || m_modes.translationHidden());
 }
 
 // Kept in step with what may have changed elsewhere: the mode, the marks, the chosen topic.
@@ -113,10 +115,9 @@ void LearnActions::forgetChosenTopic() {
     if (marks == 0)
         return;
     const QString topic = m_modes.chosenTopicName();
-    const QString question = marks == 1 ? tr("Forget the sentence you know in %1?").arg(topic)
-                                        : tr("Forget the %1 sentences you know in %2?")
-                                              .arg(marks)
-                                              .arg(topic);
+    const QString question =
+        marks == 1 ? tr("Forget the sentence you know in %1?").arg(topic)
+                   : tr("Forget the %1 sentences you know in %2?").arg(marks).arg(topic);
     if (m_messages.confirm(QString::fromLatin1(Product::kTitle), question))
         m_modes.forgetChosenTopic();
 }

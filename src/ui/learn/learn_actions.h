@@ -1,7 +1,9 @@
 // The learner's commands and modes as menu entries, made once: the tray menu and the bar menu's
 // Learn submenu show these same actions, so the two can never differ. Each entry shows its
-// desktop-wide key.
+// desktop-wide key. The commands' captions and keys are their rows in learner_command_table.h.
 #pragma once
+
+#include "core/learning/learner_command_table.h"
 
 #include <QObject>
 #include <QPointer>
@@ -29,12 +31,10 @@ public:
     void setVoices(VoiceChoice* voices);
 
     QAction* action(const char* name) const;
-
-signals:
-    // Progress... was chosen: the progress window is to open or come forward.
-    void progressRequested();
+    QAction* action(LearnerCommand id) const;
 
 private:
+    void addCommand(LearnerCommand id);
     QAction* add(const char* name, const QString& caption, const char* desktopKey = nullptr);
     void followPause(bool paused);
     void forgetChosenTopic();

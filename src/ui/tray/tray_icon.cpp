@@ -17,7 +17,7 @@ TrayIcon::TrayIcon(LearnerCommands& commands, LearnActions& learn, BarMenu& barM
     learn.addTo(m_menu);
     m_menu.addSeparator();
     // The bar menu's own toggle, so the two menus can never disagree.
-    m_menu.addAction(barMenu.readAloudToggle());
+    m_menu.addAction(barMenu.characterShownToggle());
 
     // The bar's menu cannot open while a dialog is open; these entries keep the same rule.
     const auto unlessDialogOpen = [this](QAction* barEntry) {

@@ -1,6 +1,4 @@
-// The start-up sequence and the popup menu's entries over fake platform services, and the
-// program at its edges: failed saves, ends other than Exit, a second start.
-#include "app/application.h"
+// The popup menu's entries over fake platform services.
 #include "support/desktop.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/settings_dialog.h"
@@ -51,87 +49,6 @@ TEST_F(Desktop, aboutLeavesPlaybackAlone) {
     menu.aboutAction()->trigger();
     commands.aboutWindow()->close();
     EXPECT_TRUE(cycle.isRunning());
-}
-
-TEST_F(Desktop, firstRunPlacesTheHiddenBarShowsTheSplashAndAClickOnItShowsTheBar) {
-    Application program{platform, random, playback};
-    program.start();
-    EXPECT_EQ(characters.peedy.calls, QStringList({"Show", "Language:French"}));
-    CaptionBar& bar = program.bar();
-    ASSERT_NE(program.splash(), nullptr);
-    EXPECT_FALSE(playback.french().isEmpty()) << "the first sentence is chosen before any tick";
-
-    EXPECT_FALSE(bar.isVisible());
-    emit program.splash()->picture()->clicked();
-    EXPECT_TRUE(bar.isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(program.splash(), nullptr);
-    bar.chrome().onWelcomeTick();
-    EXPECT_EQ(bar.chrome().welcomeCountdown(), 49) << "the welcome goes on from fifty";
-}
-
-TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStartUp) {
-    struct Broken : FakeCharacterLoader {
-        CharacterResult load(const QString&) override { return {"no pictures"}; }
-    } broken;
-    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
-    store.seed("xxx", "1");
-    store.seed("left", "30000");
-    Application program(withoutPeedy, random, playback);
-    program.start();
-    EXPECT_EQ(program.cycle().character(), nullptr);
-    EXPECT_TRUE(program.splash()->isVisible());
-    EXPECT_EQ(program.bar().geometry().left(), 550) << "within this screen";
-}
-
-class ProgramEdges : public ApplicationOnFakes {
-protected:
-    void SetUp() override {
-        Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1", {}};
-    }
-};
-
-TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEnd) {
-    store.failure = "Vesk.conf could not be saved: its folder is read-only";
-    autoStart.failure = "dorvane.desktop could not be written";
-    program.commands().openSettings();
-    program.commands().settingsDialog()->close();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(messages.shown, QStringList({"Your settings were not saved.\n\n" + autoStart.failure +
-                                           "\n\n" + store.failure}));
-    program.endAsExit(); // a signal, the session's end, the display gone
-    EXPECT_EQ(messages.shown.size(), 1) << "no window holds the end up";
-}
-
-TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSaveUnlessTheLockIsLost) {
-    for (const auto& [key, value] :
-         {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "2"}, {"guagen", "10207"}})
-        store.seed(key, value);
-    program.start();
-    for (int i = 0; i < 4; ++i) { // the first one saved at once, the rest within the 30 s
-        if (i > 0)
-            program.cycle().selectNextSentence();
-        emit program.cycle().lineAtRest(BarLine::French);
-    }
-    EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207");
-    const qsizetype writes = store.writes.size();
-    program.commands().setSaveCheck([] { return false; }); // another copy took the lock over
-    program.endAsExit();
-    EXPECT_EQ(store.writes.size(), writes) << "nothing at all is saved";
-    program.commands().setSaveCheck([] { return true; });
-    program.endAsExit();
-    EXPECT_EQ(store.values.value("Vesk/Learning/seen"), "10207-10210");
-}
-
-TEST_F(ProgramEdges, aSecondStartBringsTheBarForwardOnceItShows) {
-    program.start(); // the splash shows, the bar is still hidden
-    program.activate();
-    EXPECT_EQ(windows.broughtToFront, QList<bool>()) << "a hidden bar cannot come forward yet";
-    program.bar().setVisible(true);
-    program.activate();
-    program.bar().setVisible(false);
-    program.bar().setVisible(true);
-    EXPECT_EQ(windows.broughtToFront, QList<bool>({true, true})) << "once per start, when shown";
 }
 
 } // namespace

@@ -1,18 +1,14 @@
 // The learner's controls on the real windows: the tray menu and its click, the pause sign, the
-// desktop-wide keys wired by the program, and the learning modes' menu entries and progress window.
+// placement check and the learning modes' menu entries.
 #include "core/learning/learner_commands.h"
-#include "core/lessons/dialogue_table.h"
 #include "core/ports/global_shortcuts.h"
 #include "support/desktop.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QToolTip>
 
 namespace {
 
@@ -45,7 +41,7 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
         (*found)->trigger();
         return *found;
     };
-    QAction* readAloud = entry("readAloudToggle");
+    QAction* readAloud = entry("characterShownToggle");
     EXPECT_EQ(menu.readAloudAction()->text(), "R&ead aloud") << "the bar menu's entry follows";
     EXPECT_EQ(characters.peedy.calls.last(), "Hide");
     menu.readAloudAction()->trigger();
@@ -99,81 +95,6 @@ TEST_F(Controls, hidingTheTranslationIsKeptAndLetsTheOtherLanguageShowWhilePlayi
     EXPECT_EQ(store.values["Vesk/Learning/hide_translation"], "1");
     EXPECT_TRUE(cycle.translationHidden());
     EXPECT_TRUE(learn.action("otherLanguage")->isEnabled());
-}
-
-// Sequence through topic 1 from its start; each test starts the program.
-class Learning : public Controls {
-protected:
-    void SetUp() override {
-        Settings = SettingsRecord{};
-        for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
-            store.seed(key, value);
-    }
-};
-
-TEST_F(Learning, markingKnownActsOnlyOnASentenceOnTheBarAndForgettingAsksFirst) {
-    store.values["Vesk/Learning/known"] = "10101";
-    store.values["Vesk/Learning/seen"] = "10101-10120,10301-10335";
-    program.start(); // the sequence starts at 11000, in topic 1: 10101
-    LearnActions& learn = program.learnActions();
-
-    learn.action("knowThisOne")->trigger(); // the welcome is still showing
-    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
-    pastTheWelcome();
-    playback.gate().open(); // the settings dialog is open
-    cycle.holdForSettings();
-    learn.action("knowThisOne")->trigger();
-    learn.action("knowThisOne")->trigger();
-    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101");
-    playback.gate().close();
-    cycle.releaseAfterSettings();
-
-    learn.action("knowThisOne")->trigger();
-    EXPECT_EQ(QToolTip::text(), "Marked as known") << "said under the bar";
-    EXPECT_EQ(playback.french(), DialogueTable::builtIn().lookup(10103)) << "moved on";
-    program.learner().next();
-    program.learner().previous(); // back on 10103: that is the sentence a mark means
-    learn.action("knowThisOne")->trigger();
-    EXPECT_EQ(store.values["Vesk/Learning/known"], "10101-10103");
-
-    for (const bool yes : {false, true}) {
-        messages.answer = yes;
-        learn.action("forgetTopic")->trigger();
-        EXPECT_EQ(messages.shown.last(), "Forget the 3 sentences you know in Greetings?");
-        EXPECT_EQ(store.values["Vesk/Learning/known"], yes ? "" : "10101-10103") << yes;
-    }
-    EXPECT_FALSE(learn.action("forgetTopic")->isEnabled()) << "nothing left to forget";
-}
-
-TEST_F(Learning, aSentenceIsSeenOnceItRestsAndProgressComesBackUnminimisedWithoutTheFocus) {
-    program.start();
-    pastTheWelcome();
-    for (int i = 0; i < 3; ++i) // quick jumps: 10102 and 10103 are gone before they are read
-        program.learner().next();
-    while (cycle.frenchSlideTimer().isEnabled())
-        cycle.onFrenchSlideTick();
-    EXPECT_EQ(program.learning().seen().toText(), "10104");
-
-    QWidget work;
-    work.show();
-    program.learnActions().action("progress")->trigger();
-    ProgressWindow& window = *program.progressWindow();
-    EXPECT_EQ(window.figures(1)->text(), "1 seen, 0 known");
-    work.activateWindow();
-    QApplication::processEvents();
-    QWidget* const active = QApplication::activeWindow();
-    program.learner().next();
-    while (cycle.frenchSlideTimer().isEnabled())
-        cycle.onFrenchSlideTick();
-    EXPECT_EQ(window.bar(1)->seen(), 2);
-    EXPECT_EQ(QApplication::activeWindow(), active);
-
-    window.setWindowState(Qt::WindowMinimized);
-    program.learnActions().action("progress")->trigger();
-    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&window, &escape);
-    EXPECT_FALSE(window.isVisible()) << "Esc closes it";
 }
 
 } // namespace
