@@ -5,7 +5,9 @@
 #include "core/lessons/dialogue_table.h"
 #include "core/logging.h"
 #include "core/playback/speaking_character.h"
+#include "core/ports/end_signals.h"
 #include "core/ports/global_shortcuts.h"
+#include "core/ports/instance_guard.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
 #include "platform/platform.h"
@@ -207,6 +209,15 @@ void Application::runCommand(const QString& command) {
 
 void Application::endAsExit() {
     m_commands->exit();
+}
+
+void Application::takeRequestsFrom(InstanceGuard& instance, EndSignals& ends) {
+    // Two copies never both save: one whose lock was taken over leaves the store alone.
+    m_commands->setSaveCheck([&instance] { return instance.maySave(); });
+    connect(&instance, &InstanceGuard::activationRequested, this, &Application::activate);
+    connect(&instance, &InstanceGuard::commandReceived, this, &Application::runCommand);
+    // At once: the display's loss asks from the process's exit, where no event loop runs.
+    connect(&ends, &EndSignals::endRequested, this, &Application::endAsExit, Qt::DirectConnection);
 }
 
 // A line on standard error until a tray can show it.

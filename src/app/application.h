@@ -17,7 +17,9 @@
 
 class BarMenu;
 class CaptionBar;
+class EndSignals;
 class GlobalShortcuts;
+class InstanceGuard;
 class LearnActions;
 class LearnerCommands;
 class MenuCommands;
@@ -46,6 +48,11 @@ public:
     // The process is told to end some other way than Exit (a signal, the end of the session,
     // the display gone): the same save as Exit, then the end, never waiting on speech.
     void endAsExit();
+
+    // What comes from outside once the program runs: later starts on the store bring the bar
+    // forward or hand over a learner's command, an end the system asks for is endAsExit(), and
+    // nothing is saved once another copy holds the store.
+    void takeRequestsFrom(InstanceGuard& instance, EndSignals& ends);
 
     MenuCommands& commands() { return *m_commands; }
     // The tray icon, where the desktop has a tray, and the learner's keys for the whole

@@ -22,7 +22,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -116,10 +115,7 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef SIGPIPE
-    // A speech daemon that goes away must not take the program with it.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
+    ignoreBrokenPipes(); // a speech daemon that goes away must not take the program with it
     installDiagnosticsOutput();
     if (const std::optional<int> exitCode = handleCommandLine(argc, argv))
         return *exitCode;
@@ -158,21 +154,14 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random;
 
     Application program(platform, random);
-    // Two copies never both save: one whose lock was taken over leaves the store alone.
-    program.commands().setSaveCheck([&instance] { return instance.maySave(); });
     // Exit ends the process at once; the lock beside the store goes with it, not left stale.
     QObject::connect(&program.commands(), &MenuCommands::exitRequested, [&instance] {
         instance.release();
         std::_Exit(0);
     });
     characters.setSentenceOnBar([&program] { return program.bar().french(); });
-    QObject::connect(&instance, &SingleInstance::activationRequested, &program,
-                     &Application::activate);
-    QObject::connect(&instance, &SingleInstance::commandReceived, &program,
-                     &Application::runCommand);
     EndRequests endRequests;
-    QObject::connect(&endRequests, &EndRequests::endRequested, &program, &Application::endAsExit,
-                     Qt::DirectConnection);
+    program.takeRequestsFrom(instance, endRequests);
     program.start();
     // What the tray's Voice submenu offers and changes.
     std::unique_ptr<PeedyVoiceChoice> voiceChoice;

@@ -84,8 +84,8 @@ Attempt sendOnce(const QString& name, const QByteArray& line, const QDeadlineTim
 } // namespace
 
 SingleInstance::SingleInstance(const QString& storePath, QObject* parent)
-    : QObject(parent), m_lockPath(lockPathFor(storePath)), m_socketName(socketNameFor(m_lockPath)),
-      m_serverNote(m_lockPath + QStringLiteral(".socket")),
+    : InstanceGuard(parent), m_lockPath(lockPathFor(storePath)),
+      m_socketName(socketNameFor(m_lockPath)), m_serverNote(m_lockPath + QStringLiteral(".socket")),
       m_lock(std::make_unique<QLockFile>(m_lockPath)) {
     // Which lock keeps a start out is judged here (lock_verdict.h), never by age: a live copy's
     // lock stays however long it runs.
