@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -27,12 +27,35 @@ namespace {
 
 using Start = SingleInstance::Start;
 
-void runEventsFor(int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
+// Serves until CONDITION holds; false when it still does not after a generous while.
+template <typename Condition> bool servedUntil(Condition condition) {
+    const QDeadlineTimer deadline(10000);
+    while (!condition() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
 }
+
+// An environment variable changed for the scope, put back as it was however the test ends.
+class ScopedVariable {
+public:
+    explicit ScopedVariable(const char* name)
+        : m_name(name), m_was(qEnvironmentVariableIsSet(name)), m_value(qgetenv(name)) {}
+    ~ScopedVariable() {
+        if (m_was)
+            qputenv(m_name, m_value);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+    void set(const QString& path) const { qputenv(m_name, QFile::encodeName(path)); }
+    void unset() const { qunsetenv(m_name); }
+
+private:
+    const char* m_name;
+    bool m_was;
+    QByteArray m_value;
+};
 
 // A client waits for the server's answer: it runs on a thread of its own while this one serves.
 template <typename Client> auto whileServing(Client client) {
@@ -49,18 +72,18 @@ TEST(SingleInstance, aSecondStartOnTheSameStoreBringsTheFirstForwardAndEnds) {
     int activations = 0;
     QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
 
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    qunsetenv("XDG_RUNTIME_DIR");
-    SingleInstance second(dir.path() + "/./Vesk.conf");
-    EXPECT_EQ(whileServing([&] { return second.acquire(); }), Start::AlreadyRuns);
-    qputenv("XDG_RUNTIME_DIR", runtime);
+    {
+        const ScopedVariable runtime("XDG_RUNTIME_DIR");
+        runtime.unset();
+        SingleInstance second(dir.path() + "/./Vesk.conf");
+        EXPECT_EQ(whileServing([&] { return second.acquire(); }), Start::AlreadyRuns);
+    }
     EXPECT_EQ(activations, 1);
     EXPECT_EQ(SingleInstance(dir.path() + "/Other.conf").acquire(), Start::Run) << "another store";
 }
 
-// The socket takes one known word on one line, from clients that may also flood it, send too
-// much, send junk or never send at all; nothing of that holds the program up or uses up its
-// file descriptors.
+// The socket takes one known word on one line, from clients that may also send too much, send
+// junk or never send at all.
 TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
     QTemporaryDir dir;
     SingleInstance running(dir.path() + "/Vesk.conf");
@@ -70,32 +93,51 @@ TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
     QObject::connect(&running, &SingleInstance::commandReceived,
                      [&](const QString& command) { received << command; });
     std::vector<std::unique_ptr<QLocalSocket>> clients;
-    const auto client = [&](const QByteArray& bytes) {
+    for (const QByteArray& bytes :
+         {QByteArray("next\n"), QByteArray(100000, 'n') + "ext\n", // overlong
+          QByteArray("\x00\xff\x13junk\nnext\n", 13),              // binary junk, then a word
+          QByteArray("shutdown\n"),                                // not a command
+          QByteArray()}) {                                         // a slow client: never sends
         clients.push_back(std::make_unique<QLocalSocket>());
         clients.back()->connectToServer(running.serverName());
         EXPECT_TRUE(clients.back()->waitForConnected(1000));
         clients.back()->write(bytes);
         clients.back()->flush();
+    }
+    EXPECT_TRUE(servedUntil([&] { return clients[4]->state() == QLocalSocket::UnconnectedState; }))
+        << "the silent one is dropped once its time is up";
+    const auto previous = [&] { return running.deliver("previous"); };
+    EXPECT_EQ(whileServing(previous), SingleInstance::Delivery::Taken);
+    EXPECT_EQ(received, QStringList({"next", "previous"}));
+    EXPECT_EQ(clients[0]->readAll(), "ok\n") << "a command taken is answered";
+}
+
+// A flood of clients that never end neither holds the program up nor uses up its file
+// descriptors; they wait far longer than the test, so only the limit can close them.
+TEST(SingleInstance, aFloodOfClientsIsCutToAFewAndTheCopyAnswersOnceTheyGo) {
+    QTemporaryDir dir;
+    SingleInstance running(dir.path() + "/Vesk.conf");
+    running.setReadTimeout(600000);
+    ASSERT_EQ(running.acquire(), Start::Run);
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    for (int i = 0; i < 200; ++i) {
+        clients.push_back(std::make_unique<QLocalSocket>());
+        clients.back()->connectToServer(running.serverName());
+        EXPECT_TRUE(clients.back()->waitForConnected(1000));
+        clients.back()->write("pause");
+        clients.back()->flush();
         QCoreApplication::processEvents(); // the program's own loop runs between clients
+    }
+    const auto connected = [&] {
+        return std::count_if(clients.begin(), clients.end(), [](const auto& socket) {
+            return socket->state() == QLocalSocket::ConnectedState;
+        });
     };
-    client("next\n");
-    client(QByteArray(100000, 'n') + "ext\n");          // overlong
-    client(QByteArray("\x00\xff\x13junk\nnext\n", 13)); // binary junk, then a valid word
-    client("shutdown\n");                               // not a command
-    client("");                                         // a slow client that never sends
-    for (int i = 0; i < 200; ++i)                       // a flood of clients that never end
-        client("pause");
-    runEventsFor(50);
-    const auto connected = std::count_if(clients.begin(), clients.end(), [](const auto& socket) {
-        return socket->state() == QLocalSocket::ConnectedState;
-    });
-    EXPECT_LE(connected, 16) << "the ones beyond a few are closed at once";
-    runEventsFor(300);
+    EXPECT_TRUE(servedUntil([&] { return connected() <= 16; }))
+        << connected() << " still connected: the ones beyond a few are closed at once";
+    clients.clear();
     const auto previous = [&] { return running.deliver("previous"); };
     EXPECT_EQ(whileServing(previous), SingleInstance::Delivery::Taken) << "the copy still answers";
-    EXPECT_EQ(received, QStringList({"next", "previous"}));
-    EXPECT_EQ(clients[4]->state(), QLocalSocket::UnconnectedState) << "the silent one was dropped";
-    EXPECT_EQ(clients[0]->readAll(), "ok\n") << "a command taken is answered";
 }
 
 // A crashed copy's process id, given out again: to this very start (as Windows does), to another
@@ -146,14 +188,14 @@ TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOpenOrMultilin
     ASSERT_TRUE(QFile::link(run, dir.path() + "/link"));
     ASSERT_TRUE(QDir().mkdir(dir.path() + "/open"));
     ASSERT_TRUE(QFile::setPermissions(dir.path() + "/open", owner | QFile::ExeOther));
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
-    qunsetenv("XDG_RUNTIME_DIR");
-    qputenv("TMPDIR", QFile::encodeName(dir.path()));
+    const ScopedVariable runtime("XDG_RUNTIME_DIR"), temp("TMPDIR");
+    runtime.unset();
+    temp.set(dir.path());
     const QString fallback = dir.path() + "/dorvane-" + QString::number(getuid());
     for (const QString& folder :
          {QString(), dir.path() + "/link", dir.path() + "/open", multiline}) {
         if (!folder.isEmpty())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+            runtime.set(folder);
         SingleInstance first(store);
         EXPECT_EQ(first.acquire(), Start::Run);
         EXPECT_EQ(QFileInfo(first.serverName()).path(), fallback) << qPrintable(folder);
@@ -162,8 +204,6 @@ TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOpenOrMultilin
     }
     EXPECT_EQ(QFile::permissions(fallback),
               owner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-    qputenv("XDG_RUNTIME_DIR", runtime);
-    qputenv("TMPDIR", temp);
 }
 #endif
 
