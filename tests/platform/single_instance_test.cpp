@@ -19,6 +19,7 @@
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -35,27 +36,23 @@ template <typename Condition> bool servedUntil(Condition condition) {
     return condition();
 }
 
-// An environment variable changed for the scope, put back as it was however the test ends.
-class ScopedVariable {
-public:
-    explicit ScopedVariable(const char* name)
-        : m_name(name), m_was(qEnvironmentVariableIsSet(name)), m_value(qgetenv(name)) {}
-    ~ScopedVariable() {
-        if (m_was)
-            qputenv(m_name, m_value);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-    void set(const QString& path) const { qputenv(m_name, QFile::encodeName(path)); }
-    void unset() const { qunsetenv(m_name); }
-
-private:
-    const char* m_name;
-    bool m_was;
-    QByteArray m_value;
+// Puts an environment variable back as it was, however the test ends.
+struct KeptVariable {
+    const char* name;
+    const std::optional<QByteArray> was =
+        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    ~KeptVariable() { was ? qputenv(name, *was) : qunsetenv(name); }
 };
+
+// A client that sends BYTES to the server at NAME and stays until the server ends it.
+std::unique_ptr<QLocalSocket> clientSending(const QString& name, const QByteArray& bytes) {
+    auto client = std::make_unique<QLocalSocket>();
+    client->connectToServer(name);
+    EXPECT_TRUE(client->waitForConnected(1000));
+    client->write(bytes);
+    client->flush();
+    return client;
+}
 
 // A client waits for the server's answer: it runs on a thread of its own while this one serves.
 template <typename Client> auto whileServing(Client client) {
@@ -73,8 +70,8 @@ TEST(SingleInstance, aSecondStartOnTheSameStoreBringsTheFirstForwardAndEnds) {
     QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
 
     {
-        const ScopedVariable runtime("XDG_RUNTIME_DIR");
-        runtime.unset();
+        const KeptVariable runtime{"XDG_RUNTIME_DIR"};
+        qunsetenv("XDG_RUNTIME_DIR");
         SingleInstance second(dir.path() + "/./Vesk.conf");
         EXPECT_EQ(whileServing([&] { return second.acquire(); }), Start::AlreadyRuns);
     }
@@ -97,13 +94,8 @@ TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
          {QByteArray("next\n"), QByteArray(100000, 'n') + "ext\n", // overlong
           QByteArray("\x00\xff\x13junk\nnext\n", 13),              // binary junk, then a word
           QByteArray("shutdown\n"),                                // not a command
-          QByteArray()}) {                                         // a slow client: never sends
-        clients.push_back(std::make_unique<QLocalSocket>());
-        clients.back()->connectToServer(running.serverName());
-        EXPECT_TRUE(clients.back()->waitForConnected(1000));
-        clients.back()->write(bytes);
-        clients.back()->flush();
-    }
+          QByteArray()})                                           // a slow client: never sends
+        clients.push_back(clientSending(running.serverName(), bytes));
     EXPECT_TRUE(servedUntil([&] { return clients[4]->state() == QLocalSocket::UnconnectedState; }))
         << "the silent one is dropped once its time is up";
     const auto previous = [&] { return running.deliver("previous"); };
@@ -121,11 +113,7 @@ TEST(SingleInstance, aFloodOfClientsIsCutToAFewAndTheCopyAnswersOnceTheyGo) {
     ASSERT_EQ(running.acquire(), Start::Run);
     std::vector<std::unique_ptr<QLocalSocket>> clients;
     for (int i = 0; i < 200; ++i) {
-        clients.push_back(std::make_unique<QLocalSocket>());
-        clients.back()->connectToServer(running.serverName());
-        EXPECT_TRUE(clients.back()->waitForConnected(1000));
-        clients.back()->write("pause");
-        clients.back()->flush();
+        clients.push_back(clientSending(running.serverName(), "pause"));
         QCoreApplication::processEvents(); // the program's own loop runs between clients
     }
     const auto connected = [&] {
@@ -188,14 +176,14 @@ TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOpenOrMultilin
     ASSERT_TRUE(QFile::link(run, dir.path() + "/link"));
     ASSERT_TRUE(QDir().mkdir(dir.path() + "/open"));
     ASSERT_TRUE(QFile::setPermissions(dir.path() + "/open", owner | QFile::ExeOther));
-    const ScopedVariable runtime("XDG_RUNTIME_DIR"), temp("TMPDIR");
-    runtime.unset();
-    temp.set(dir.path());
+    const KeptVariable runtime{"XDG_RUNTIME_DIR"}, temp{"TMPDIR"};
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(dir.path()));
     const QString fallback = dir.path() + "/dorvane-" + QString::number(getuid());
     for (const QString& folder :
          {QString(), dir.path() + "/link", dir.path() + "/open", multiline}) {
         if (!folder.isEmpty())
-            runtime.set(folder);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
         SingleInstance first(store);
         EXPECT_EQ(first.acquire(), Start::Run);
         EXPECT_EQ(QFileInfo(first.serverName()).path(), fallback) << qPrintable(folder);
