@@ -6,13 +6,14 @@
 #include "core/lessons/dialogue_table.h"
 #include "core/logging.h"
 #include "core/playback/speaking_character.h"
+#include "core/ports/end_signals.h"
 #include "core/ports/global_shortcuts.h"
+#include "core/ports/instance_guard.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
 #include "platform/end_requests.h"
 #include "platform/os_services.h"
 #include "platform/platform.h"
-#include "platform/single_instance.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/bar/caption_bar.h"
@@ -39,7 +40,7 @@ void report(const CharacterResult& result, const char* what) {
 } // namespace
 
 Application::Application(Platform& platform, RandomSource& random, PlaybackState& playback,
-                         SingleInstance* instance)
+                         InstanceGuard* instance)
     : m_platform(platform), m_playback(playback), m_instance(instance),
       m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), random, platform.messages),
@@ -53,8 +54,8 @@ Application::Application(Platform& platform, RandomSource& random, PlaybackState
     std::function<bool()> maySave;
     if (instance) {
         maySave = [instance] { return instance->maySave(); };
-        connect(instance, &SingleInstance::activationRequested, this, &Application::activate);
-        connect(instance, &SingleInstance::commandReceived, this, &Application::runCommand);
+        connect(instance, &InstanceGuard::activationRequested, this, &Application::activate);
+        connect(instance, &InstanceGuard::commandReceived, this, &Application::runCommand);
     }
     // owned by its menu
     m_commands = new MenuCommands(*m_bar, *m_barMenu, platform, m_cycle, playback.gate(), maySave);
@@ -99,8 +100,7 @@ void Application::startOnDesktop(DesktopCharacterLoader& characters) {
         std::_Exit(0);
     });
     m_endRequests = std::make_unique<EndRequests>();
-    connect(m_endRequests.get(), &EndRequests::endRequested, this, &Application::endAsExit,
-            Qt::DirectConnection);
+    endOn(*m_endRequests);
     start();
     // What the tray's Voice submenu offers and changes.
     if (PeedyCharacter* peedy = characters.peedy())
@@ -219,6 +219,11 @@ void Application::runCommand(const QString& word) {
 
 void Application::endAsExit() {
     m_commands->exit();
+}
+
+void Application::endOn(EndSignals& ends) {
+    // At once: the display's loss asks from the process's exit, where no event loop runs.
+    connect(&ends, &EndSignals::endRequested, this, &Application::endAsExit, Qt::DirectConnection);
 }
 
 // A line on standard error until a tray can show it.

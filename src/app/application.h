@@ -21,13 +21,14 @@ class BarMenu;
 class CaptionBar;
 class DesktopCharacterLoader;
 class EndRequests;
+class EndSignals;
 class GlobalShortcuts;
+class InstanceGuard;
 class LearnActions;
 class LearnerCommands;
 class MenuCommands;
 class PlaybackState;
 class RandomSource;
-class SingleInstance;
 class TrayIcon;
 class VoiceChoice;
 struct Platform;
@@ -40,7 +41,7 @@ public:
     // the learner's commands; Exit saves only while it still owns the store. None: Exit
     // always saves.
     Application(Platform& platform, RandomSource& random, PlaybackState& playback,
-                SingleInstance* instance = nullptr);
+                InstanceGuard* instance = nullptr);
     ~Application() override;
 
     // The real program on the real desktop: Exit and every other end ending the process, the
@@ -62,6 +63,10 @@ public:
     // The process is told to end some other way than Exit (a signal, the end of the session,
     // the display gone): the same save as Exit, then the end, never waiting on speech.
     void endAsExit();
+
+    // An end the system asks for (a signal, the session's end, the display gone) is
+    // endAsExit(), made at once.
+    void endOn(EndSignals& ends);
 
     MenuCommands& commands() { return *m_commands; }
     // The tray icon, where the desktop has a tray, and the learner's keys for the whole
@@ -106,7 +111,7 @@ private:
 
     Platform& m_platform;
     PlaybackState& m_playback;
-    SingleInstance* m_instance;
+    InstanceGuard* m_instance;
     QElapsedTimer m_sinceStart;
     LearningModes m_learning;
     SentenceSelector m_selector;

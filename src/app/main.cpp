@@ -21,7 +21,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -103,10 +102,7 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef SIGPIPE
-    // A speech daemon that goes away must not take the program with it.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
+    ignoreBrokenPipes(); // a speech daemon that goes away must not take the program with it
     installDiagnosticsOutput();
     if (const std::optional<int> exitCode = handleCommandLine(argc, argv))
         return *exitCode;

@@ -2,15 +2,17 @@
 // the desktop session, and the display going away. Each becomes one endRequested() on the
 // user-interface thread (the display's loss, which Qt answers by ending the process, calls it
 // from the process's exit instead), so the program can save as Exit does and end at once. On
-// Linux the process ends within 3 s of the request whatever that save is stuck on.
+// Linux the process ends within 3 s of the request whatever that save is stuck on (the signals
+// and the deadline: process_signals.h).
 #pragma once
 
-#include <QObject>
+#include "core/ports/end_signals.h"
+
 #include <memory>
 
-class QSocketNotifier;
+class ProcessSignals;
 
-class EndRequests : public QObject {
+class EndRequests : public EndSignals {
     Q_OBJECT
 public:
     explicit EndRequests(QObject* parent = nullptr);
@@ -22,15 +24,10 @@ public:
     // first, so this one then runs while what the save needs is still in place.
     void watchProcessExit();
 
-signals:
-    // The slot must end the process: it is not called twice.
-    void endRequested();
-
 private:
-    void onSignalByte();
     void requestEnd();
     static void onProcessExit();
 
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::unique_ptr<ProcessSignals> m_signals;
     bool m_ended = false;
 };

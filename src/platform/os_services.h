@@ -43,6 +43,20 @@ QString unreachableDisplay();
 // itself, so that a fresh one takes its place (the Windows engine runs inside the program).
 bool askProcessToEnd(qint64 process);
 
+// A peer that goes away (a speech daemon, a client of the local socket) must not take the
+// program with it: on Linux a write to its closed socket would end the process (SIGPIPE).
+// Called first thing in main().
+void ignoreBrokenPipes();
+
+// The speech daemon behind the engine, where there is one (speech-dispatcher on Linux): the
+// socket it listens on, whatever Qt thinks of its folder's permissions, and its process as its
+// own record names it, or 0. Empty and 0 on Windows, whose engine runs inside the program.
+QString speechDaemonSocket();
+qint64 speechDaemonProcess();
+
+// Why nothing is read aloud when no French voice is installed, and what to install here.
+QString noFrenchVoiceProblem();
+
 // Where the window's top-left corner really is on the screen, asked of the window system: a
 // window manager that frames windows and places them itself (weston's XWayland) may leave Qt
 // with a place relative to the frame. Qt's own idea where the system cannot tell.

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// The running program's full path, in the operating system's own form.
+// The running program's full path, in the operating system's own form (linux/, windows/).
 QString currentProgramPath();
 
 // The program's path as the Windows entry holds it: the folder, one backslash unless the folder

@@ -1,6 +1,7 @@
 #include "platform/qsettings_store.h"
 
 #include "core/logging.h"
+#include "platform/native_settings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,11 +13,6 @@ namespace {
 
 // Long enough for another program's save to finish, short enough not to freeze the bar.
 constexpr int kLockWaitMs = 200;
-
-QString& registryRoot() {
-    static QString root = QStringLiteral("HKEY_CURRENT_USER\\Software");
-    return root;
-}
 
 // QSettings says only that it could not write; the file and its folder usually tell why.
 QString whyNotWritten(const QString& fileName) {
@@ -67,36 +63,16 @@ QString textOf(const QVariant& value) {
     return value.toString();
 }
 
-// Sections are groups inside the application's own place: the registry key
-// HKEY_CURRENT_USER\Software\<application> on Windows (tests use a root of their own),
-// ~/.config/<application>.conf elsewhere.
-#ifdef Q_OS_WIN
-constexpr bool kInAFile = false;
-std::unique_ptr<QSettings> openSettings(const QString& application) {
-    return std::make_unique<QSettings>(registryRoot() + QLatin1Char('\\') + application,
-                                       QSettings::NativeFormat);
-}
-#else
-constexpr bool kInAFile = true;
-std::unique_ptr<QSettings> openSettings(const QString& application) {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application);
-}
-#endif
-
 } // namespace
 
-void QSettingsStore::setRegistryRoot(const QString& key) {
-    registryRoot() = key;
-}
-
 QString QSettingsStore::location(const QString& application) {
-    return openSettings(application)->fileName();
+    return openNativeSettings(application)->fileName();
 }
 
 QSettingsStore::Place& QSettingsStore::placeFor(const QString& application) const {
     Place& place = m_places[application];
     if (!place.settings)
-        place.settings = openSettings(application);
+        place.settings = openNativeSettings(application);
     return place;
 }
 
@@ -138,7 +114,7 @@ QString QSettingsStore::save(const QString& application, Place& place) {
     for (int round = 0; round < 2 && !place.unsaved.empty(); ++round) {
         QSettings& settings = *placeFor(application).settings;
         const QString fileName = settings.fileName();
-        if (kInAFile) {
+        if (nativeSettingsInAFile()) {
             const QString lock = lockInTheWay(fileName);
             if (!lock.isEmpty())
                 return QStringLiteral("%1 could not be saved: %2; the next save tries again")

@@ -20,12 +20,9 @@ public:
     void sync() override;
     QString saveFailure() const override { return m_saveFailure; }
 
-    // Where an application's settings live: a file's path, or the registry key on Windows.
+    // Where an application's settings live: a file's path, or the registry key on Windows
+    // (native_settings.h). Sections are groups inside it.
     static QString location(const QString& application);
-
-    // Windows: the registry key that holds every application's key, HKEY_CURRENT_USER\Software
-    // unless changed. Test programs point it at a key of their own before any store is used.
-    static void setRegistryRoot(const QString& key);
 
 private:
     // One application's settings; keys are "section/key".

@@ -5,7 +5,6 @@
 #include "platform/os_services.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLocalSocket>
@@ -37,11 +36,11 @@ public:
         dropEngine();
         // A daemon that took readings without reading them is replaced, where this program
         // started it: only a fresh one loads its output modules again.
-        if (m_replaceDaemon && m_ownDaemon != 0 && daemonProcess() == m_ownDaemon &&
+        if (m_replaceDaemon && m_ownDaemon != 0 && speechDaemonProcess() == m_ownDaemon &&
             askProcessToEnd(m_ownDaemon))
             m_daemonLeaving = true;
         m_ownDaemon = 0;
-        const QString socket = daemonSocketPath();
+        const QString socket = speechDaemonSocket();
         // A daemon shutting down still takes connections for a moment, with its voices already
         // gone: the fresh engine waits until it has gone, and then finds (or starts) a new one.
         while (m_daemonLeaving && daemonAnswers(socket) && clock.elapsed() < 3000)
@@ -52,7 +51,7 @@ public:
         // Known whether the engine works or not: a daemon that has lost its modules is ours to
         // replace all the same.
         if (!daemonWasThere && daemonAnswers(socket))
-            m_ownDaemon = daemonProcess();
+            m_ownDaemon = speechDaemonProcess();
         if (m_speech->state() == QTextToSpeech::Error) {
             announce(false, QStringLiteral("no speech engine could be started (%1)")
                                 .arg(m_speech->errorString()));
@@ -183,27 +182,11 @@ private:
         return true;
     }
 
-    // Where speech-dispatcher puts its socket, whatever Qt thinks of the folder's permissions.
-    static QString daemonSocketPath() {
-        return qEnvironmentVariable("XDG_RUNTIME_DIR") +
-               QStringLiteral("/speech-dispatcher/speechd.sock");
-    }
-
     // The socket speech-dispatcher listens on, when the engine talks to one found there.
     void findDaemonSocket() {
-        const QString socket = daemonSocketPath();
+        const QString socket = speechDaemonSocket();
         const bool speechd = m_speech->engine() == QLatin1String("speechd");
         m_daemonSocket = speechd && QFileInfo::exists(socket) ? socket : QString();
-    }
-
-    // The daemon's process as its own record names it, or 0. (The socket's peer would be the
-    // process that made the socket, which speech-dispatcher leaves when it becomes a daemon.)
-    static qint64 daemonProcess() {
-        QFile record(qEnvironmentVariable("XDG_RUNTIME_DIR") +
-                     QStringLiteral("/speech-dispatcher/pid/speech-dispatcher.pid"));
-        if (!record.open(QIODevice::ReadOnly))
-            return 0;
-        return record.readLine(32).trimmed().toLongLong();
     }
 
     void checkBegun() {

@@ -84,7 +84,7 @@ Attempt sendOnce(const QString& name, const QByteArray& line, const QDeadlineTim
 } // namespace
 
 SingleInstance::SingleInstance(const QString& storePath, QStringList commands, QObject* parent)
-    : QObject(parent), m_commands(std::move(commands)), m_lockPath(lockPathFor(storePath)),
+    : InstanceGuard(parent), m_commands(std::move(commands)), m_lockPath(lockPathFor(storePath)),
       m_socketName(socketNameFor(m_lockPath)), m_serverNote(m_lockPath + QStringLiteral(".socket")),
       m_lock(std::make_unique<QLockFile>(m_lockPath)) {
     // Which lock keeps a start out is judged here (lock_verdict.h), never by age: a live copy's

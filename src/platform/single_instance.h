@@ -9,9 +9,10 @@
 // the same user, at most a few bytes, answered "ok" once taken; anything else is dropped.
 #pragma once
 
+#include "core/ports/instance_guard.h"
+
 #include <QLocalServer>
 #include <QLockFile>
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -19,7 +20,7 @@
 class QLocalSocket;
 struct LockVerdict;
 
-class SingleInstance : public QObject {
+class SingleInstance : public InstanceGuard {
     Q_OBJECT
 public:
     // storePath: the settings file this copy reads and writes. commands: the words the socket
@@ -38,10 +39,10 @@ public:
     // so.
     Start acquire();
     // Gives the lock and the socket up, for an end that skips every destructor.
-    void release();
+    void release() override;
     // False, said on standard error, when the lock this copy took now names another process
     // or is gone: another copy runs on the store, and this one's saves would overwrite its own.
-    bool maySave() const;
+    bool maySave() const override;
 
     enum class Delivery {
         Taken,    // the running copy has the command
@@ -57,12 +58,6 @@ public:
     QString lockPath() const { return m_lockPath; }
     // Where this copy listens, once it holds the lock.
     QString serverName() const { return m_serverName; }
-
-signals:
-    // Another copy was started.
-    void activationRequested();
-    // A command other than "activate" came in.
-    void commandReceived(const QString& command);
 
 private:
     enum class TakeOver { Done, Again, Failed };

@@ -8,9 +8,7 @@ enum class SystemColor {
     InactiveCaption = 3, // COLOR_INACTIVECAPTION
     Window = 5,          // COLOR_WINDOW
     WindowText = 8,      // COLOR_WINDOWTEXT
-    ButtonFace = 15,     // COLOR_BTNFACE
-    ButtonText = 18,     // COLOR_BTNTEXT
 };
 
-// Windows: the user's colour scheme. Elsewhere: a fixed scheme (see system_colors_unix.cpp).
+// Windows: the user's colour scheme. Elsewhere: a fixed scheme (linux/system_colors_linux.cpp).
 QColor systemColor(SystemColor which);

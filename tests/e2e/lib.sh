@@ -117,6 +117,16 @@ start_program() {
 }
 # Waits until the program it started has shown its bar and the first French sentence is due.
 wait_for_bar() { wait_until "${1:-3}" viewable "$BAR"; }
+# e2e_start_with SETTINGS [SECONDS]: the store holds SETTINGS (a settings file's text, with
+# printf's backslash escapes) and the program under test ($program) starts on it, writing to
+# $work/log; sets pid. Its bar must show within SECONDS (3 by default); 0 leaves the waiting to
+# the script.
+e2e_start_with() {
+  mkdir -p "$(dirname "$settings")"
+  printf '%b' "$1" >"$settings"
+  start_program "$program" "$work/log"
+  [ "${2:-3}" = 0 ] || check "the bar shows" wait_for_bar "${2:-3}"
+}
 # Hovers the menu picture at the bar's right end (first start's place).
 hover_menu_picture() { xdotool mousemove 845 12; sleep 0.1; xdotool mousemove 846 13; }
 # Exit through the hover menu, and waits for the program to end.

@@ -11,9 +11,7 @@ source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
 e2e_setup "${2:-}"
 
 # Sequence through "The Arts", one play a sentence, starting at its 10th sentence.
-printf '[French]\nxxx=1\nrd=1\npsave=1\nguage=21\nguagen=12110\nn=1\nleft=5680\n' >"$settings"
-start_program "$program" "$work/log"
-check "the bar appears" wait_for_bar 3
+e2e_start_with '[French]\nxxx=1\nrd=1\npsave=1\nguage=21\nguagen=12110\nn=1\nleft=5680\n'
 
 at_rest() { left="$(text_left "$1")" && [ "$left" != none ] && [ "$left" -lt 15 ]; }
 # OCR only once a line has come to rest: reading a moving one takes it long.

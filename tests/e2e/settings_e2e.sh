@@ -7,8 +7,6 @@ program="$1"
 source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
 e2e_setup "${2:-}"
 
-printf '[French]\nxxx=1\nssave=1\nn=2\netime=5\nctime=3\nleft=5680\n' >"$settings"
-
 # open_settings: hover the bar's picture, choose Settings... with its key.
 open_settings() {
   xdotool mousemove 700 300; sleep 0.3; hover_menu_picture; sleep 0.6
@@ -25,8 +23,7 @@ in_dialog() {
 type_into() { in_dialog "$1" "$2"; sleep 0.2; xdotool key ctrl+a; xdotool type --delay 60 "$3"; }
 
 # --- Typed numbers, under openbox ------------------------------------------------------------
-start_program "$program" "$work/log"
-check "the bar shows" wait_for_bar 3
+e2e_start_with '[French]\nxxx=1\nssave=1\nn=2\netime=5\nctime=3\nleft=5680\n'
 sleep 4.5 # past the welcome
 check "Settings... opens the dialog" open_settings
 sleep 0.5

@@ -17,8 +17,7 @@ printf 'AddModule "espeak-ng" "%s" "espeak-ng.conf"\nDefaultModule espeak-ng\n' 
   >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 
 # The first sentence of the first topic, in sequence, twelve plays of 8 s.
-printf '[French]\nxxx=1\nrd=1\nguage=1\nguagen=10101\nn=12\nleft=5680\n' >"$settings"
-start_program "$program" "$work/log"
+e2e_start_with '[French]\nxxx=1\nrd=1\nguage=1\nguagen=10101\nn=12\nleft=5680\n' 0
 check "the speech engine comes up" wait_until 90 grep -q '^speech: engine' "$work/log"
 
 audio_bytes() { stat -c %s "$work/speech.raw" 2>/dev/null || echo 0; }

@@ -10,8 +10,7 @@ source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
 e2e_setup "${2:-}"
 
 # The first sentence of the first topic, in sequence, twelve plays of 8 s.
-printf '[French]\nxxx=1\nrd=1\nguage=1\nguagen=10101\nn=12\nleft=5680\n' >"$settings"
-start_program "$program" "$work/log"
+e2e_start_with '[French]\nxxx=1\nrd=1\nguage=1\nguagen=10101\nn=12\nleft=5680\n' 0
 check "the speech engine comes up" wait_until 60 grep -q '^speech: engine' "$work/log"
 
 audio_bytes() { stat -c %s "$work/speech.raw" 2>/dev/null || echo 0; }

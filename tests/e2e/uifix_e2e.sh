@@ -8,9 +8,7 @@ source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
 e2e_setup "${2:-}"
 
 # Sequence mode from the start, so the lines carry tooltips.
-printf '[French]\nxxx=1\nrd=1\nguage=1\nguagen=10101\nleft=5680\n' >"$settings"
-start_program "$program" "$work/log"
-check "the bar shows" wait_for_bar 3
+e2e_start_with '[French]\nxxx=1\nrd=1\nguage=1\nguagen=10101\nleft=5680\n'
 sleep 4.5 # the welcome is over and the first sentence is on its way
 
 menu_shown() { # menu_shown SHOT: the light menu under the picture

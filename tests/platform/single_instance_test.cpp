@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -19,6 +19,7 @@
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -27,11 +28,30 @@ namespace {
 
 using Start = SingleInstance::Start;
 
-void runEventsFor(int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
+// Serves until CONDITION holds; false when it still does not after a generous while.
+template <typename Condition> bool servedUntil(Condition condition) {
+    const QDeadlineTimer deadline(10000);
+    while (!condition() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
+}
+
+// Puts an environment variable back as it was, however the test ends.
+struct KeptVariable {
+    const char* name;
+    const std::optional<QByteArray> was =
+        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    ~KeptVariable() { was ? qputenv(name, *was) : qunsetenv(name); }
+};
+
+// A client that sends BYTES to the server at NAME and stays until the server ends it.
+std::unique_ptr<QLocalSocket> clientSending(const QString& name, const QByteArray& bytes) {
+    auto client = std::make_unique<QLocalSocket>();
+    client->connectToServer(name);
+    EXPECT_TRUE(client->waitForConnected(1000));
+    client->write(bytes);
+    client->flush();
+    return client;
 }
 
 // A client waits for the server's answer: it runs on a thread of its own while this one serves.
@@ -49,18 +69,18 @@ TEST(SingleInstance, aSecondStartOnTheSameStoreBringsTheFirstForwardAndEnds) {
     int activations = 0;
     QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
 
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    qunsetenv("XDG_RUNTIME_DIR");
-    SingleInstance second(dir.path() + "/./Vesk.conf");
-    EXPECT_EQ(whileServing([&] { return second.acquire(); }), Start::AlreadyRuns);
-    qputenv("XDG_RUNTIME_DIR", runtime);
+    {
+        const KeptVariable runtime{"XDG_RUNTIME_DIR"};
+        qunsetenv("XDG_RUNTIME_DIR");
+        SingleInstance second(dir.path() + "/./Vesk.conf");
+        EXPECT_EQ(whileServing([&] { return second.acquire(); }), Start::AlreadyRuns);
+    }
     EXPECT_EQ(activations, 1);
     EXPECT_EQ(SingleInstance(dir.path() + "/Other.conf").acquire(), Start::Run) << "another store";
 }
 
-// The socket takes one known word on one line, from clients that may also flood it, send too
-// much, send junk or never send at all; nothing of that holds the program up or uses up its
-// file descriptors.
+// The socket takes one known word on one line, from clients that may also send too much, send
+// junk or never send at all.
 TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
     QTemporaryDir dir;
     SingleInstance running(dir.path() + "/Vesk.conf", {"next", "pause", "previous"});
@@ -70,32 +90,42 @@ TEST(SingleInstance, onlyKnownCommandsComeThroughWhateverClientsSend) {
     QObject::connect(&running, &SingleInstance::commandReceived,
                      [&](const QString& command) { received << command; });
     std::vector<std::unique_ptr<QLocalSocket>> clients;
-    const auto client = [&](const QByteArray& bytes) {
-        clients.push_back(std::make_unique<QLocalSocket>());
-        clients.back()->connectToServer(running.serverName());
-        EXPECT_TRUE(clients.back()->waitForConnected(1000));
-        clients.back()->write(bytes);
-        clients.back()->flush();
+    for (const QByteArray& bytes :
+         {QByteArray("next\n"), QByteArray(100000, 'n') + "ext\n", // overlong
+          QByteArray("\x00\xff\x13junk\nnext\n", 13),              // binary junk, then a word
+          QByteArray("shutdown\n"),                                // not a command
+          QByteArray()})                                           // a slow client: never sends
+        clients.push_back(clientSending(running.serverName(), bytes));
+    EXPECT_TRUE(servedUntil([&] { return clients[4]->state() == QLocalSocket::UnconnectedState; }))
+        << "the silent one is dropped once its time is up";
+    const auto previous = [&] { return running.deliver("previous"); };
+    EXPECT_EQ(whileServing(previous), SingleInstance::Delivery::Taken);
+    EXPECT_EQ(received, QStringList({"next", "previous"}));
+    EXPECT_EQ(clients[0]->readAll(), "ok\n") << "a command taken is answered";
+}
+
+// A flood of clients that never end neither holds the program up nor uses up its file
+// descriptors; they wait far longer than the test, so only the limit can close them.
+TEST(SingleInstance, aFloodOfClientsIsCutToAFewAndTheCopyAnswersOnceTheyGo) {
+    QTemporaryDir dir;
+    SingleInstance running(dir.path() + "/Vesk.conf", {"pause", "previous"});
+    running.setReadTimeout(600000);
+    ASSERT_EQ(running.acquire(), Start::Run);
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    for (int i = 0; i < 200; ++i) {
+        clients.push_back(clientSending(running.serverName(), "pause"));
         QCoreApplication::processEvents(); // the program's own loop runs between clients
+    }
+    const auto connected = [&] {
+        return std::count_if(clients.begin(), clients.end(), [](const auto& socket) {
+            return socket->state() == QLocalSocket::ConnectedState;
+        });
     };
-    client("next\n");
-    client(QByteArray(100000, 'n') + "ext\n");          // overlong
-    client(QByteArray("\x00\xff\x13junk\nnext\n", 13)); // binary junk, then a valid word
-    client("shutdown\n");                               // not a command
-    client("");                                         // a slow client that never sends
-    for (int i = 0; i < 200; ++i)                       // a flood of clients that never end
-        client("pause");
-    runEventsFor(50);
-    const auto connected = std::count_if(clients.begin(), clients.end(), [](const auto& socket) {
-        return socket->state() == QLocalSocket::ConnectedState;
-    });
-    EXPECT_LE(connected, 16) << "the ones beyond a few are closed at once";
-    runEventsFor(300);
+    EXPECT_TRUE(servedUntil([&] { return connected() <= 16; }))
+        << connected() << " still connected: the ones beyond a few are closed at once";
+    clients.clear();
     const auto previous = [&] { return running.deliver("previous"); };
     EXPECT_EQ(whileServing(previous), SingleInstance::Delivery::Taken) << "the copy still answers";
-    EXPECT_EQ(received, QStringList({"next", "previous"}));
-    EXPECT_EQ(clients[4]->state(), QLocalSocket::UnconnectedState) << "the silent one was dropped";
-    EXPECT_EQ(clients[0]->readAll(), "ok\n") << "a command taken is answered";
 }
 
 // A crashed copy's process id, given out again: to this very start (as Windows does), to another
@@ -146,7 +176,7 @@ TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOpenOrMultilin
     ASSERT_TRUE(QFile::link(run, dir.path() + "/link"));
     ASSERT_TRUE(QDir().mkdir(dir.path() + "/open"));
     ASSERT_TRUE(QFile::setPermissions(dir.path() + "/open", owner | QFile::ExeOther));
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+    const KeptVariable runtime{"XDG_RUNTIME_DIR"}, temp{"TMPDIR"};
     qunsetenv("XDG_RUNTIME_DIR");
     qputenv("TMPDIR", QFile::encodeName(dir.path()));
     const QString fallback = dir.path() + "/dorvane-" + QString::number(getuid());
@@ -162,8 +192,6 @@ TEST(SingleInstance, theSocketFolderIsMadePrivateAndOneThatIsALinkOpenOrMultilin
     }
     EXPECT_EQ(QFile::permissions(fallback),
               owner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-    qputenv("XDG_RUNTIME_DIR", runtime);
-    qputenv("TMPDIR", temp);
 }
 #endif
 

@@ -2,7 +2,6 @@
 // Exec line that a desktop launches as exactly that program, and no entry for a path no entry can
 // hold.
 #include "platform/linux/xdg_autostart.h"
-#include "platform/program_path.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -23,8 +22,9 @@ TEST(XdgAutoStart, entryIsAddedRefreshedInPlaceAndRemoved) {
     XdgAutoStart entry(dir.path() + "/autostart");
     entry.add("/opt/dorvane/dorvane");
     entry.add("/home/ana maria/Programs/dorvane");
-    EXPECT_TRUE(
-        readAll(entry.entryPath()).contains("\nExec=\"/home/ana maria/Programs/dorvane\"\n"));
+    const QString written = readAll(entry.entryPath());
+    EXPECT_TRUE(written.contains("\nExec=\"/home/ana maria/Programs/dorvane\"\n"))
+        << qPrintable(written);
     EXPECT_EQ(QDir(dir.path() + "/autostart").entryList(QDir::Files).size(), 1)
         << "one entry, no temporary file beside it";
     entry.remove();
@@ -33,8 +33,6 @@ TEST(XdgAutoStart, entryIsAddedRefreshedInPlaceAndRemoved) {
     EXPECT_EQ(entry.lastError(), QString());
 
     EXPECT_EQ(XdgAutoStart::execValue("/100%/dorvane"), "/100%%/dorvane") << "cannot be launched";
-    EXPECT_EQ(windowsProgramPath("C:\\", "dorvane"), "C:\\dorvane.exe");
-    EXPECT_EQ(windowsProgramPath("C:\\Apps", "dorvane"), "C:\\Apps\\dorvane.exe");
 }
 
 TEST(XdgAutoStartPaths, awkwardFoldersGiveOneValidLineThatLaunchesExactlyTheProgram) {
@@ -73,7 +71,8 @@ TEST(XdgAutoStartPaths, aPathNotFromUtf8IsRefusedWithAReasonAndTheOldEntryKept) 
     entry.add("/opt/dorvane/dorvane");
     const QString before = readAll(entry.entryPath());
     entry.add(QFile::decodeName("/opt/caf\xe9/dorvane")); // a Latin-1 folder name
-    EXPECT_TRUE(entry.lastError().contains("UTF-8")) << "never an empty Exec=";
+    EXPECT_TRUE(entry.lastError().contains("UTF-8"))
+        << "never an empty Exec=: " << qPrintable(entry.lastError());
     EXPECT_EQ(readAll(entry.entryPath()), before);
 }
 

@@ -2,14 +2,14 @@
 // registry key of its own), so no test ever touches a user's real settings, and the offscreen
 // platform for widget tests.
 #include "core/logging.h"
-#include "platform/qsettings_store.h"
+#include "platform/native_settings.h"
+#include "platform/os_services.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
 
 #ifdef DORVANE_TEST_WIDGETS
@@ -27,10 +27,8 @@ class FreshDiagnostics : public ::testing::EmptyTestEventListener {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef SIGPIPE
     // As in the program: a speech daemon that goes away must not take the process with it.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
+    ignoreBrokenPipes();
     installDiagnosticsOutput(); // the program's own one-line messages, as it writes them
     QTemporaryDir home;
     if (!home.isValid())
@@ -56,7 +54,7 @@ int main(int argc, char** argv) {
     // removed at the end, instead of the user's own HKEY_CURRENT_USER\Software\Vesk.
     const QString testsKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Dorvane tests");
     const QString runName = QString::number(QCoreApplication::applicationPid());
-    QSettingsStore::setRegistryRoot(testsKey + QLatin1Char('\\') + runName);
+    setNativeSettingsRegistryRoot(testsKey + QLatin1Char('\\') + runName);
 #endif
 
     ::testing::InitGoogleTest(&argc, argv);

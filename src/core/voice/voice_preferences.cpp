@@ -114,13 +114,3 @@ QString speechReadyLine(const QString& engine, const VoicePick& pick, qint64 sta
     return QStringLiteral("engine %1, voice \"%2\"%3, ready in %4 s")
         .arg(engine, pick.name, family, QString::number(startMs / 1000.0, 'f', 1));
 }
-
-QString noFrenchVoiceProblem() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("no French voice is installed; add the French (France) speech "
-                          "pack under Settings > Time & language > Speech");
-#else
-    return QStringLiteral("no French voice is installed; install "
-                          "speech-dispatcher-espeak-ng, or better speech-dispatcher-pico");
-#endif
-}

@@ -41,6 +41,3 @@ double slowRate(double voiceRate);
 
 // The start-up line (after "speech: "): engine, voice and how long the engine took to come up.
 QString speechReadyLine(const QString& engine, const VoicePick& pick, qint64 startMs);
-
-// Why nothing is read aloud when no French voice is installed, and what to install.
-QString noFrenchVoiceProblem();

@@ -1,4 +1,4 @@
-#include "platform/end_deadline.h"
+#include "platform/linux/end_deadline.h"
 
 #include <cerrno>
 #include <chrono>

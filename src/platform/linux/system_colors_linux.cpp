@@ -12,10 +12,6 @@ QColor systemColor(SystemColor which) {
         return {255, 255, 255};
     case SystemColor::WindowText:
         return {0, 0, 0};
-    case SystemColor::ButtonFace:
-        return {240, 240, 240};
-    case SystemColor::ButtonText:
-        return {0, 0, 0};
     }
     return {0, 0, 0};
 }

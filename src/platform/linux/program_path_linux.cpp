@@ -1,0 +1,8 @@
+#include "platform/program_path.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+QString currentProgramPath() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
+}
