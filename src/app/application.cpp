@@ -199,6 +199,7 @@ void Application::runCommand(const QString& command) {
         {"known", [&] { learner.knowThisOne(); }},
         {"other-language", [&] { learner.showOtherLanguage(); }},
         {"progress", [this] { showProgress(); }},
+        {"exit", [this] { endAsExit(); }},
     };
     for (const auto& [name, run] : commands)
         if (command == QLatin1String(name))

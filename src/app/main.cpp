@@ -52,6 +52,7 @@ const std::pair<const char*, const char*> kCommands[] = {
     {"known", "I know this one: mark the sentence known and move on."},
     {"other-language", "While paused, show the sentence in its other language."},
     {"progress", "Open the progress window."},
+    {"exit", "End the running copy, as its Exit menu entry does."},
 };
 
 // Reads the command line. Returns the exit code when the program is not to start (help,
@@ -96,6 +97,9 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
         return std::nullopt;
     // No window: the command goes to the running copy, or nowhere.
     QCoreApplication app(argc, argv);
+    // Named as the running copy names itself: on Windows its lock, and so its pipe's name, lie
+    // in a folder named after the program.
+    QCoreApplication::setApplicationName(QString::fromLatin1(Product::kTitle));
     const SingleInstance running(QSettingsStore::location(QLatin1String(kSettingsApplication)));
     qint64 holder = 0;
     switch (running.deliver(commands.front(), &holder)) {

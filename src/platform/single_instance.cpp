@@ -294,7 +294,7 @@ const QStringList& SingleInstance::commands() {
                                       QStringLiteral("next"),     QStringLiteral("previous"),
                                       QStringLiteral("replay"),   QStringLiteral("replay-slowly"),
                                       QStringLiteral("known"),    QStringLiteral("other-language"),
-                                      QStringLiteral("progress")};
+                                      QStringLiteral("progress"), QStringLiteral("exit")};
     return words;
 }
 
