@@ -31,7 +31,7 @@ windows_runtime_dlls() {
 # deploy_windows_program EXE SDK FOLDER SPEECH_PLUGIN: a folder that runs on Windows as it is:
 # the program, the six Qt DLLs it links, the plugins it loads, the mingw runtime and the licence
 # texts of Qt's LGPL. Qt 6.4 builds no windeployqt when cross-compiling, hence the list.
-# SPEECH_PLUGIN: sapi for Windows, mock for a run under Wine.
+# SPEECH_PLUGIN: sapi, the plugin of Qt's engine, which stands in where SAPI itself is missing.
 deploy_windows_program() {
   local exe="$1" sdk="$2" folder="$3" speech="$4" module plugin
   rm -rf "$folder"

@@ -11,8 +11,8 @@
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
-#include "platform/qt_speech_engine.h"
 #include "platform/single_instance.h"
+#include "platform/speech_engine_choice.h"
 #include "platform/window_system.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/bar/menu_commands.h"
@@ -152,7 +152,7 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     QtMessageDialog messages;
     DesktopCharacterLoader characters(QStringLiteral(":/art/peedy"), [&store] {
-        auto engine = std::make_unique<QtSpeechEngine>();
+        std::unique_ptr<SpeechEngine> engine = makeSpeechEngine();
         engine->setVoice(storedVoice(store));
         return engine;
     });

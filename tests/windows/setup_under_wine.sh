@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # setup_under_wine.sh SOURCE_DIR BINARY_DIR [SCREENSHOT_FOLDER]: makes the Windows setup from
-# the program the Wine run test links (Qt's mock speech engine in place of SAPI, which never
-# comes up under Wine), and installs, upgrades and uninstalls it silently in a fresh Wine prefix
-# in a temporary folder, on a private display. Without an SDK it exits 77: skipped.
+# the program the Wine run test links, and installs, upgrades and uninstalls it silently in a
+# fresh Wine prefix in a temporary folder, on a private display. Without an SDK it exits 77:
+# skipped.
 set -uo pipefail
 source_dir="$1"
 binary_dir="$2"
@@ -29,7 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 deploy_windows_program "$binary_dir/windows-run/program-build/dorvane.exe" "$sdk" "$work/Dorvane" \
-  mock || exit 1
+  sapi || exit 1
 make_windows_setup "$work/Dorvane" "$work/dorvane-setup.exe" || exit 1
 echo "# the setup: $(du -h "$work/dorvane-setup.exe" | cut -f1)"
 
