@@ -183,7 +183,7 @@ ticks_before=$(cpu_ticks)
 shot 09-sapi-before
 sleep 20
 ticks=$(( $(cpu_ticks) - ticks_before ))
-check "using under 5 % of a core over 20 s ($ticks of $(getconf CLK_TCK) ticks a second)" \
+check "using under 5 % of a core over 20 s ($ticks ticks of processor time, $(getconf CLK_TCK) to a second)" \
   [ "$ticks" -lt $(( $(getconf CLK_TCK) * 20 * 5 / 100 )) ]
 bar_changed() { shot 10-sapi-after && ! same_text 09-sapi-before 10-sapi-after; }
 check "and the bar plays on" wait_until 15 bar_changed
