@@ -5,6 +5,7 @@
 ;   FILES     a generated list of File lines for that folder, UNFILES its Delete/RMDir lines
 ;   SIZE_KB   the folder's size, for Settings > Apps
 ;   ICON      the program's icon
+;   WIZARD    the picture beside the first and last pages
 ;   OUTFILE   the setup to write
 ; Per user: nothing here needs an administrator, and everything lands under HKCU and the user's
 ; own folders.
@@ -43,6 +44,7 @@ VIAddVersionKey /LANG=1033 LegalCopyright "${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\dorvane.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT}"

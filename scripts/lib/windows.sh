@@ -12,7 +12,7 @@ WINDOWS_SDK_STAMP=.dorvane-windows-sdk
 # What building for Windows needs: the cross compiler, and Debian's Qt of the same version as
 # host tools (moc, rcc, uic, syncqt), whose QtQmlIntegration header qtspeech also wants.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
-  qt6-declarative-dev xz-utils zip unzip nsis)
+  qt6-declarative-dev xz-utils zip unzip nsis imagemagick)
 
 windows_sdk_default() { echo "${DORVANE_WINDOWS_SDK:-$HOME/.cache/dorvane/qt-$WINDOWS_QT_VERSION-mingw}"; }
 windows_sdk_complete() { [ -f "$1/$WINDOWS_SDK_STAMP" ] && [ -f "$1/lib/cmake/Qt6/Qt6Config.cmake" ]; }
@@ -91,13 +91,17 @@ make_windows_setup() {
       echo "RMDir \"\$INSTDIR\\${dir//\//\\}\""
     done >>"$lists/unfiles.nsh"
   )
+  # The first and last pages' picture: the program's icon on the bar's blue.
+  convert -size 164x314 'xc:srgb(37,111,149)' "$REPO_ROOT/resources/icons/hicolor/128x128.png" \
+    -gravity north -geometry +0+40 -composite -type truecolor "BMP3:$lists/wizard.bmp"
   local version
   version="$(sed -n 's/^project(Dorvane VERSION \([0-9.]*\).*/\1/p' "$REPO_ROOT/CMakeLists.txt")"
   rm -f "$setup"
   local status=0
   makensis -V2 -NOCD "-DVERSION=$version" "-DFOLDER=$folder" "-DFILES=$lists/files.nsh" \
     "-DUNFILES=$lists/unfiles.nsh" "-DSIZE_KB=$(du -sk "$folder" | cut -f1)" \
-    "-DICON=$REPO_ROOT/resources/icons/dorvane.ico" "-DOUTFILE=$(realpath -m "$setup")" \
+    "-DICON=$REPO_ROOT/resources/icons/dorvane.ico" "-DWIZARD=$lists/wizard.bmp" \
+    "-DOUTFILE=$(realpath -m "$setup")" \
     "$REPO_ROOT/packaging/windows/dorvane.nsi" || status=$?
   rm -rf "$lists"
   return $status
