@@ -64,6 +64,7 @@ VIAddVersionKey /LANG=1033 LegalCopyright "${PUBLISHER}"
 
 !define MUI_COMPONENTSPAGE_TEXT_TOP "${PRODUCT} will be removed from your computer."
 !define MUI_COMPONENTSPAGE_NODESC
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.HideSpaceRequired
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
@@ -98,6 +99,11 @@ FunctionEnd
 !macroend
 !insertmacro EndRunningCopy ""
 !insertmacro EndRunningCopy "un."
+
+; Removing needs no space: the page's "Space required: 0.0 KB" would only puzzle.
+Function un.HideSpaceRequired
+  ShowWindow $mui.ComponentsPage.SpaceRequired ${SW_HIDE}
+FunctionEnd
 
 Function DesktopShortcut
   CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\dorvane.exe"

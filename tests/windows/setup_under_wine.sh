@@ -116,4 +116,18 @@ check "/D= installs into the folder it names" \
   [ -f "$WINEPREFIX/drive_c/Apps/Dorvane/dorvane.exe" ]
 check "and the uninstall entry says so" \
   [ "$(reg_value "$uninstall_key" InstallLocation)" = 'C:\Apps\Dorvane' ]
+
+# --- Uninstalled by hand, "Also remove my settings and progress" ticked -----------------------
+"$wine" 'C:\Apps\Dorvane\uninstall.exe' >/dev/null 2>&1 &
+uninstall_page() { shot 02-uninstall && [ "$(mean_brightness 02-uninstall 40x20+600+530)" -gt 150 ]; }
+check "the uninstaller shows its first page" wait_until 20 uninstall_page
+# The page sits in the middle of the screen: the second box of its list, then Uninstall.
+xdotool mousemove 448 380 click 1; sleep 0.5
+shot 03-uninstall-ticked
+xdotool mousemove 623 539 click 1
+check "it removes the folder" wait_until 20 [ ! -e "$WINEPREFIX/drive_c/Apps/Dorvane" ]
+check "and, ticked, the learner's settings" \
+  wait_until 5 bash -c "! '$wine' reg query 'HKCU\Software\Vesk' >/dev/null 2>&1"
+check "and the program's own folder in AppData\\Local" \
+  [ -z "$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Dorvane')" ]
 e2e_finish
