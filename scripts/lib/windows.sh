@@ -73,7 +73,7 @@ make_windows_setup() {
   folder="$(realpath "$1")"
   lists="$(mktemp -d)"
   (
-    cd "$folder"
+    cd "$folder" || exit 1
     find . -type d | sort | while read -r dir; do
       dir="${dir#.}"
       echo "SetOutPath \"\$INSTDIR${dir//\//\\}\""

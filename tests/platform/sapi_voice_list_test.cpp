@@ -35,8 +35,8 @@ TEST(SapiVoiceList, listsBothCategoriesOfMachineAndUserEachVoiceOnce) {
     QStringList seen;
     for (const SapiVoice& voice : listSapiVoices(fake))
         seen << voice.token.id + '=' + voice.locale.name();
-    EXPECT_EQ(seen, QStringList({"d1=fr_FR", "d2=C", "o1=fr_FR", "o2=fr_FR", "o4=fr_CA",
-                                 "u1=fr_FR"}))
+    EXPECT_EQ(seen,
+              QStringList({"d1=fr_FR", "d2=C", "o1=fr_FR", "o2=fr_FR", "o4=fr_CA", "u1=fr_FR"}))
         << "the nameless token and the user's second Paul are left out";
 }
 
@@ -51,8 +51,9 @@ TEST(SapiVoiceList, theOneCoreVoicesComeBeforeTheDesktopOne) {
 
 TEST(SapiVoiceList, readsTheFirstLanguageOfTheLanguageAttribute) {
     const std::pair<const char*, const char*> cases[] = {
-        {"40C", "fr_FR"}, {"40c;c0c", "fr_FR"}, {"C0C;40C", "fr_CA"}, {"80C", "fr_BE"},
-        {"100C", "fr_CH"}, {"409", "C"},        {"", "C"},            {"French", "C"},
+        {"40C", "fr_FR"}, {"40c;c0c", "fr_FR"}, {"C0C;40C", "fr_CA"},
+        {"80C", "fr_BE"}, {"100C", "fr_CH"},    {"409", "C"},
+        {"", "C"},        {"French", "C"},
     };
     for (const auto& [attribute, locale] : cases)
         EXPECT_EQ(localeForSapiLanguage(attribute).name(), locale) << attribute;

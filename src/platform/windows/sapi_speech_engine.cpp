@@ -14,10 +14,10 @@
 #include <QWinEventNotifier>
 #include <algorithm>
 // windows.h first: SAPI's headers need the sound types, which the lean windows.h leaves out.
-#include <windows.h>
 #include <mmsystem.h>
 #include <sapi.h>
 #include <sphelper.h>
+#include <windows.h>
 #include <wrl/client.h>
 
 using Microsoft::WRL::ComPtr;
@@ -119,7 +119,8 @@ public:
         const HRESULT made = CoCreateInstance(CLSID_SpVoice, nullptr, CLSCTX_ALL, IID_ISpVoice,
                                               reinterpret_cast<void**>(m_voice.GetAddressOf()));
         if (FAILED(made)) {
-            announce(false, QStringLiteral("SAPI's voice could not be made (%1)").arg(errorCode(made)));
+            announce(false,
+                     QStringLiteral("SAPI's voice could not be made (%1)").arg(errorCode(made)));
             return;
         }
         m_tokens = std::make_unique<ComTokenSource>();
@@ -213,10 +214,10 @@ private:
     bool canMake(const QString& name) {
         ISpObjectToken* token = m_tokens->token(m_ids.value(name));
         ComPtr<IUnknown> engine;
-        const HRESULT made = token ? token->CreateInstance(nullptr, CLSCTX_ALL, IID_IUnknown,
-                                                           reinterpret_cast<void**>(
-                                                               engine.GetAddressOf()))
-                                   : E_POINTER;
+        const HRESULT made =
+            token ? token->CreateInstance(nullptr, CLSCTX_ALL, IID_IUnknown,
+                                          reinterpret_cast<void**>(engine.GetAddressOf()))
+                  : E_POINTER;
         if (SUCCEEDED(made))
             return true;
         if (!m_toldUnusable.contains(name))
@@ -308,8 +309,8 @@ SapiSpeechEngine::~SapiSpeechEngine() {
 bool SapiSpeechEngine::available() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT,
-                      L"CLSID\\{96749377-3391-11D2-9EE3-00C04F797396}\\InprocServer32", 0,
-                      KEY_READ, &key) != ERROR_SUCCESS)
+                      L"CLSID\\{96749377-3391-11D2-9EE3-00C04F797396}\\InprocServer32", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;

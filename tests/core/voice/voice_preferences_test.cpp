@@ -23,9 +23,9 @@ const QStringList kMbrola = {"french-mbrola-1", "french-mbrola-2", "french-mbrol
 TEST(VoicePreferences, picksTheBestInstalledFrenchVoiceOrTheLearnersOwn) {
     const QStringList mbrola12 = {"french-mbrola-2", "french-mbrola-1"};
     const QStringList withPico = kEspeak + QStringList{"virginie"};
-    const QStringList windows = {"Microsoft Caroline@fr_CA", "Microsoft Zira@en_US",
-                                 "Microsoft Hortense Desktop", "Microsoft Hortense",
-                                 "Microsoft Paul", "Microsoft Julie"};
+    const QStringList windows = {
+        "Microsoft Caroline@fr_CA", "Microsoft Zira@en_US", "Microsoft Hortense Desktop",
+        "Microsoft Hortense",       "Microsoft Paul",       "Microsoft Julie"};
     const struct {
         const char* what;
         QStringList installed;
