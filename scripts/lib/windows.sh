@@ -131,6 +131,7 @@ build_windows_test_program() {
       return 1
     echo "$sdk" >"$build_dir/sdk"
   fi
-  nice -n 19 cmake --build "$build_dir" --target dorvane -j2 | grep -v '^\[' || true
-  [ -f "$build_dir/dorvane.exe" ] || { echo "dorvane.exe was not linked"; return 1; }
+  # A failed build would leave the last dorvane.exe to be tested.
+  nice -n 19 cmake --build "$build_dir" --target dorvane -j2 | grep -v '^\['
+  [ "${PIPESTATUS[0]}" = 0 ] || { echo "dorvane.exe was not built"; return 1; }
 }

@@ -14,11 +14,13 @@
 #include <QWinEventNotifier>
 #include <algorithm>
 // windows.h first: SAPI's headers need the sound types, which the lean windows.h leaves out.
+// clang-format off
+#include <windows.h>
 #include <mmsystem.h>
 #include <sapi.h>
 #include <sphelper.h>
-#include <windows.h>
 #include <wrl/client.h>
+// clang-format on
 
 using Microsoft::WRL::ComPtr;
 
