@@ -26,6 +26,8 @@ TEST_PACKAGES=(
   # Windows, checked here: mingw compiles the program, Wine runs the Win32 unit tests and
   # dorvane.exe (unpacked from the prebuilt Qt for Windows, hence xz).
   g++-mingw-w64-x86-64-posix wine64 dpkg-dev googletest xz-utils
+  # The Windows setup, made and installed under Wine.
+  nsis
   # The Debian package and its test.
   lintian file man-db binutils
 )

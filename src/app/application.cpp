@@ -75,6 +75,7 @@ Application::Application(Platform& platform, RandomSource& random, PlaybackState
     connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::progressRequested, this, &Application::showProgress);
+    connect(m_learner.get(), &LearnerCommands::exitRequested, this, &Application::endAsExit);
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->addTo(*learnMenu);

@@ -14,8 +14,8 @@
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
-#include "platform/qt_speech_engine.h"
 #include "platform/single_instance.h"
+#include "platform/speech_engine_choice.h"
 #include "platform/window_system.h"
 #include "ui/character/desktop_character_loader.h"
 
@@ -82,6 +82,9 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
         return std::nullopt;
     // No window: the command goes to the running copy, or nowhere.
     QCoreApplication app(argc, argv);
+    // Named as the running copy names itself: on Windows its lock, and so its pipe's name, lie
+    // in a folder named after the program.
+    QCoreApplication::setApplicationName(QString::fromLatin1(Product::kTitle));
     const SingleInstance running(QSettingsStore::location(QLatin1String(kSettingsApplication)));
     qint64 holder = 0;
     switch (running.deliver(commands.front(), &holder)) {
@@ -135,7 +138,7 @@ int main(int argc, char* argv[]) {
     DesktopCharacterLoader characters(
         QStringLiteral(":/art/peedy"),
         [&store] {
-            auto engine = std::make_unique<QtSpeechEngine>();
+            std::unique_ptr<SpeechEngine> engine = makeSpeechEngine();
             engine->setVoice(storedVoice(store));
             return engine;
         },

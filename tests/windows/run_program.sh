@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # run_program.sh SOURCE_DIR BINARY_DIR [SCREENSHOT_FOLDER]: links the real dorvane.exe against the
 # Qt for Windows SDK, lays it out as the Windows zip does, and drives it under Wine on a private
-# Xvfb + openbox display, with the Wine prefix and HOME in BINARY_DIR/windows-run. Qt's mock
-# speech engine stands in for SAPI, which never comes up under Wine (a last run with SAPI
-# checks that the program says so and plays on; killed then, it starts again over the lock it
+# Xvfb + openbox display, with the Wine prefix and HOME in BINARY_DIR/windows-run. Wine's SAPI
+# has no French voice (a last run gives it two it cannot speak with, and checks that the
+# program lists them, says so and plays on; killed then, it starts again over the lock it
 # left). Without an SDK it exits 77: skipped.
 set -uo pipefail
 source_dir="$1"
@@ -38,7 +38,7 @@ fi
 nice -n 19 cmake --build "$work/program-build" --target dorvane -j2 | grep -v '^\[' || true
 [ -f "$work/program-build/dorvane.exe" ] || { echo "dorvane.exe was not linked"; exit 1; }
 folder="$work/Dorvane"
-deploy_windows_program "$work/program-build/dorvane.exe" "$sdk" "$folder" mock || exit 1
+deploy_windows_program "$work/program-build/dorvane.exe" "$sdk" "$folder" sapi || exit 1
 
 # Everything Wine and the program write stays in here; Wine finds no display while it sets up
 # its prefix, so no first-run windows show.
@@ -65,10 +65,12 @@ trap cleanup EXIT
 start_private_display 1024x768x24 || exit 1
 
 # Wine's first program of a session starts its desktop process, which needs the display: every
-# Wine command from here on runs with it. A fresh registry each run: the settings, the Run value
-# and the program's lock.
+# Wine command from here on runs with it. A fresh registry each run: the settings, the Run value,
+# the test's voices and the program's lock.
 "$wine" reg delete 'HKCU\Software\Vesk' /f >/dev/null 2>&1
 "$wine" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v French /f >/dev/null 2>&1
+"$wine" reg delete 'HKLM\SOFTWARE\Microsoft\Speech\Voices\Tokens\DorvaneTestDesktop' /f >/dev/null 2>&1
+"$wine" reg delete 'HKCU\SOFTWARE\Microsoft\Speech_OneCore' /f >/dev/null 2>&1
 rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Dorvane
 
 reg_value() { "$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v {$1=""; $2=""; sub(/^  /, ""); print}'; }
@@ -105,7 +107,7 @@ check "it shows the welcome line" wait_until 4 shows_text 02-welcome "Welcome to
 check "then the first French sentence" wait_until 12 shows_text 03-sentence "Bonjour"
 check "Peedy shows" viewable Peedy
 check "Peedy's balloon shows the sentence" wait_until 3 balloon_shown 04-peedy
-check "the speech engine answered (the mock has no French voice)" \
+check "the speech engine answered (Wine's SAPI has no French voice)" \
   wait_until 5 grep -q '^speech: no French voice is installed' "$log"
 lock="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Dorvane/Software-Vesk.instance.lock')"
 check "the lock is in the user's application data folder" [ -n "$lock" ]
@@ -160,17 +162,48 @@ check "the settings are under HKCU\\Software\\Vesk\\French" \
 check "the learning marks under HKCU\\Software\\Vesk\\Learning" \
   "$wine" reg query 'HKCU\Software\Vesk\Learning'
 
-# --- With SAPI, as the zip has it: the engine never answers under Wine ----------------------
-cp "$sdk/plugins/texttospeech/qtexttospeech_sapi.dll" "$folder/texttospeech/"
-rm "$folder/texttospeech/qtexttospeech_mock.dll"
+# --- SAPI itself, as the zip has it: two French voices Wine has no engine for ---------------
+# One token in each of SAPI's two lists, the OneCore one the user's own. (Qt's SAPI plugin, which
+# loops forever under Wine, is in the folder as in the zip, but never loaded: SAPI is there.)
+add_voice_token() {
+  "$wine" reg add "$1" /ve /d "$2" /f >/dev/null
+  "$wine" reg add "$1" /v CLSID /d '{2D8F3F5C-0000-4000-8000-00000000D0A1}' /f >/dev/null
+  "$wine" reg add "$1\Attributes" /v Name /d "$2" /f >/dev/null
+  "$wine" reg add "$1\Attributes" /v Language /d 40C /f >/dev/null
+  "$wine" reg add "$1\Attributes" /v Gender /d Female /f >/dev/null
+}
+add_voice_token 'HKLM\SOFTWARE\Microsoft\Speech\Voices\Tokens\DorvaneTestDesktop' 'Voix de bureau'
+add_voice_token 'HKCU\SOFTWARE\Microsoft\Speech_OneCore\Voices\Tokens\DorvaneTestOneCore' 'Voix OneCore'
 start_windows_program "$work/sapi.log"
-check "with SAPI the bar appears too" wait_until 20 viewable "$BAR"
-check "the speech watchdog says so" \
-  wait_until 30 grep -q '^speech: the engine did not answer within 20 s$' "$work/sapi.log"
+check "the bar appears again" wait_until 20 viewable "$BAR"
+check "no French voice can be used, it says" \
+  wait_until 20 grep -q '^speech: no French voice can be used' "$work/sapi.log"
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+ticks_before=$(cpu_ticks)
 shot 09-sapi-before
+sleep 20
+ticks=$(( $(cpu_ticks) - ticks_before ))
+check "using under 5 % of a core over 20 s ($ticks ticks of processor time, $(getconf CLK_TCK) to a second)" \
+  [ "$ticks" -lt $(( $(getconf CLK_TCK) * 20 * 5 / 100 )) ]
 bar_changed() { shot 10-sapi-after && ! same_text 09-sapi-before 10-sapi-after; }
 check "and the bar plays on" wait_until 15 bar_changed
-check "in one line" [ "$(grep -c 'did not answer' "$work/sapi.log")" = 1 ]
+for voice in "Voix de bureau" "Voix OneCore"; do
+  check "\"$voice\" is said to be unusable, once" \
+    [ "$(grep -c "^speech: the voice \"$voice\" cannot be used: " "$work/sapi.log")" = 1 ]
+done
+# The Voice submenu, under Learn: the bar's menu, Learn (its submenu opens to the left), Voice.
+xdotool mousemove 700 300; sleep 0.4
+xdotool mousemove 846 12
+check "the menu opens for the voices" wait_until 2 menu_shown 11-menu-for-voices
+xdotool mousemove 770 103; sleep 0.8
+xdotool mousemove 650 103; sleep 0.2
+xdotool mousemove 480 354; sleep 1
+shot 12-voice-submenu
+voices_listed="$(convert "$shots/12-voice-submenu.png" -crop 136x44+706+342 +repage -resize 300% \
+  "$work/voices.png" && tesseract "$work/voices.png" - --psm 6 2>/dev/null | tr -s ' \n' ' ')"
+for voice in "Voix de bureau" "Voix OneCore"; do
+  check "the Voice submenu lists \"$voice\" ($voices_listed)" grep -q "$voice" <<<"$voices_listed"
+done
 /usr/lib/wine/wineserver -k 2>/dev/null
 pid=""
 

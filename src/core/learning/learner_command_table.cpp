@@ -10,7 +10,7 @@ using L = LearnerCommands;
 using R = Readiness;
 #define CAPTION(text) QT_TRANSLATE_NOOP("LearnActions", text)
 
-constexpr std::array<LearnerCommandRow, 10> kCommands = {{
+constexpr std::array<LearnerCommandRow, kLearnerCommandCount> kCommands = {{
     {LearnerCommand::Pause, "pause", "Pause the running copy.", nullptr, nullptr, nullptr,
      R::AfterWelcome, &L::pause},
     {LearnerCommand::Resume, "resume", "Resume the running copy.", nullptr, nullptr,
@@ -34,6 +34,8 @@ constexpr std::array<LearnerCommandRow, 10> kCommands = {{
      CAPTION("Show the o&ther language"), R::FreeCycle, &L::showOtherLanguage},
     {LearnerCommand::Progress, "progress", "Open the progress window.", nullptr, "progress",
      CAPTION("Pro&gress..."), R::Anytime, &L::requestProgress},
+    {LearnerCommand::Exit, "exit", "End the running copy, as its Exit menu entry does.", nullptr,
+     nullptr, nullptr, R::Anytime, &L::requestExit},
 }};
 
 constexpr bool inIdOrder() {
@@ -46,7 +48,7 @@ static_assert(inIdOrder(), "row N is command N");
 
 } // namespace
 
-const std::array<LearnerCommandRow, 10>& learnerCommands() {
+const std::array<LearnerCommandRow, kLearnerCommandCount>& learnerCommands() {
     return kCommands;
 }
 

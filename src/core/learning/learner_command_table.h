@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <array>
+#include <cstddef>
 
 class LearnerCommands;
 
@@ -21,6 +22,7 @@ enum class LearnerCommand {
     Known,
     OtherLanguage,
     Progress,
+    Exit,
 };
 
 // What a command waits for; until then it does nothing and the learner is told why.
@@ -30,6 +32,8 @@ enum class Readiness {
     SentenceOnBar, // the first sentence has come and a sentence is on the bar
     FreeCycle,     // the first sentence has come and no dialog holds the play cycle
 };
+
+constexpr std::size_t kLearnerCommandCount = static_cast<std::size_t>(LearnerCommand::Exit) + 1;
 
 struct LearnerCommandRow {
     LearnerCommand id;
@@ -43,7 +47,7 @@ struct LearnerCommandRow {
 };
 
 // In the order --help lists them and the desktop keys are grabbed; row N is command N.
-const std::array<LearnerCommandRow, 10>& learnerCommands();
+const std::array<LearnerCommandRow, kLearnerCommandCount>& learnerCommands();
 const LearnerCommandRow& learnerCommand(LearnerCommand id);
 // The row whose word this is, or none.
 const LearnerCommandRow* learnerCommandNamed(const QString& word);

@@ -159,6 +159,10 @@ void LearnerCommands::requestProgress() {
     emit progressRequested();
 }
 
+void LearnerCommands::requestExit() {
+    emit exitRequested();
+}
+
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and
 // is read (or the English rises first), as at the start of any sentence.
 void LearnerCommands::restartCycle() {

@@ -48,6 +48,8 @@ public:
     void knowThisOne();
     // The progress window is asked for (progressRequested).
     void requestProgress();
+    // The program is to end as its Exit entry ends it (exitRequested).
+    void requestExit();
 
 signals:
     void pausedChanged(bool paused);
@@ -57,6 +59,7 @@ signals:
     void acted(const QString& what);
     // The progress window is to open, or come forward.
     void progressRequested();
+    void exitRequested();
 
 private:
     bool welcomeOver() const;

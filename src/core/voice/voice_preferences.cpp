@@ -19,6 +19,11 @@ const Preference kPreferences[] = {
     {Preference::Named, "french-mbrola-1", {0.5, -0.2, "mbrola"}},
     {Preference::NamePrefix, "french-mbrola-", {0.5, -0.2, "mbrola"}},
     {Preference::Named, "French (France)", {1.0, 0.0, "espeak-ng"}},
+    // Windows: OneCore's three natural voices, then SAPI 5's older one.
+    {Preference::Named, "Microsoft Julie", {1.0, 0.0, "OneCore"}},
+    {Preference::Named, "Microsoft Paul", {1.0, 0.0, "OneCore"}},
+    {Preference::Named, "Microsoft Hortense", {1.0, 0.0, "OneCore"}},
+    {Preference::Named, "Microsoft Hortense Desktop", {1.0, 0.0, {}}},
     {Preference::FranceWithoutVariant, "", {1.0, 0.0, {}}},
     {Preference::AnyFrench, "", {1.0, 0.0, {}}},
 };

@@ -23,8 +23,9 @@ const QStringList kMbrola = {"french-mbrola-1", "french-mbrola-2", "french-mbrol
 TEST(VoicePreferences, picksTheBestInstalledFrenchVoiceOrTheLearnersOwn) {
     const QStringList mbrola12 = {"french-mbrola-2", "french-mbrola-1"};
     const QStringList withPico = kEspeak + QStringList{"virginie"};
-    const QStringList windows = {"Microsoft Caroline@fr_CA", "Microsoft Zira@en_US",
-                                 "Microsoft Hortense", "Microsoft Paul"};
+    const QStringList windows = {
+        "Microsoft Caroline@fr_CA", "Microsoft Zira@en_US", "Microsoft Hortense Desktop",
+        "Microsoft Hortense",       "Microsoft Paul",       "Microsoft Julie"};
     const struct {
         const char* what;
         QStringList installed;
@@ -42,7 +43,8 @@ TEST(VoicePreferences, picksTheBestInstalledFrenchVoiceOrTheLearnersOwn) {
         {"stored, no longer installed", kEspeak, "virginie", "French (France)", 1, 0},
         {"stored, not French", kEspeak, "English (America)", "French (France)", 1, 0},
         {"no French voice", {kEspeak[4]}, "French (France)", "none", 1, 0},
-        {"Windows: fr-FR first", windows, "", "Microsoft Hortense", 1, 0},
+        {"Windows: OneCore's Julie first", windows, "", "Microsoft Julie", 1, 0},
+        {"Windows: else fr-FR first", {windows[0], windows[2]}, "", windows[2], 1, 0},
     };
     for (const auto& c : cases) {
         const VoicePick pick =
