@@ -3,6 +3,7 @@
 #include "core/learning/learning_modes.h"
 #include "core/ports/settings_store.h"
 #include "core/ports/speech_engine.h"
+#include "core/settings/settings_record.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/bar/caption_bar.h"
@@ -92,7 +93,8 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     QtWindowSystem windows;
-    CaptionBar bar(windows);
+    const SettingsRecord settings; // as before any load
+    CaptionBar bar(windows, settings);
     ok &= save(bar, folder, "bar-created");
     bar.captureBarRect();
     bar.setFrenchLine(QString(20, ' ') + " Welcome to use Dorvane V1.01.");
@@ -113,7 +115,7 @@ int main(int argc, char** argv) {
 
     SettingsDialog dialog;
     dialog.topicButtons()[3]->setChecked(true);
-    dialog.modeButtons()[1]->setChecked(true);
+    dialog.sequenceButton()->setChecked(true);
     dialog.saveSettingsBox()->setChecked(true);
     ok &= save(dialog, folder, "settings");
     SplashWindow splash;
@@ -126,7 +128,7 @@ int main(int argc, char** argv) {
     peedy.setFrame("talk-2");
     peedy.showBalloon("Bonjour, madame! Vous allez bien?  ");
     ok &= save(peedy, folder, "peedy-speaking");
-    CaptionBar sceneBar(windows);
+    CaptionBar sceneBar(windows, settings);
     sceneBar.captureBarRect();
     sceneBar.setFrenchLine(" Bonjour, madame! Vous allez bien?  ");
     ok &= saveScene(sceneBar, peedy, folder);
@@ -135,7 +137,7 @@ int main(int argc, char** argv) {
     ok &= save(peedy, folder, "peedy-wave");
 
     SampleProgress sample;
-    LearningModes learning(sample, [] { return qint64(0); });
+    LearningModes learning(sample, settings, [] { return qint64(0); });
     learning.load();
     ProgressWindow progress(learning);
     ok &= save(progress, folder, "progress");

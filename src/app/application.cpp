@@ -32,15 +32,18 @@ void report(const CharacterResult& result, const char* what) {
 
 } // namespace
 
-Application::Application(Platform& platform, RandomSource& random)
-    : m_platform(platform), m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
-      m_selector(DialogueTable::builtIn(), random, platform.messages),
-      m_order(m_selector, DialogueTable::builtIn()),
-      m_bar(std::make_unique<CaptionBar>(platform.windows)), m_barMenu(std::make_unique<BarMenu>()),
-      m_learner(std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar, &m_learning)),
+Application::Application(Platform& platform, SettingsRecord& settings, RandomSource& random)
+    : m_platform(platform), m_settings(settings),
+      m_learning(platform.store, settings, [this] { return m_sinceStart.elapsed(); }),
+      m_selector(DialogueTable::builtIn(), settings, random, platform.messages),
+      m_order(m_selector, DialogueTable::builtIn(), settings),
+      m_bar(std::make_unique<CaptionBar>(platform.windows, settings)),
+      m_barMenu(std::make_unique<BarMenu>()),
+      m_learner(
+          std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar, settings, &m_learning)),
       m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)) {
     m_sinceStart.start();
-    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform); // owned by its menu
+    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform, settings); // owned by its menu
     connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
             Qt::DirectConnection);
     m_bar->installEventFilter(this);
@@ -96,7 +99,8 @@ void Application::start() {
     CaptionBar& bar = *m_bar;
     loadCharacter();
 
-    bar.setLeftTwips(loadSettings(m_platform.store, static_cast<float>(bar.screenWidthTwips())));
+    bar.setLeftTwips(
+        loadSettings(m_platform.store, m_settings, static_cast<float>(bar.screenWidthTwips())));
     // A position saved on a wider screen would leave the bar, and its menu, out of reach.
     bar.clampLeft();
     m_learning.load();

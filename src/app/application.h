@@ -25,11 +25,13 @@ class RandomSource;
 class TrayIcon;
 class VoiceChoice;
 struct Platform;
+struct SettingsRecord;
 
 class Application : public QObject {
     Q_OBJECT
 public:
-    Application(Platform& platform, RandomSource& random);
+    // The settings are the program's one record of them, loaded by start().
+    Application(Platform& platform, SettingsRecord& settings, RandomSource& random);
     ~Application() override;
 
     // The start-up sequence: the character, the settings, the splash, the timers, the first
@@ -87,6 +89,7 @@ private:
     void showTray();
 
     Platform& m_platform;
+    SettingsRecord& m_settings;
     QElapsedTimer m_sinceStart;
     LearningModes m_learning;
     SentenceSelector m_selector;

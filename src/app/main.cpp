@@ -4,6 +4,7 @@
 #include "core/playback/random_source.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
+#include "core/settings/settings_record.h"
 #include "core/voice/voice_choice.h"
 #include "platform/desktop_shell.h"
 #include "platform/end_requests.h"
@@ -156,8 +157,9 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
     Platform platform{store, windows, messages, characters, shell, *autoStart};
     ClockSeededRandom random;
+    SettingsRecord settings; // filled from the store by start()
 
-    Application program(platform, random);
+    Application program(platform, settings, random);
     // Two copies never both save: one whose lock was taken over leaves the store alone.
     program.commands().setSaveCheck([&instance] { return instance.maySave(); });
     // Exit ends the process at once; the lock beside the store goes with it, not left stale.

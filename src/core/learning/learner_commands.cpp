@@ -7,8 +7,9 @@
 #include "core/settings/settings_record.h"
 
 LearnerCommands::LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar,
-                                 LearningModes* learning, QObject* parent)
-    : QObject(parent), m_timers(timers), m_bar(bar), m_learning(learning) {}
+                                 const SettingsRecord& settings, LearningModes* learning,
+                                 QObject* parent)
+    : QObject(parent), m_timers(timers), m_bar(bar), m_settings(settings), m_learning(learning) {}
 
 bool LearnerCommands::paused() const {
     return m_timers.isHeld();
@@ -100,10 +101,10 @@ void LearnerCommands::moved() {
         return;
     }
     silence();
-    m_timers.showAtRest(Settings.frenchFirst == 1 ? BarLine::French : BarLine::English);
+    m_timers.showAtRest(m_settings.frenchComesFirst() ? BarLine::French : BarLine::English);
     m_restartOnResume = true;
     SpeakingCharacter* character = m_bar.character();
-    if (character && Settings.readAloud == 1)
+    if (character && m_settings.readsAloud())
         character->speak(m_bar.french());
 }
 

@@ -11,14 +11,16 @@ class CaptionBarView;
 class LearningModes;
 class PlaybackTimers;
 class SpeakingCharacter;
+struct SettingsRecord;
 struct CharacterResult;
 
 class LearnerCommands : public QObject {
     Q_OBJECT
 public:
-    // learning: where "I know this one" marks the sentence; none marks nothing.
-    LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, LearningModes* learning = nullptr,
-                    QObject* parent = nullptr);
+    // learning: where "I know this one" marks the sentence; none marks nothing. The settings
+    // say which line a step shows first and whether it is read aloud.
+    LearnerCommands(PlaybackTimers& timers, CaptionBarView& bar, const SettingsRecord& settings,
+                    LearningModes* learning = nullptr, QObject* parent = nullptr);
 
     bool paused() const;
     // Freezes the cycle where it is, its moving line at rest, and silences the voice; a second
@@ -57,6 +59,7 @@ private:
 
     PlaybackTimers& m_timers;
     CaptionBarView& m_bar;
+    const SettingsRecord& m_settings;
     LearningModes* m_learning;
     bool m_restartOnResume = false; // the paused bar shows another sentence or line
 };

@@ -5,12 +5,13 @@
 #include "core/playback/sentence_selector.h"
 #include "core/settings/settings_record.h"
 
-PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, QObject* parent)
-    : QObject(parent), m_selector(selector), m_table(table) {}
+PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table,
+                     const SettingsRecord& settings, QObject* parent)
+    : QObject(parent), m_selector(selector), m_table(table), m_settings(settings) {}
 
 bool PlayOrder::next(QString& french, QString& english) {
     // After a step back, forwards goes through what was shown before anything new is drawn.
-    if (Settings.inSequence == 0) {
+    if (!m_settings.playsInSequence()) {
         if (const auto later = m_history.stepForward()) {
             french = later->french;
             english = later->english;
@@ -20,7 +21,7 @@ bool PlayOrder::next(QString& french, QString& english) {
     }
     const bool sequence = m_selector.selectNextSentence(french, english);
     if (sequence) {
-        showing(Settings.sequencePosition - 1, french, english);
+        showing(m_settings.sequencePosition - 1, french, english);
     } else {
         m_history.record({m_selector.randomId(), french, english});
         showing(m_selector.randomId(), french, english);
@@ -30,7 +31,7 @@ bool PlayOrder::next(QString& french, QString& english) {
 
 std::optional<bool> PlayOrder::previous(QString& french, QString& english) {
     if (m_selector.selectPreviousSentence(french, english)) {
-        showing(Settings.sequencePosition - 1, french, english);
+        showing(m_settings.sequencePosition - 1, french, english);
         return true;
     }
     const auto earlier = m_history.stepBack();

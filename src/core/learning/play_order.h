@@ -10,11 +10,13 @@
 
 class DialogueTable;
 class SentenceSelector;
+struct SettingsRecord;
 
 class PlayOrder : public QObject {
     Q_OBJECT
 public:
-    PlayOrder(SentenceSelector& selector, const DialogueTable& table, QObject* parent = nullptr);
+    PlayOrder(SentenceSelector& selector, const DialogueTable& table,
+              const SettingsRecord& settings, QObject* parent = nullptr);
 
     // The next sentence into the two texts. True in sequence mode, where the lines' tooltips
     // follow the texts.
@@ -38,6 +40,7 @@ private:
 
     SentenceSelector& m_selector;
     const DialogueTable& m_table;
+    const SettingsRecord& m_settings;
     PlayHistory m_history;
     int m_currentId = 0;
     QString m_french;

@@ -13,8 +13,9 @@ QString spaces(int count) {
 }
 } // namespace
 
-PlaybackTimers::PlaybackTimers(CaptionBarView& bar, const PointerSource& pointer, QObject* parent)
-    : QObject(parent), m_bar(bar), m_pointer(pointer) {
+PlaybackTimers::PlaybackTimers(CaptionBarView& bar, const PointerSource& pointer,
+                               const SettingsRecord& settings, QObject* parent)
+    : QObject(parent), m_bar(bar), m_pointer(pointer), m_settings(settings) {
     connect(&m_welcomeTimer, &Timer::tick, this, &PlaybackTimers::onWelcomeTick);
     connect(&m_blinkTimer, &Timer::tick, this, &PlaybackTimers::onBlinkTick);
     connect(&m_englishRiseTimer, &Timer::tick, this, &PlaybackTimers::onEnglishRiseTick);
@@ -63,7 +64,7 @@ void PlaybackTimers::applyAutoHide() {
     const double full = m_bar.fullHeight();
     // A collapsed bar opens again only from the screen's top rows; an open one stays open
     // while the pointer is on it.
-    const bool keepFull = m_welcomeCountdown > 0 || Settings.autoHide == 0 ||
+    const bool keepFull = m_welcomeCountdown > 0 || !m_settings.autoHides() ||
                           (inside && (m_cursor.y() <= 3 || m_bar.barHeight() == full));
     m_bar.setBarHeight(keepFull ? full : kCollapsedHeight);
 }
@@ -156,15 +157,15 @@ void PlaybackTimers::onPlayCycleTick() {
     if (m_scrolling)
         return;
     ++m_cycleTick;
-    if (m_cyclesPlayed >= Settings.playsPerSentence) {
+    if (m_cyclesPlayed >= m_settings.playsPerSentence) {
         m_cyclesPlayed = 0;
         m_bar.selectNextSentence();
     }
-    const bool frenchFirst = Settings.frenchFirst == 1;
+    const bool frenchFirst = m_settings.frenchComesFirst();
     const int16_t first =
-        static_cast<int16_t>((frenchFirst ? Settings.frenchSeconds : Settings.englishSeconds) * 10);
+        static_cast<int16_t>((frenchFirst ? m_settings.frenchSeconds : m_settings.englishSeconds) * 10);
     const int16_t both =
-        static_cast<int16_t>((Settings.frenchSeconds + Settings.englishSeconds) * 10);
+        static_cast<int16_t>((m_settings.frenchSeconds + m_settings.englishSeconds) * 10);
     // Each phase stores its successor before it acts.
     switch (m_cyclePhase) {
     case 0:
@@ -392,7 +393,7 @@ void PlaybackTimers::speechStep() {
     SpeakingCharacter* character = m_bar.character();
     if (!character)
         return;
-    if (Settings.readAloud == 1)
+    if (m_settings.readsAloud())
         character->speak(m_bar.french());
     character->play(QStringLiteral("Wave"));
 }

@@ -15,10 +15,14 @@
 #include <cstdint>
 #include <optional>
 
+struct SettingsRecord;
+
 class PlaybackTimers : public QObject {
     Q_OBJECT
 public:
-    PlaybackTimers(CaptionBarView& bar, const PointerSource& pointer, QObject* parent = nullptr);
+    // The settings give the display times, the plays per sentence, the order and auto-hide.
+    PlaybackTimers(CaptionBarView& bar, const PointerSource& pointer,
+                   const SettingsRecord& settings, QObject* parent = nullptr);
 
     Timer& welcomeTimer() { return m_welcomeTimer; }
     Timer& blinkTimer() { return m_blinkTimer; }
@@ -125,6 +129,7 @@ private:
 
     CaptionBarView& m_bar;
     const PointerSource& m_pointer;
+    const SettingsRecord& m_settings;
     QPoint m_cursor;
     FrenchHold* m_hold = nullptr;
     bool m_holding = false;

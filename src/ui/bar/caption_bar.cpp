@@ -58,10 +58,10 @@ BarLabel* makeLabel(QWidget* parent, const char* name) {
 
 } // namespace
 
-CaptionBar::CaptionBar(WindowSystem& windows, QWidget* parent)
+CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
-      m_timers(*this, windows), m_windows(windows) {
+      m_timers(*this, windows, settings), m_windows(windows) {
     setObjectName(QStringLiteral("CaptionBar"));
     // Never shown on the bar itself; window lists and tools see it.
     setWindowTitle(QStringLiteral("Dorvane caption bar"));

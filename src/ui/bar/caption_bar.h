@@ -13,6 +13,7 @@ class BarLabel;
 class PictureBox;
 class PlayOrder;
 class WindowSystem;
+struct SettingsRecord;
 
 class CaptionBar : public QWidget, public CaptionBarView {
     Q_OBJECT
@@ -22,7 +23,8 @@ public:
     static constexpr int kFullHeight = 340;      // twips
     static constexpr int kClampWidth = 7110;     // bar width the clamps and the menu assume
 
-    explicit CaptionBar(WindowSystem& windows, QWidget* parent = nullptr);
+    // The settings are the play cycle's.
+    CaptionBar(WindowSystem& windows, const SettingsRecord& settings, QWidget* parent = nullptr);
     ~CaptionBar() override;
 
     // Controls, back to front.

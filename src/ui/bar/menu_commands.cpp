@@ -15,8 +15,9 @@
 
 #include <QAction>
 
-MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform)
-    : QObject(&menu), m_bar(bar), m_menu(menu), m_platform(platform) {
+MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform,
+                           SettingsRecord& settings)
+    : QObject(&menu), m_bar(bar), m_menu(menu), m_platform(platform), m_settings(settings) {
     connect(menu.settingsAction(), &QAction::triggered, this, &MenuCommands::openSettings);
     connect(menu.readAloudToggle(), &QAction::toggled, this, &MenuCommands::showCharacter);
     connect(menu.aboutAction(), &QAction::triggered, this, &MenuCommands::openAbout);
@@ -41,8 +42,9 @@ QString MenuCommands::emailAddress() {
 }
 
 void MenuCommands::openSettings() {
-    m_settingsDialog = new SettingsDialog(m_bar.timers(), *m_bar.menuPicture(), m_platform.store,
-                                          m_platform.autoStart, &m_platform.messages);
+    m_settingsDialog = new SettingsDialog(m_settings, m_bar.timers(), *m_bar.menuPicture(),
+                                          m_platform.store, m_platform.autoStart,
+                                          &m_platform.messages);
     m_settingsDialog->move(Twips::toPixels(m_bar.screenWidthTwips() / 2 - 4000),
                            Twips::toPixels(m_bar.screenHeightTwips() / 2 - 3000));
     m_settingsDialog->show();
@@ -76,7 +78,7 @@ void MenuCommands::writeEmail() {
 void MenuCommands::exit() {
     if (!m_saveCheck || m_saveCheck()) {
         // On the disk before the process ends; a failure is told but never holds the end up.
-        const QString failure = saveExitSettings(m_platform.store, m_bar.leftTwips());
+        const QString failure = saveExitSettings(m_platform.store, m_settings, m_bar.leftTwips());
         if (!failure.isEmpty())
             qCWarning(lcSettings).noquote() << failure;
         emit aboutToExit();

@@ -11,11 +11,13 @@
 class CaptionBar;
 class BarMenu;
 struct Platform;
+struct SettingsRecord;
 
 class MenuCommands : public QObject {
     Q_OBJECT
 public:
-    MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform);
+    // The settings are those the dialog edits and Exit saves.
+    MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, SettingsRecord& settings);
 
     void openSettings();
     void toggleReadAloud();
@@ -46,6 +48,7 @@ private:
     CaptionBar& m_bar;
     BarMenu& m_menu;
     Platform& m_platform;
+    SettingsRecord& m_settings;
     QPointer<SettingsDialog> m_settingsDialog;
     QPointer<AboutWindow> m_aboutWindow;
     std::function<bool()> m_saveCheck;
