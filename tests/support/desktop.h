@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "core/ports/shell.h"
+#include "core/settings/settings_keys.h"
 #include "core/settings/settings_record.h"
 #include "fakes/fake_auto_start.h"
 #include "fakes/fake_character.h"
@@ -23,6 +24,17 @@ struct QuietShell : Shell {
     void open(const QString&) override {}
 };
 
+// The settings as a first run leaves them, a few sentences into the sequence.
+inline SettingsRecord settingsAfterFirstRun() {
+    SettingsRecord settings;
+    for (const FrenchKey& key : kFrenchKeys)
+        if (key.field)
+            settings.*key.field = key.firstRunDefault;
+    settings.firstRunMarker = QStringLiteral("1");
+    settings.sequencePosition = 10207;
+    return settings;
+}
+
 struct FakePlatform {
     FakeSettingsStore store;
     FakeWindowSystem windows;
@@ -32,25 +44,25 @@ struct FakePlatform {
     FakeAutoStart autoStart;
     Platform platform{store, windows, messages, characters, shell, autoStart};
     ScriptedRandom random;
+    SettingsRecord settings = settingsAfterFirstRun();
 };
 
 class ApplicationOnFakes : public ::testing::Test, protected FakePlatform {
 protected:
-    Application program{platform, random};
+    Application program{platform, settings, random};
 };
 
 class Desktop : public ::testing::Test, protected FakePlatform {
 protected:
     void SetUp() override {
-        Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1", {}};
         characters.load("Peedy");
         bar.setCharacter(characters.character("Peedy"));
         QObject::connect(&commands, &MenuCommands::exitRequested, [this] { ++ended; });
         bar.setLeftTwips(5680);
     }
 
-    CaptionBar bar{windows};
+    CaptionBar bar{windows, settings};
     BarMenu menu;
-    MenuCommands commands{bar, menu, platform};
+    MenuCommands commands{bar, menu, platform, settings};
     int ended = 0;
 };

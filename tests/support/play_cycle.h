@@ -9,17 +9,17 @@
 
 struct PlayCycle {
     explicit PlayCycle(int frenchFirst = 1) {
-        Settings = SettingsRecord{};
-        Settings.frenchFirst = static_cast<int16_t>(frenchFirst);
-        Settings.playsPerSentence = 2, Settings.frenchSeconds = 5, Settings.englishSeconds = 3,
-        Settings.readAloud = 1;
+        settings.frenchFirst = static_cast<int16_t>(frenchFirst);
+        settings.playsPerSentence = 2, settings.frenchSeconds = 5, settings.englishSeconds = 3,
+        settings.readAloud = 1;
         timers.armForStartUp();
         bar.speaker = &peedy;
         bar.selectNextSentence();
     }
 
+    SettingsRecord settings;
     FakeCaptionBarView bar;
     FakePointer pointer;
     FakeCharacter peedy;
-    PlaybackTimers timers{bar, pointer};
+    PlaybackTimers timers{bar, pointer, settings};
 };

@@ -13,7 +13,7 @@
 
 namespace {
 
-// Settings.frenchFirst: 1 is French first.
+// settings.frenchFirst: 1 is French first.
 class Commands : public ::testing::TestWithParam<int>, protected PlayCycle {
 protected:
     Commands() : PlayCycle(GetParam()) {}
@@ -41,7 +41,7 @@ protected:
     QStringList heard() { return std::exchange(peedy.calls, {}); }
 
     const bool frenchFirst = GetParam() == 1;
-    LearnerCommands commands{timers, bar};
+    LearnerCommands commands{timers, bar, settings};
 };
 
 TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn) {
@@ -213,8 +213,8 @@ TEST(WheelNotches, turnsMovementIntoOneStepPerNotchIgnoringFlicks) {
 TEST(PauseSign, aLineAtRestComesOutFromUnderItAndGoesBackWhenItGoes) {
     for (const int overflow : {0, 100}) { // a line that fits the bar, and one that scrolled
         PlayCycle cycle;
-        auto& [bar, pointer, peedy, timers] = cycle;
-        LearnerCommands commands{timers, bar};
+        auto& [settings, bar, pointer, peedy, timers] = cycle;
+        LearnerCommands commands{timers, bar, settings};
         bar.overflow[0] = overflow;
         const auto scrollOut = [&] {
             for (int i = 0; i < 500 && timers.scrollTimer().isEnabled(); ++i)
@@ -253,16 +253,17 @@ TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothi
         {"10 s after start at the latest", 1, 1, true, false, "", 4000, kNever, 83, 133, "Listen:"},
         {"English first", 0, 1, true, false, "", 20000, 50, 51, 1, "Listen:"},
         {"read-aloud off", 1, 0, true, false, "", 20000, kNever, 1, 51, ""},
+        {"read-aloud 2: only 1 reads", 1, 2, true, false, "", 20000, kNever, 1, 51, ""},
         {"character hidden", 1, 1, true, true, "", 20000, kNever, 1, 51, "Speak:"},
         {"no French voice", 1, 1, true, false, "no voice", 20000, kNever, 1, 51, "Listen:"},
         {"listen first off", 1, 1, false, false, "", 20000, kNever, 1, 51, "Speak:"},
     };
     for (const auto& c : cases) {
         PlayCycle cycle(c.ce);
-        auto& [bar, pointer, peedy, timers] = cycle;
-        Settings.readAloud = c.voice;
+        auto& [settings, bar, pointer, peedy, timers] = cycle;
+        settings.readAloud = c.voice;
         qint64 now = c.start;
-        ListenFirst hold([&] { return now; });
+        ListenFirst hold(settings, [&] { return now; });
         hold.setEnabled(c.listen);
         peedy.visible = !c.hidden;
         peedy.failure = c.failure;

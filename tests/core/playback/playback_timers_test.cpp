@@ -76,7 +76,7 @@ TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
     EXPECT_EQ(bar.englishTop, 60) << "the English rose all the way";
     const int16_t tick = timers.cycleTick();
     timers.playCycleTimer().setEnabled(false);
-    Settings.englishSeconds = 10;
+    settings.englishSeconds = 10;
     countdown(20);
     EXPECT_EQ(timers.cycleTick(), tick);
     EXPECT_EQ(play(200)[0], Ticks({93})) << "the English now stays until 15 s";
@@ -92,8 +92,8 @@ TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
         {0, 6, 4, 2, 205, {{{41, 143}, {1, 103, 205}, {205}}}},
     };
     for (const auto& c : cases) {
-        Settings.frenchFirst = c.ce, Settings.frenchSeconds = c.etime,
-        Settings.englishSeconds = c.ctime, Settings.playsPerSentence = c.n;
+        settings.frenchFirst = c.ce, settings.frenchSeconds = c.etime,
+        settings.englishSeconds = c.ctime, settings.playsPerSentence = c.n;
         timers.restartCycle();
         EXPECT_EQ(play(c.ticks), c.seen) << "ce " << c.ce << " etime " << c.etime;
     }
@@ -138,11 +138,11 @@ TEST_F(Playback, autoHideCollapsesAwayFromTheBarAndReopensOnlyFromTheTopFourRows
         int16_t visi;
         QPoint at;
         int ticks, height;
-    } steps[] = {{1, {500, 300}, 3, 340}, // never during the welcome
+    } steps[] = {{1, {500, 300}, 3, 340}, // never during the welcome; any visi but 0 hides
                  {1, {500, 300}, 70, 20}, {1, {500, 4}, 1, 20}, {1, {500, 3}, 1, 340},
-                 {1, {500, 15}, 1, 340},  {1, {900, 3}, 1, 20}, {0, {900, 3}, 1, 340}};
+                 {1, {500, 15}, 1, 340},  {2, {900, 3}, 1, 20}, {0, {900, 3}, 1, 340}};
     for (const auto& step : steps) {
-        Settings.autoHide = step.visi, pointer.at = step.at;
+        settings.autoHide = step.visi, pointer.at = step.at;
         countdown(step.ticks);
         EXPECT_EQ(bar.height, step.height) << step.at.x() << "," << step.at.y();
     }

@@ -132,8 +132,8 @@ TEST_F(Bar, stripLineCoversTheStripAboveEveryControlAndGoesAtFullHeightOrWhenDra
 // timers (10 ms a step): each line is seen whole, its start at rest and later its end in view,
 // and a sentence whose lines both fit takes exactly the 82 ticks a cycle always took.
 TEST_F(Bar, everyLineOfTheTableIsSeenWholeAndLinesThatFitKeepTheirTiming) {
-    SentenceSelector selector(DialogueTable::builtIn(), random, messages);
-    PlayOrder order(selector, DialogueTable::builtIn());
+    SentenceSelector selector(DialogueTable::builtIn(), settings, random, messages);
+    PlayOrder order(selector, DialogueTable::builtIn(), settings);
     bar.setPlayOrder(&order);
     PlaybackTimers& timers = bar.timers();
     BarLabel* const lines[] = {bar.frenchLine(), bar.englishLine()}; // as BarLine counts them
@@ -143,9 +143,9 @@ TEST_F(Bar, everyLineOfTheTableIsSeenWholeAndLinesThatFitKeepTheirTiming) {
     };
     int scrolling[2] = {0, 0};
     for (const int16_t frenchFirst : {1, 0}) {
-        Settings.frenchFirst = frenchFirst, Settings.inSequence = 1, Settings.topic = 0;
-        Settings.sequencePosition = SentenceId::kFirst, Settings.playsPerSentence = 1;
-        Settings.readAloud = 0;
+        settings.frenchFirst = frenchFirst, settings.inSequence = 1, settings.topic = 0;
+        settings.sequencePosition = SentenceId::kFirst, settings.playsPerSentence = 1;
+        settings.readAloud = 0;
         timers.restartCycle();
         bar.selectNextSentence();
         for (int sentence = 0; sentence < SentenceId::kNamedTopics * SentenceId::kSentencesPerTopic;

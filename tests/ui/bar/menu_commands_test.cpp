@@ -19,11 +19,11 @@ TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
     // mode with the schedule kept, the position, whatever "Save setting while exit" says.
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes, QStringList({"voice=1", "left=5680"})) << "random order";
-    Settings.inSequence = 1, Settings.saveSettings = 0;
+    settings.inSequence = 1, settings.saveSettings = 0;
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes.mid(2), QStringList({"voice=1", "left=5680", "guagen=10207"}));
     EXPECT_FALSE(store.unsynced) << "on the disk before the process ends";
-    Settings.savePositionOnExit = 0, Settings.sequencePosition = 10208;
+    settings.savePositionOnExit = 0, settings.sequencePosition = 10208;
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes.mid(5, 2), QStringList({"voice=1", "left=5680"}));
     EXPECT_EQ(store.values.value("Vesk/French/guagen"), "10207") << "schedule not kept";
@@ -49,7 +49,7 @@ TEST_F(Desktop, aboutBlocksTheMenuUntilItClosesHoweverItClosesLeavingPlaybackAlo
 }
 
 TEST_F(Desktop, firstRunPlacesTheHiddenBarShowsTheSplashAndAClickOnItShowsTheBar) {
-    Application program{platform, random};
+    Application program{platform, settings, random};
     program.start();
     EXPECT_EQ(characters.peedy.calls, QStringList({"Show", "Language:French"}));
     CaptionBar& bar = program.bar();
@@ -72,7 +72,7 @@ TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
     Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
     store.seed("xxx", "1");
     store.seed("left", "30000");
-    Application program(withoutPeedy, random);
+    Application program(withoutPeedy, settings, random);
     program.start();
     EXPECT_EQ(program.bar().character(), nullptr);
     EXPECT_TRUE(program.splash()->isVisible());
@@ -82,7 +82,7 @@ TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
 class ProgramEdges : public ApplicationOnFakes {
 protected:
     void SetUp() override {
-        Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1", {}};
+        settings.inSequence = 1, settings.startWithLogin = 1;
     }
 };
 

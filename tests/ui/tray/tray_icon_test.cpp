@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         program.start();
         pastTheWelcome();
-        Settings.inSequence = 1, Settings.topic = 0, Settings.sequencePosition = 10501;
+        settings.inSequence = 1, settings.topic = 0, settings.sequencePosition = 10501;
         characters.peedy.calls.clear();
     }
     void pastTheWelcome() { // playback has started
@@ -34,7 +34,7 @@ protected:
 TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRules) {
     CaptionBar& bar = program.bar();
     BarMenu menu;
-    MenuCommands menuCommands(bar, menu, platform);
+    MenuCommands menuCommands(bar, menu, platform, settings);
     int ended = 0;
     QObject::connect(&menuCommands, &MenuCommands::exitRequested, [&] { ++ended; });
     TrayIcon tray(program.learner(), program.learnActions(), menu, *bar.menuPicture());
@@ -55,7 +55,7 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
     EXPECT_TRUE(bar.pauseSign()->isVisibleTo(&bar)) << "the bar shows that it is paused";
     entry("next");
     EXPECT_TRUE(bar.pauseSign()->isVisibleTo(&bar)) << "a step while paused stays paused";
-    EXPECT_EQ(Settings.sequencePosition, 10502);
+    EXPECT_EQ(settings.sequencePosition, 10502);
 
     entry("tray_settings");
     const SettingsDialog* dialog = menuCommands.settingsDialog();
@@ -105,7 +105,6 @@ TEST_F(Controls, hidingTheTranslationIsKeptAndLetsTheOtherLanguageShowWhilePlayi
 class Learning : public Controls {
 protected:
     void SetUp() override {
-        Settings = SettingsRecord{};
         for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
             store.seed(key, value);
     }
