@@ -10,13 +10,15 @@
 
 namespace {
 
-TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
+TEST_F(Desktop, readAloudTogglesOnlyTheCharacter) {
     for (int i = 0; i < 3; ++i)
         menu.readAloudAction()->trigger();
     EXPECT_EQ(characters.peedy.calls, QStringList({"Hide", "Show", "Hide"}));
+}
 
-    // Exit saves the voice (which reading aloud left alone), the bar's place and, in sequence
-    // mode with the schedule kept, the position, whatever "Save setting while exit" says.
+// Exit saves the voice, the bar's place and, in sequence mode with the schedule kept, the
+// position, whatever "Save setting while exit" says.
+TEST_F(Desktop, exitSavesThenEnds) {
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes, QStringList({"voice=1", "left=5680"})) << "random order";
     settings.inSequence = 1, settings.saveSettings = 0;

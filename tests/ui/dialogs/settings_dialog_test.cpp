@@ -37,32 +37,47 @@ protected:
     }
 };
 
-TEST_F(SettingsDialogOnBar,
-       opensFromTheSettingsActsOnCloseFromTheScrollBarsAndPausesPlayMeanwhile) {
+// Any ce but 1 is English first, any rd but 0 is Sequence.
+TEST_F(SettingsDialogOnBar, opensShowingTheSettings) {
     settings.frenchSeconds = 9, settings.topic = 17, settings.frenchFirst = 5;
     settings.inSequence = 3;
     QPointer<::SettingsDialog> dialog = open();
-    EXPECT_FALSE(bar.menuPicture()->isEnabled()) << "the menu waits";
-    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled()) << "play waits";
-    // Any ce but 1 is English first, any rd but 0 is Sequence.
     EXPECT_TRUE(dialog->englishFirstButton()->isChecked());
     EXPECT_TRUE(dialog->sequenceButton()->isChecked());
     EXPECT_TRUE(dialog->topicButtons()[17]->isChecked());
     EXPECT_EQ(dialog->valueBoxes()[1]->text(), "9");
+    delete dialog;
+}
+
+TEST_F(SettingsDialogOnBar, theScheduleBoxIsEnabledOnlyInSequence) {
+    QPointer<::SettingsDialog> dialog = open();
     dialog->randomButton()->click();
     EXPECT_FALSE(dialog->saveScheduleBox()->isEnabled()) << "no schedule to keep at random";
     dialog->sequenceButton()->click();
     EXPECT_TRUE(dialog->saveScheduleBox()->isEnabled());
+    delete dialog;
+}
+
+TEST_F(SettingsDialogOnBar, closingAppliesTheChoicesTakingTheValuesFromTheScrollBars) {
+    settings.frenchSeconds = 9, settings.frenchFirst = 5, settings.inSequence = 3;
+    QPointer<::SettingsDialog> dialog = open();
     dialog->topicButtons()[9]->click();
     dialog->playsScroll()->setNumber(6);
     dialog->close();
     EXPECT_EQ(QList<int>({settings.frenchFirst, settings.inSequence, settings.topic,
                           settings.playsPerSentence, settings.frenchSeconds}),
               QList<int>({0, 1, 9, 6, 9}));
-    EXPECT_TRUE(bar.menuPicture()->isEnabled());
-    EXPECT_TRUE(bar.timers().playCycleTimer().isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull()) << "each opening builds a fresh dialog";
+}
+
+TEST_F(SettingsDialogOnBar, playAndTheMenuWaitWhileItIsOpen) {
+    QPointer<::SettingsDialog> dialog = open();
+    EXPECT_FALSE(bar.menuPicture()->isEnabled()) << "the menu waits";
+    EXPECT_FALSE(bar.timers().playCycleTimer().isEnabled()) << "play waits";
+    dialog->close();
+    EXPECT_TRUE(bar.menuPicture()->isEnabled());
+    EXPECT_TRUE(bar.timers().playCycleTimer().isEnabled());
 
     bar.timers().armForStartUp();
     for (int i = 0; i < 40; ++i) // into the welcome
@@ -84,27 +99,35 @@ TEST_F(SettingsDialogOnBar, typedNumbersMoveTheBarAtOnceAndOutOfRangeOnesSayTheR
     EXPECT_EQ(QList<int>({settings.playsPerSentence, settings.englishSeconds}), QList<int>({1, 15}));
 }
 
-TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
+TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysOnlyWithSaveSettings) {
     settings.saveSettings = 2; // any value but 0 saves
-    qsizetype lastClose = 0;
+    settings.startWithLogin = 2;
+    open()->close();
+    EXPECT_EQ(store.writes,
+              QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1", "ssave=2",
+                           "visi=0", "guage=1", "red=0", "mark=2", "xxx=1", "sspeed=150"}));
+    EXPECT_FALSE(store.unsynced);
+
+    const qsizetype saved = store.writes.size();
+    QPointer<::SettingsDialog> dialog = open();
+    dialog->saveSettingsBox()->click(); // "Save setting while exit" off
+    dialog->close();
+    EXPECT_EQ(store.writes.size(), saved);
+}
+
+TEST_F(SettingsDialogOnBar, theLoginEntryFollowsItsSwitchOnlyWithSaveSettings) {
     for (int16_t mark : {1, 0, 2}) {
         settings.startWithLogin = mark;
-        lastClose = store.writes.size();
         open()->close();
     }
     ASSERT_EQ(autoStart.calls.size(), 2) << "mark 2 leaves the entry alone";
     EXPECT_TRUE(autoStart.calls[0].startsWith("add /"));
     EXPECT_EQ(autoStart.calls[1], "remove");
-    EXPECT_EQ(store.writes.mid(lastClose),
-              QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1", "ssave=2",
-                           "visi=0", "guage=1", "red=0", "mark=2", "xxx=1", "sspeed=150"}));
-    EXPECT_FALSE(store.unsynced);
 
-    store.writes.clear(), settings.startWithLogin = 1;
+    settings.startWithLogin = 1;
     QPointer<::SettingsDialog> dialog = open();
     dialog->saveSettingsBox()->click(); // "Save setting while exit" off
     dialog->close();
-    EXPECT_TRUE(store.writes.isEmpty());
     EXPECT_EQ(autoStart.calls.size(), 2);
 }
 
