@@ -39,8 +39,7 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
       m_order(m_selector, DialogueTable::builtIn(), settings),
       m_bar(std::make_unique<CaptionBar>(platform.windows, settings)),
       m_barMenu(std::make_unique<BarMenu>()),
-      m_learner(
-          std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar, settings, &m_learning)),
+      m_learner(std::make_unique<LearnerCommands>(m_bar->timers(), *m_bar, settings, &m_learning)),
       m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)) {
     m_sinceStart.start();
     m_commands = new MenuCommands(*m_bar, *m_barMenu, platform, settings); // owned by its menu

@@ -1,4 +1,4 @@
-// The sentence selector over the built-in lesson table with scripted draws, over settings of its own.
+// The sentence selector over the built-in lesson table, with scripted draws and settings of its own.
 #pragma once
 
 #include "core/lessons/dialogue_table.h"

@@ -48,7 +48,8 @@ void LearningModes::save() {
         m_store.write(QLatin1String(kSettingsApplication), QLatin1String(LearningKeys::kSection),
                       QLatin1String(key), text);
     };
-    write(LearningKeys::kListenFirst, m_listen.enabled() ? QStringLiteral("1") : QStringLiteral("0"));
+    write(LearningKeys::kListenFirst,
+          m_listen.enabled() ? QStringLiteral("1") : QStringLiteral("0"));
     write(LearningKeys::kHideTranslation,
           m_translationHidden ? QStringLiteral("1") : QStringLiteral("0"));
     write(LearningKeys::kKnown, m_known.toText());

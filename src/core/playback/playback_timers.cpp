@@ -162,8 +162,8 @@ void PlaybackTimers::onPlayCycleTick() {
         m_bar.selectNextSentence();
     }
     const bool frenchFirst = m_settings.frenchComesFirst();
-    const int16_t first =
-        static_cast<int16_t>((frenchFirst ? m_settings.frenchSeconds : m_settings.englishSeconds) * 10);
+    const int16_t first = static_cast<int16_t>(
+        (frenchFirst ? m_settings.frenchSeconds : m_settings.englishSeconds) * 10);
     const int16_t both =
         static_cast<int16_t>((m_settings.frenchSeconds + m_settings.englishSeconds) * 10);
     // Each phase stores its successor before it acts.

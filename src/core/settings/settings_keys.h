@@ -37,30 +37,29 @@ struct FrenchKey {
     SavedBy savedBy;
 };
 
-// Keys with no range of their own take any 16-bit value.
-inline constexpr int16_t kAnyLowest = -32768;
-inline constexpr int16_t kAnyHighest = 32767;
+inline constexpr int16_t kLastTopic = SentenceId::kNamedTopics; // the last one a learner can choose
 
 // In the order of the first-run write, which is also the order of the load and of each save.
-// The ranges are those the settings dialog can show and playback can use.
+// The ranges are those the settings dialog can show and playback can use; a key with no range
+// of its own takes any 16-bit value.
 inline constexpr FrenchKey kFrenchKeys[] = {
     // clang-format off
-    {"ce",     KeyText::Integer, &SettingsRecord::frenchFirst,        1,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"n",      KeyText::Integer, &SettingsRecord::playsPerSentence,   2,     1,          12,          SavedBy::Dialog},
-    {"ctime",  KeyText::Integer, &SettingsRecord::englishSeconds,     3,     3,          15,          SavedBy::Dialog},
-    {"etime",  KeyText::Integer, &SettingsRecord::frenchSeconds,      5,     5,          15,          SavedBy::Dialog},
-    {"rd",     KeyText::Integer, &SettingsRecord::inSequence,         0,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"psave",  KeyText::Integer, &SettingsRecord::savePositionOnExit, 1,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"ssave",  KeyText::Integer, &SettingsRecord::saveSettings,       1,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"visi",   KeyText::Integer, &SettingsRecord::autoHide,           0,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"voice",  KeyText::Integer, &SettingsRecord::readAloud,          1,     kAnyLowest, kAnyHighest, SavedBy::Exit},
-    {"guage",  KeyText::Integer, &SettingsRecord::topic,              1,     0,          SentenceId::kNamedTopics, SavedBy::Dialog},
-    {"guagen", KeyText::Integer, &SettingsRecord::sequencePosition,   11000, kAnyLowest, kAnyHighest, SavedBy::ExitKeepingPosition},
-    {"red",    KeyText::Integer, &SettingsRecord::storedRed,          0,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"mark",   KeyText::Integer, &SettingsRecord::startWithLogin,     0,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"xxx",    KeyText::Marker,  nullptr,                             1,     kAnyLowest, kAnyHighest, SavedBy::Dialog},
-    {"left",   KeyText::BarLeft, nullptr,                             0,     kAnyLowest, kAnyHighest, SavedBy::Exit},
-    {"sspeed", KeyText::Integer, &SettingsRecord::storedSpeed,        150,   kAnyLowest, kAnyHighest, SavedBy::Dialog},
+    {"ce",     KeyText::Integer, &SettingsRecord::frenchFirst,        1,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"n",      KeyText::Integer, &SettingsRecord::playsPerSentence,   2,     1,         12,         SavedBy::Dialog},
+    {"ctime",  KeyText::Integer, &SettingsRecord::englishSeconds,     3,     3,         15,         SavedBy::Dialog},
+    {"etime",  KeyText::Integer, &SettingsRecord::frenchSeconds,      5,     5,         15,         SavedBy::Dialog},
+    {"rd",     KeyText::Integer, &SettingsRecord::inSequence,         0,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"psave",  KeyText::Integer, &SettingsRecord::savePositionOnExit, 1,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"ssave",  KeyText::Integer, &SettingsRecord::saveSettings,       1,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"visi",   KeyText::Integer, &SettingsRecord::autoHide,           0,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"voice",  KeyText::Integer, &SettingsRecord::readAloud,          1,     INT16_MIN, INT16_MAX,  SavedBy::Exit},
+    {"guage",  KeyText::Integer, &SettingsRecord::topic,              1,     0,         kLastTopic, SavedBy::Dialog},
+    {"guagen", KeyText::Integer, &SettingsRecord::sequencePosition,   11000, INT16_MIN, INT16_MAX,  SavedBy::ExitKeepingPosition},
+    {"red",    KeyText::Integer, &SettingsRecord::storedRed,          0,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"mark",   KeyText::Integer, &SettingsRecord::startWithLogin,     0,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"xxx",    KeyText::Marker,  nullptr,                             1,     INT16_MIN, INT16_MAX,  SavedBy::Dialog},
+    {"left",   KeyText::BarLeft, nullptr,                             0,     INT16_MIN, INT16_MAX,  SavedBy::Exit},
+    {"sspeed", KeyText::Integer, &SettingsRecord::storedSpeed,        150,   INT16_MIN, INT16_MAX,  SavedBy::Dialog},
     // clang-format on
 };
 

@@ -42,9 +42,9 @@ QString MenuCommands::emailAddress() {
 }
 
 void MenuCommands::openSettings() {
-    m_settingsDialog = new SettingsDialog(m_settings, m_bar.timers(), *m_bar.menuPicture(),
-                                          m_platform.store, m_platform.autoStart,
-                                          &m_platform.messages);
+    m_settingsDialog =
+        new SettingsDialog(m_settings, m_bar.timers(), *m_bar.menuPicture(), m_platform.store,
+                           m_platform.autoStart, &m_platform.messages);
     m_settingsDialog->move(Twips::toPixels(m_bar.screenWidthTwips() / 2 - 4000),
                            Twips::toPixels(m_bar.screenHeightTwips() / 2 - 3000));
     m_settingsDialog->show();

@@ -50,9 +50,10 @@ QList<SettingsDialog::ValueLine> SettingsDialog::valueLines() const {
 void SettingsDialog::connectHandlers() {
     // Only the learner's clicks count; filling the boxes from the settings changes nothing.
     for (const auto& [box, field] : switches())
-        connect(box, &QCheckBox::clicked, this, [settings = m_settings, field = field](bool ticked) {
-            settings->*field = ticked ? 1 : 0;
-        });
+        connect(box, &QCheckBox::clicked, this,
+                [settings = m_settings, field = field](bool ticked) {
+                    settings->*field = ticked ? 1 : 0;
+                });
     for (QRadioButton* mode : {m_randomButton, m_sequenceButton})
         connect(mode, &QRadioButton::clicked, this, &SettingsDialog::onModeClicked);
 }
@@ -121,7 +122,8 @@ void SettingsDialog::applyAndStore() {
 
     // Going from one topic to every topic with the schedule kept starts the walk afresh.
     SettingsRecord& settings = *m_settings;
-    if (settings.playsOneTopic() && m_saveScheduleBox->isChecked() && m_topicButtons[0]->isChecked())
+    if (settings.playsOneTopic() && m_saveScheduleBox->isChecked() &&
+        m_topicButtons[0]->isChecked())
         settings.sequencePosition = SentenceId::kFirst;
     settings.topic = static_cast<int16_t>(selectedTopic());
     settings.inSequence = m_randomButton->isChecked() ? 0 : 1;

@@ -51,8 +51,8 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     buildTopicButtons();
 
     m_modes = new QButtonGroup(this);
-    m_randomButton = place(new QRadioButton(tr("at random"), m_modeGroup), "randomButton", 120,
-                           240, 1335, 285);
+    m_randomButton =
+        place(new QRadioButton(tr("at random"), m_modeGroup), "randomButton", 120, 240, 1335, 285);
     m_sequenceButton =
         place(new QRadioButton(tr("Sequence"), m_modeGroup), "sequenceButton", 135, 495, 1095, 285);
     m_orders = new QButtonGroup(this);
@@ -82,12 +82,11 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     widenToFitCaptions(*this);
 
     // "Entire" and the values first; the topics of the right-hand column before the left's.
-    QList<QWidget*> order = {m_topicButtons[0],   m_valueBoxes[0],        m_valueBoxes[1],
-                             m_randomButton,       m_valueBoxes[2],        m_frenchFirstButton,
-                             m_sequenceButton,     m_englishFirstButton,   m_playsScroll,
-                             m_frenchSecondsScroll, m_englishSecondsScroll, m_saveScheduleBox,
-                             m_autoHideBox,        m_startWithLoginBox,    m_saveSettingsBox,
-                             m_okButton};
+    QList<QWidget*> order = {
+        m_topicButtons[0], m_valueBoxes[0],       m_valueBoxes[1],        m_randomButton,
+        m_valueBoxes[2],   m_frenchFirstButton,   m_sequenceButton,       m_englishFirstButton,
+        m_playsScroll,     m_frenchSecondsScroll, m_englishSecondsScroll, m_saveScheduleBox,
+        m_autoHideBox,     m_startWithLoginBox,   m_saveSettingsBox,      m_okButton};
     for (int i = 11; i < kTopicChoices; ++i)
         order.append(m_topicButtons[i]);
     for (int i = 1; i <= 10; ++i)
@@ -148,12 +147,12 @@ void SettingsDialog::buildValueLines() {
         place(scrollFor(englishSeconds), "englishSecondsScroll", 1800, 5400, 135, 255);
     m_valueBoxes[0]->bindTo(*m_playsScroll,
                             tr("%1 to %2 times").arg(plays.lowest).arg(plays.highest));
-    m_valueBoxes[1]->bindTo(*m_frenchSecondsScroll, tr("%1 to %2 seconds")
-                                                         .arg(frenchSeconds.lowest)
-                                                         .arg(frenchSeconds.highest));
-    m_valueBoxes[2]->bindTo(*m_englishSecondsScroll, tr("%1 to %2 seconds")
-                                                          .arg(englishSeconds.lowest)
-                                                          .arg(englishSeconds.highest));
+    m_valueBoxes[1]->bindTo(
+        *m_frenchSecondsScroll,
+        tr("%1 to %2 seconds").arg(frenchSeconds.lowest).arg(frenchSeconds.highest));
+    m_valueBoxes[2]->bindTo(
+        *m_englishSecondsScroll,
+        tr("%1 to %2 seconds").arg(englishSeconds.lowest).arg(englishSeconds.highest));
     for (ValueBox* text : m_valueBoxes) {
         text->setAlignment(Qt::AlignCenter);
         text->setTextMargins(0, 0, 0, 0);

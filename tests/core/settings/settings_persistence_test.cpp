@@ -36,10 +36,9 @@ Loaded load(SettingsStore& store) {
 TEST(SettingsPersistence, firstRunWritesEveryDefaultOnceOnTheDisk) {
     FakeSettingsStore store;
     EXPECT_EQ(load(store).values(), kDefaults);
-    EXPECT_EQ(store.writes,
-              QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1", "ssave=1",
-                           "visi=0", "voice=1", "guage=1", "guagen=11000", "red=0", "mark=0",
-                           "xxx=1", "left=5680", "sspeed=150"}));
+    EXPECT_EQ(store.writes, QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1",
+                                         "ssave=1", "visi=0", "voice=1", "guage=1", "guagen=11000",
+                                         "red=0", "mark=0", "xxx=1", "left=5680", "sspeed=150"}));
     EXPECT_FALSE(store.unsynced);
 }
 

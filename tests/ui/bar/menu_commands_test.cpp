@@ -83,9 +83,7 @@ TEST_F(Desktop, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
 
 class ProgramEdges : public ApplicationOnFakes {
 protected:
-    void SetUp() override {
-        settings.inSequence = 1, settings.startWithLogin = 1;
-    }
+    void SetUp() override { settings.inSequence = 1, settings.startWithLogin = 1; }
 };
 
 TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogClosesAndNeverHoldUpAnEnd) {

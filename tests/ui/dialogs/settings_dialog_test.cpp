@@ -96,7 +96,8 @@ TEST_F(SettingsDialogOnBar, typedNumbersMoveTheBarAtOnceAndOutOfRangeOnesSayTheR
     EXPECT_EQ(QToolTip::text(), "3 to 15 seconds");
     type(dialog->valueBoxes()[0], "-7");
     press(dialog->valueBoxes()[0], Qt::Key_Escape); // closing leaves the box
-    EXPECT_EQ(QList<int>({settings.playsPerSentence, settings.englishSeconds}), QList<int>({1, 15}));
+    EXPECT_EQ(QList<int>({settings.playsPerSentence, settings.englishSeconds}),
+              QList<int>({1, 15}));
 }
 
 TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysOnlyWithSaveSettings) {
