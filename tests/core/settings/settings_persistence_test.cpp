@@ -96,23 +96,4 @@ TEST(SettingsPersistence, exitWritesBackEveryKeyAsLoaded) {
     EXPECT_EQ(store.values, expected);
 }
 
-// Only "rd" and "psave" both at exactly 1 keep the position: an "rd" of 2 plays in sequence all
-// the same. The position comes after "voice" and "left", before the keys written back.
-TEST(SettingsPersistence, exitKeepsThePositionOnlyWithSequenceAndScheduleBothAtOne) {
-    const struct {
-        int16_t psave, rd;
-        const char* third;
-    } cases[] = {{1, 1, "guagen=10105"}, {1, 2, "ce=1"}, {2, 1, "ce=1"}, {0, 1, "ce=1"}};
-    for (const auto& c : cases) {
-        FakeSettingsStore store;
-        Loaded loaded = load(store);
-        store.writes.clear();
-        loaded.settings.savePositionOnExit = c.psave, loaded.settings.inSequence = c.rd;
-        loaded.settings.sequencePosition = 10105;
-        saveExitSettings(store, loaded.settings, 4500.0f);
-        EXPECT_EQ(store.writes.mid(0, 3), QStringList({"voice=1", "left=4500", c.third}))
-            << c.psave << " " << c.rd;
-    }
-}
-
 } // namespace

@@ -25,11 +25,14 @@ TEST_F(Desktop, exitSavesThenEnds) {
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes.mid(2), QStringList({"voice=1", "left=5680", "guagen=10207"}));
     EXPECT_FALSE(store.unsynced) << "on the disk before the process ends";
-    settings.savePositionOnExit = 0, settings.sequencePosition = 10208;
-    menu.exitAction()->trigger();
-    EXPECT_EQ(store.writes.mid(5, 2), QStringList({"voice=1", "left=5680"}));
+    // Only both switches at exactly 1 keep it: a sequence stored as 2 plays in sequence all the same.
+    settings.sequencePosition = 10208;
+    for (auto [psave, rd] : {std::pair<int16_t, int16_t>{0, 1}, {2, 1}, {1, 2}}) {
+        settings.savePositionOnExit = psave, settings.inSequence = rd;
+        menu.exitAction()->trigger();
+    }
     EXPECT_EQ(store.values.value("Vesk/French/guagen"), "10207") << "schedule not kept";
-    EXPECT_EQ(ended, 3);
+    EXPECT_EQ(ended, 5);
 }
 
 TEST_F(Desktop, aboutBlocksTheMenuUntilItClosesHoweverItClosesLeavingPlaybackAlone) {
