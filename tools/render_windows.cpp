@@ -4,6 +4,7 @@
 #include "core/playback/dialog_gate.h"
 #include "core/ports/settings_store.h"
 #include "core/ports/speech_engine.h"
+#include "core/settings/settings_record.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_menu.h"
 #include "ui/bar/caption_bar.h"
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
 
     QtWindowSystem windows;
     DialogGate gate;
-    CaptionBar bar(windows, gate);
+    const SettingsRecord settings; // as before any load
+    CaptionBar bar(windows, settings, gate);
     ok &= save(bar, folder, "bar-created");
     bar.captureBarRect();
     bar.setFrenchLine(QString(20, ' ') + " Welcome to use Dorvane V1.01.");
@@ -115,7 +117,7 @@ int main(int argc, char** argv) {
 
     SettingsDialog dialog;
     dialog.topicButtons()[3]->setChecked(true);
-    dialog.modeButtons()[1]->setChecked(true);
+    dialog.sequenceButton()->setChecked(true);
     dialog.saveSettingsBox()->setChecked(true);
     ok &= save(dialog, folder, "settings");
     SplashWindow splash;
@@ -129,7 +131,7 @@ int main(int argc, char** argv) {
     peedy.showBalloon("Bonjour, madame! Vous allez bien?  ");
     ok &= save(peedy, folder, "peedy-speaking");
     DialogGate noDialog;
-    CaptionBar sceneBar(windows, noDialog);
+    CaptionBar sceneBar(windows, settings, noDialog);
     sceneBar.captureBarRect();
     sceneBar.setFrenchLine(" Bonjour, madame! Vous allez bien?  ");
     ok &= saveScene(sceneBar, peedy, folder);
@@ -138,7 +140,7 @@ int main(int argc, char** argv) {
     ok &= save(peedy, folder, "peedy-wave");
 
     SampleProgress sample;
-    LearningModes learning(sample, [] { return qint64(0); });
+    LearningModes learning(sample, settings, [] { return qint64(0); });
     learning.load();
     ProgressWindow progress(learning);
     ok &= save(progress, folder, "progress");

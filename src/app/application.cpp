@@ -39,15 +39,17 @@ void report(const CharacterResult& result, const char* what) {
 
 } // namespace
 
-Application::Application(Platform& platform, RandomSource& random, PlaybackState& playback,
-                         InstanceGuard* instance)
-    : m_platform(platform), m_playback(playback), m_instance(instance),
-      m_learning(platform.store, [this] { return m_sinceStart.elapsed(); }),
-      m_selector(DialogueTable::builtIn(), random, platform.messages),
-      m_order(m_selector, DialogueTable::builtIn(), playback),
-      m_bar(std::make_unique<CaptionBar>(platform.windows, playback.gate())),
-      m_cycle(*m_bar, playback, m_order, m_bar->chrome()), m_barMenu(std::make_unique<BarMenu>()),
-      m_learner(std::make_unique<LearnerCommands>(m_cycle, m_bar->chrome(), playback, &m_learning)),
+Application::Application(Platform& platform, SettingsRecord& settings, RandomSource& random,
+                         PlaybackState& playback, InstanceGuard* instance)
+    : m_platform(platform), m_settings(settings), m_playback(playback), m_instance(instance),
+      m_learning(platform.store, settings, [this] { return m_sinceStart.elapsed(); }),
+      m_selector(DialogueTable::builtIn(), settings, random, platform.messages),
+      m_order(m_selector, DialogueTable::builtIn(), settings, playback),
+      m_bar(std::make_unique<CaptionBar>(platform.windows, settings, playback.gate())),
+      m_cycle(*m_bar, playback, m_order, m_bar->chrome(), settings),
+      m_barMenu(std::make_unique<BarMenu>()),
+      m_learner(std::make_unique<LearnerCommands>(m_cycle, m_bar->chrome(), playback, settings,
+                                                  &m_learning)),
       m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)) {
     m_sinceStart.start();
     // Two copies never both save: one whose lock was taken over leaves the store alone.
@@ -58,7 +60,8 @@ Application::Application(Platform& platform, RandomSource& random, PlaybackState
         connect(instance, &InstanceGuard::commandReceived, this, &Application::runCommand);
     }
     // owned by its menu
-    m_commands = new MenuCommands(*m_bar, *m_barMenu, platform, m_cycle, playback.gate(), maySave);
+    m_commands =
+        new MenuCommands(*m_bar, *m_barMenu, platform, settings, m_cycle, playback.gate(), maySave);
     connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
             Qt::DirectConnection);
     m_bar->installEventFilter(this);
@@ -130,7 +133,8 @@ void Application::start() {
     CaptionBar& bar = *m_bar;
     loadCharacter();
 
-    bar.setLeftTwips(loadSettings(m_platform.store, static_cast<float>(bar.screenWidthTwips())));
+    bar.setLeftTwips(
+        loadSettings(m_platform.store, m_settings, static_cast<float>(bar.screenWidthTwips())));
     // A position saved on a wider screen would leave the bar, and its menu, out of reach.
     bar.clampLeft();
     m_learning.load();

@@ -32,16 +32,17 @@ class RandomSource;
 class TrayIcon;
 class VoiceChoice;
 struct Platform;
+struct SettingsRecord;
 
 class Application : public QObject {
     Q_OBJECT
 public:
-    // playback holds the sentence on the bar and the dialog gate; the character reads it too.
-    // instance: the one copy this process runs as, whose socket brings the other starts and
-    // the learner's commands; Exit saves only while it still owns the store. None: Exit
-    // always saves.
-    Application(Platform& platform, RandomSource& random, PlaybackState& playback,
-                InstanceGuard* instance = nullptr);
+    // The settings are the program's one record of them, loaded by start(). playback holds the
+    // sentence on the bar and the dialog gate; the character reads it too. instance: the one
+    // copy this process runs as, whose socket brings the other starts and the learner's
+    // commands; Exit saves only while it still owns the store. None: Exit always saves.
+    Application(Platform& platform, SettingsRecord& settings, RandomSource& random,
+                PlaybackState& playback, InstanceGuard* instance = nullptr);
     ~Application() override;
 
     // The real program on the real desktop: Exit and every other end ending the process, the
@@ -110,6 +111,7 @@ private:
     void showTray();
 
     Platform& m_platform;
+    SettingsRecord& m_settings;
     PlaybackState& m_playback;
     InstanceGuard* m_instance;
     QElapsedTimer m_sinceStart;

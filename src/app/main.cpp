@@ -8,6 +8,7 @@
 #include "core/playback/random_source.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
+#include "core/settings/settings_record.h"
 #include "core/voice/voice_choice.h"
 #include "platform/desktop_shell.h"
 #include "platform/os_services.h"
@@ -147,8 +148,9 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
     Platform platform{store, windows, messages, characters, shell, *autoStart};
     ClockSeededRandom random;
+    SettingsRecord settings; // filled from the store by start()
 
-    Application program(platform, random, playback, &instance);
+    Application program(platform, settings, random, playback, &instance);
     program.startOnDesktop(characters);
     return app.exec();
 }

@@ -26,7 +26,7 @@ namespace {
 using StartUp = Desktop; // the fixture's Settings, a fresh program in each test
 
 TEST_F(StartUp, firstRunShowsTheSplashOverTheHiddenBarUntilItIsClicked) {
-    Application program{platform, random, playback};
+    Application program{platform, settings, random, playback};
     program.start();
     EXPECT_EQ(characters.peedy.calls, QStringList({"Show", "Language:French"}));
     CaptionBar& bar = program.bar();
@@ -49,7 +49,7 @@ TEST_F(StartUp, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
     Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
     store.seed("xxx", "1");
     store.seed("left", "30000");
-    Application program(withoutPeedy, random, playback);
+    Application program(withoutPeedy, settings, random, playback);
     program.start();
     EXPECT_EQ(program.cycle().character(), nullptr);
     EXPECT_TRUE(program.splash()->isVisible());
@@ -58,7 +58,7 @@ TEST_F(StartUp, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
 
 class ProgramEdges : public ApplicationOnFakes {
 protected:
-    void SetUp() override { Settings = {1, 2, 3, 5, 1, 1, 1, 0, 1, 1, 10207, 0, 1, 150, "1", {}}; }
+    void SetUp() override { settings.inSequence = 1, settings.startWithLogin = 1; }
 };
 
 TEST_F(ProgramEdges, failedSavesAreToldOnceWhenTheDialogCloses) {
@@ -84,7 +84,7 @@ TEST_F(ProgramEdges, exitWritesTheSentencesSeenSinceTheLastTimedSaveUnlessTheLoc
     QTemporaryDir dir;
     SingleInstance instance(dir.path() + "/Vesk.conf");
     ASSERT_EQ(instance.acquire(), SingleInstance::Start::Run);
-    Application guarded(platform, random, playback, &instance);
+    Application guarded(platform, settings, random, playback, &instance);
     guarded.start();
     for (int i = 0; i < 4; ++i) { // the first one saved at once, the rest within the 30 s
         if (i > 0)
@@ -117,7 +117,7 @@ TEST_F(ProgramEdges, aSecondStartBringsTheBarForwardOnceItShows) {
 class Learning : public ApplicationOnFakes {
 protected:
     void SetUp() override {
-        Settings = SettingsRecord{};
+        settings = SettingsRecord{};
         for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
             store.seed(key, value);
     }
@@ -243,7 +243,7 @@ TEST_F(LearnerCommandTable, theSocketTheKeysAndTheMenuTakeEveryCommand) {
     QTemporaryDir dir;
     SingleInstance instance(dir.path() + "/Vesk.conf", learnerCommandWords()); // as main() has it
     ASSERT_EQ(instance.acquire(), SingleInstance::Start::Run);
-    Application running(platform, random, playback, &instance);
+    Application running(platform, settings, random, playback, &instance);
     running.start();
     running.startLearnerControls(std::move(owned), nullptr, [] { return false; });
     const QList<QAction*> menu = running.barMenu().findChild<QMenu*>("learnMenu")->actions();

@@ -15,7 +15,7 @@ protected:
 
     FakeInstanceGuard instance;
     EndSignals ends;
-    Application program{platform, random, playback, &instance};
+    Application program{platform, settings, random, playback, &instance};
     int ended = 0;
 };
 

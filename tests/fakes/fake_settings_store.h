@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/ports/settings_store.h"
+#include "core/settings/settings_keys.h"
 
 #include <QMap>
 #include <QStringList>
@@ -23,7 +24,8 @@ public:
 
     // Seeds a value of the program's own section without recording a write.
     void seed(const QString& key, const QString& text) {
-        values[path(QStringLiteral("Vesk"), QStringLiteral("French"), key)] = text;
+        values[path(QLatin1String(kSettingsApplication), QLatin1String(kSettingsSection), key)] =
+            text;
     }
 
     QMap<QString, QString> values;

@@ -9,6 +9,7 @@
 #include "core/playback/playback_state.h"
 #include "core/playback/sentence_selector.h"
 #include "core/ports/shell.h"
+#include "core/settings/settings_keys.h"
 #include "core/settings/settings_record.h"
 #include "fakes/fake_auto_start.h"
 #include "fakes/fake_character.h"
@@ -28,6 +29,17 @@ struct QuietShell : Shell {
     void open(const QString&) override {}
 };
 
+// The settings as a first run leaves them, a few sentences into the sequence.
+inline SettingsRecord settingsAfterFirstRun() {
+    SettingsRecord settings;
+    for (const FrenchKey& key : kFrenchKeys)
+        if (key.field)
+            settings.*key.field = key.firstRunDefault;
+    settings.firstRunMarker = QStringLiteral("1");
+    settings.sequencePosition = 10207;
+    return settings;
+}
+
 struct FakePlatform {
     FakeSettingsStore store;
     FakeWindowSystem windows;
@@ -38,17 +50,17 @@ struct FakePlatform {
     Platform platform{store, windows, messages, characters, shell, autoStart};
     ScriptedRandom random;
     PlaybackState playback;
+    SettingsRecord settings = settingsAfterFirstRun();
 };
 
 class ApplicationOnFakes : public ::testing::Test, protected FakePlatform {
 protected:
-    Application program{platform, random, playback};
+    Application program{platform, settings, random, playback};
 };
 
 class Desktop : public ::testing::Test, protected FakePlatform {
 protected:
     void SetUp() override {
-        Settings = {1, 2, 3, 5, 0, 1, 1, 0, 1, 1, 10207, 0, 0, 150, "1", {}};
         characters.load("Peedy");
         cycle.setCharacter(characters.character("Peedy"));
         QObject::connect(&commands, &MenuCommands::exitRequested, [this] { ++ended; });
@@ -62,11 +74,11 @@ protected:
             bar.chrome().onWelcomeTick();
     }
 
-    CaptionBar bar{windows, playback.gate()};
-    SentenceSelector selector{DialogueTable::builtIn(), random, messages};
-    PlayOrder order{selector, DialogueTable::builtIn(), playback};
-    PlayCycle cycle{bar, playback, order, bar.chrome()};
+    CaptionBar bar{windows, settings, playback.gate()};
+    SentenceSelector selector{DialogueTable::builtIn(), settings, random, messages};
+    PlayOrder order{selector, DialogueTable::builtIn(), settings, playback};
+    PlayCycle cycle{bar, playback, order, bar.chrome(), settings};
     BarMenu menu;
-    MenuCommands commands{bar, menu, platform, cycle, playback.gate()};
+    MenuCommands commands{bar, menu, platform, settings, cycle, playback.gate()};
     int ended = 0;
 };

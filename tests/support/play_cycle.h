@@ -13,10 +13,9 @@
 
 struct PlayCycleOnFakes {
     explicit PlayCycleOnFakes(int frenchFirst = 1) {
-        Settings = SettingsRecord{};
-        Settings.frenchFirst = static_cast<int16_t>(frenchFirst);
-        Settings.playsPerSentence = 2, Settings.frenchSeconds = 5, Settings.englishSeconds = 3,
-        Settings.readAloud = 1;
+        settings.frenchFirst = static_cast<int16_t>(frenchFirst);
+        settings.playsPerSentence = 2, settings.frenchSeconds = 5, settings.englishSeconds = 3,
+        settings.readAloud = 1;
         armForStartUp();
         cycle.setCharacter(&peedy);
         cycle.selectNextSentence();
@@ -26,11 +25,12 @@ struct PlayCycleOnFakes {
         cycle.armForStartUp();
     }
 
+    SettingsRecord settings;
     FakeCaptionBarView bar;
     FakePointer pointer;
     FakeCharacter peedy;
     PlaybackState playback;
     FakeSentenceOrder order{playback};
-    BarChrome chrome{bar, pointer};
-    PlayCycle cycle{bar, playback, order, chrome};
+    BarChrome chrome{bar, pointer, settings};
+    PlayCycle cycle{bar, playback, order, chrome, settings};
 };

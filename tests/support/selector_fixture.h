@@ -1,4 +1,4 @@
-// The sentence selector over the built-in lesson table with scripted draws, settings reset.
+// The sentence selector over the built-in lesson table, with scripted draws and settings of its own.
 #pragma once
 
 #include "core/lessons/dialogue_table.h"
@@ -11,7 +11,6 @@
 
 class SelectorFixture : public ::testing::Test {
 protected:
-    void SetUp() override { Settings = SettingsRecord{}; }
     // Gives back the French id after checking that the texts fetched are its own.
     int shown(int id) const {
         EXPECT_EQ(french, table.lookup(id).value_or("?")) << id;
@@ -19,9 +18,10 @@ protected:
         return id;
     }
 
+    SettingsRecord settings;
     const DialogueTable& table = DialogueTable::builtIn();
     ScriptedRandom random;
     FakeMessageDialog dialog;
-    SentenceSelector selector{table, random, dialog};
+    SentenceSelector selector{table, settings, random, dialog};
     QString french, english;
 };

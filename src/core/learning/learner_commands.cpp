@@ -20,9 +20,10 @@ const char* const kPauseFirst =
 } // namespace
 
 LearnerCommands::LearnerCommands(PlayCycle& cycle, const BarChrome& chrome,
-                                 const PlaybackState& state, LearningModes* learning,
-                                 QObject* parent)
-    : QObject(parent), m_cycle(cycle), m_chrome(chrome), m_state(state), m_learning(learning) {}
+                                 const PlaybackState& state, const SettingsRecord& settings,
+                                 LearningModes* learning, QObject* parent)
+    : QObject(parent), m_cycle(cycle), m_chrome(chrome), m_state(state), m_settings(settings),
+      m_learning(learning) {}
 
 void LearnerCommands::run(LearnerCommand command) {
     (this->*learnerCommand(command).run)();
@@ -128,10 +129,10 @@ void LearnerCommands::moved() {
         return;
     }
     silence();
-    m_cycle.showAtRest(Settings.frenchFirst == 1 ? BarLine::French : BarLine::English);
+    m_cycle.showAtRest(m_settings.frenchComesFirst() ? BarLine::French : BarLine::English);
     m_restartOnResume = true;
     SpeakingCharacter* character = m_cycle.character();
-    if (character && Settings.readAloud == 1)
+    if (character && m_settings.readsAloud())
         character->speak(m_state.french());
 }
 

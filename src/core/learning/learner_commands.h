@@ -14,14 +14,17 @@ class LearningModes;
 class PlayCycle;
 class PlaybackState;
 class SpeakingCharacter;
+struct SettingsRecord;
 struct CharacterResult;
 
 class LearnerCommands : public QObject {
     Q_OBJECT
 public:
-    // learning: where "I know this one" marks the sentence; none marks nothing.
+    // learning: where "I know this one" marks the sentence; none marks nothing. The settings
+    // say which line a step shows first and whether it is read aloud.
     LearnerCommands(PlayCycle& cycle, const BarChrome& chrome, const PlaybackState& state,
-                    LearningModes* learning = nullptr, QObject* parent = nullptr);
+                    const SettingsRecord& settings, LearningModes* learning = nullptr,
+                    QObject* parent = nullptr);
 
     // Carries out the command as its row in the table says.
     void run(LearnerCommand command);
@@ -75,6 +78,7 @@ private:
     PlayCycle& m_cycle;
     const BarChrome& m_chrome;
     const PlaybackState& m_state;
+    const SettingsRecord& m_settings;
     LearningModes* m_learning;
     bool m_restartOnResume = false; // the paused bar shows another sentence or line
 };

@@ -4,14 +4,10 @@
 #include "core/lessons/sentence_id.h"
 #include "core/logging.h"
 #include "core/ports/settings_store.h"
-#include "core/settings/settings_persistence.h"
+#include "core/settings/settings_keys.h"
 #include "core/settings/settings_record.h"
 
 namespace {
-const QString kListenFirst = QStringLiteral("listen_first");
-const QString kHideTranslation = QStringLiteral("hide_translation");
-const QString kKnown = QStringLiteral("known");
-const QString kSeen = QStringLiteral("seen");
 
 // Every one of the 735 sentences written as its own five-digit id is about 4 KB of text, so a
 // stored list past a megabyte holds nothing this program wrote: it is damage, and reading it
@@ -19,39 +15,45 @@ const QString kSeen = QStringLiteral("seen");
 constexpr qsizetype kLongestListText = 1 << 20;
 } // namespace
 
-LearningModes::LearningModes(SettingsStore& store, Clock clock, QObject* parent)
-    : QObject(parent), m_store(store), m_clock(clock), m_listen(clock) {}
+LearningModes::LearningModes(SettingsStore& store, const SettingsRecord& settings, Clock clock,
+                             QObject* parent)
+    : QObject(parent), m_store(store), m_settings(settings), m_clock(clock),
+      m_listen(settings, clock) {}
 
 void LearningModes::load() {
-    const auto read = [this](const QString& key) {
-        return m_store.read(QLatin1String(kSettingsApplication), QLatin1String(kSection), key);
+    const auto read = [this](const char* key) {
+        return m_store.read(QLatin1String(kSettingsApplication),
+                            QLatin1String(LearningKeys::kSection), QLatin1String(key));
     };
-    m_listen.setEnabled(read(kListenFirst).trimmed() == QLatin1String("1"));
-    m_translationHidden = read(kHideTranslation).trimmed() == QLatin1String("1");
-    const auto readList = [&read](const QString& key) {
+    m_listen.setEnabled(read(LearningKeys::kListenFirst).trimmed() == QLatin1String("1"));
+    m_translationHidden = read(LearningKeys::kHideTranslation).trimmed() == QLatin1String("1");
+    const auto readList = [&read](const char* key) {
         const QString text = read(key);
         if (text.size() <= kLongestListText)
             return SentenceSet::fromText(text);
         qCWarning(lcLearning).noquote()
             << QStringLiteral("the stored \"%1\" list is %2 MB, far more than any list of "
                               "sentences: it is left out")
-                   .arg(key)
+                   .arg(QLatin1String(key))
                    .arg(double(text.size()) / (1 << 20), 0, 'f', 1);
         return SentenceSet{};
     };
-    m_known = readList(kKnown);
-    m_seen = readList(kSeen);
+    m_known = readList(LearningKeys::kKnown);
+    m_seen = readList(LearningKeys::kSeen);
     emit changed();
 }
 
 void LearningModes::save() {
-    const auto write = [this](const QString& key, const QString& text) {
-        m_store.write(QLatin1String(kSettingsApplication), QLatin1String(kSection), key, text);
+    const auto write = [this](const char* key, const QString& text) {
+        m_store.write(QLatin1String(kSettingsApplication), QLatin1String(LearningKeys::kSection),
+                      QLatin1String(key), text);
     };
-    write(kListenFirst, m_listen.enabled() ? QStringLiteral("1") : QStringLiteral("0"));
-    write(kHideTranslation, m_translationHidden ? QStringLiteral("1") : QStringLiteral("0"));
-    write(kKnown, m_known.toText());
-    write(kSeen, m_seen.toText());
+    write(LearningKeys::kListenFirst,
+          m_listen.enabled() ? QStringLiteral("1") : QStringLiteral("0"));
+    write(LearningKeys::kHideTranslation,
+          m_translationHidden ? QStringLiteral("1") : QStringLiteral("0"));
+    write(LearningKeys::kKnown, m_known.toText());
+    write(LearningKeys::kSeen, m_seen.toText());
     m_store.sync();
     m_seenUnsaved = false;
     m_lastSave = m_clock();
@@ -76,10 +78,10 @@ void LearningModes::markCurrentKnown() {
 }
 
 void LearningModes::forgetChosenTopic() {
-    if (Settings.topic == 0)
-        m_known.clear();
+    if (m_settings.playsOneTopic())
+        m_known.removeTopic(m_settings.topic);
     else
-        m_known.removeTopic(Settings.topic);
+        m_known.clear();
     m_noticedTopic = kNoTopic;
     saveAndTell();
     emit changed();
@@ -114,12 +116,13 @@ int LearningModes::seenCount(int topic) const {
 }
 
 int LearningModes::knownInChosenTopic() const {
-    return Settings.topic == 0 ? m_known.size() : m_known.countInTopic(Settings.topic);
+    return m_settings.playsOneTopic() ? m_known.countInTopic(m_settings.topic) : m_known.size();
 }
 
 QString LearningModes::chosenTopicName() const {
-    return Settings.topic == 0 ? tr("every topic")
-                               : DialogueTable::builtIn().topicName(Settings.topic).trimmed();
+    return m_settings.playsOneTopic()
+               ? DialogueTable::builtIn().topicName(m_settings.topic).trimmed()
+               : tr("every topic");
 }
 
 int LearningModes::knownCount(int topic) const {
@@ -127,14 +130,14 @@ int LearningModes::knownCount(int topic) const {
 }
 
 void LearningModes::everySentenceKnown() {
-    if (m_noticedTopic == Settings.topic)
+    if (m_noticedTopic == m_settings.topic)
         return;
-    m_noticedTopic = Settings.topic;
+    m_noticedTopic = m_settings.topic;
     const QString what =
-        Settings.topic == 0
-            ? tr("Every sentence")
-            : tr("Every sentence of \"%1\"")
-                  .arg(DialogueTable::builtIn().topicName(Settings.topic).trimmed());
+        m_settings.playsOneTopic()
+            ? tr("Every sentence of \"%1\"")
+                  .arg(DialogueTable::builtIn().topicName(m_settings.topic).trimmed())
+            : tr("Every sentence");
     emit notice(what + tr(" is marked as known: playing them all again."));
 }
 

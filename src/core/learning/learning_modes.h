@@ -10,14 +10,16 @@
 #include <QObject>
 
 class SettingsStore;
+struct SettingsRecord;
 
 class LearningModes : public QObject, public SelectionFilter {
     Q_OBJECT
 public:
     using Clock = ListenFirst::Clock;
-    LearningModes(SettingsStore& store, Clock clock, QObject* parent = nullptr);
+    // The settings say which topic is chosen and whether the French is read aloud.
+    LearningModes(SettingsStore& store, const SettingsRecord& settings, Clock clock,
+                  QObject* parent = nullptr);
 
-    static constexpr const char* kSection = "Learning";
     // Newly seen sentences are written at most this often; marks and switches at once.
     static constexpr qint64 kSeenSaveIntervalMs = 30000;
 
@@ -70,6 +72,7 @@ private:
     void saveAndTell();
 
     SettingsStore& m_store;
+    const SettingsRecord& m_settings;
     Clock m_clock;
     ListenFirst m_listen;
     SentenceSet m_known;

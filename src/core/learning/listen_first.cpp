@@ -8,7 +8,7 @@
 FrenchHold::Start ListenFirst::begin(SpeakingCharacter* character, const QString& french) {
     m_reader = nullptr;
     // Read-aloud off or a hidden character: there is nothing to listen to.
-    if (!m_enabled || Settings.readAloud != 1 || !character || !character->isVisible())
+    if (!m_enabled || !m_settings.readsAloud() || !character || !character->isVisible())
         return Start::Off;
     const CharacterResult reading = character->speakWithoutBalloon(french);
     character->play(QStringLiteral("Wave"));

@@ -7,11 +7,15 @@
 #include <QtGlobal>
 #include <functional>
 
+struct SettingsRecord;
+
 class ListenFirst : public FrenchHold {
 public:
     // Milliseconds since the program started.
     using Clock = std::function<qint64()>;
-    explicit ListenFirst(Clock clock) : m_clock(std::move(clock)) {}
+    // Nothing is held back while the settings do not read aloud.
+    ListenFirst(const SettingsRecord& settings, Clock clock)
+        : m_settings(settings), m_clock(std::move(clock)) {}
 
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
@@ -24,6 +28,7 @@ public:
     static constexpr qint64 kEngineGraceMs = 10000;
 
 private:
+    const SettingsRecord& m_settings;
     Clock m_clock;
     bool m_enabled = false;
     SpeakingCharacter* m_reader = nullptr;

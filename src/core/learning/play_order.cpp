@@ -5,13 +5,13 @@
 #include "core/playback/sentence_selector.h"
 #include "core/settings/settings_record.h"
 
-PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table, PlaybackState& onBar,
-                     QObject* parent)
-    : QObject(parent), m_selector(selector), m_table(table), m_onBar(onBar) {}
+PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table,
+                     const SettingsRecord& settings, PlaybackState& onBar, QObject* parent)
+    : QObject(parent), m_selector(selector), m_table(table), m_settings(settings), m_onBar(onBar) {}
 
 bool PlayOrder::next() {
     // After a step back, forwards goes through what was shown before anything new is drawn.
-    if (Settings.inSequence == 0) {
+    if (!m_settings.playsInSequence()) {
         if (const auto later = m_history.stepForward()) {
             showing(later->id, later->french, later->english);
             return false;
@@ -21,7 +21,7 @@ bool PlayOrder::next() {
     QString french = m_onBar.french(), english = m_onBar.english();
     const bool sequence = m_selector.selectNextSentence(french, english);
     if (sequence) {
-        showing(Settings.sequencePosition - 1, french, english);
+        showing(m_settings.sequencePosition - 1, french, english);
     } else {
         m_history.record({m_selector.randomId(), french, english});
         showing(m_selector.randomId(), french, english);
@@ -32,7 +32,7 @@ bool PlayOrder::next() {
 std::optional<bool> PlayOrder::previous() {
     QString french = m_onBar.french(), english = m_onBar.english();
     if (m_selector.selectPreviousSentence(french, english)) {
-        showing(Settings.sequencePosition - 1, french, english);
+        showing(m_settings.sequencePosition - 1, french, english);
         return true;
     }
     const auto earlier = m_history.stepBack();

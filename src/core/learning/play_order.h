@@ -12,13 +12,14 @@
 
 class DialogueTable;
 class SentenceSelector;
+struct SettingsRecord;
 
 // The sentence chosen goes into the playback state, which holds the one on the bar.
 class PlayOrder : public QObject, public SentenceOrder {
     Q_OBJECT
 public:
-    PlayOrder(SentenceSelector& selector, const DialogueTable& table, PlaybackState& onBar,
-              QObject* parent = nullptr);
+    PlayOrder(SentenceSelector& selector, const DialogueTable& table,
+              const SettingsRecord& settings, PlaybackState& onBar, QObject* parent = nullptr);
 
     bool next() override;
     // In random mode, nothing when no earlier sentence was shown.
@@ -39,6 +40,7 @@ private:
 
     SentenceSelector& m_selector;
     const DialogueTable& m_table;
+    const SettingsRecord& m_settings;
     PlaybackState& m_onBar;
     PlayHistory m_history;
 };

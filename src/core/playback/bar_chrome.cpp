@@ -11,8 +11,9 @@ QString spaces(int count) {
 }
 } // namespace
 
-BarChrome::BarChrome(CaptionBarView& bar, const PointerSource& pointer, QObject* parent)
-    : QObject(parent), m_bar(bar), m_pointer(pointer) {
+BarChrome::BarChrome(CaptionBarView& bar, const PointerSource& pointer,
+                     const SettingsRecord& settings, QObject* parent)
+    : QObject(parent), m_bar(bar), m_pointer(pointer), m_settings(settings) {
     connect(&m_welcomeTimer, &Timer::tick, this, &BarChrome::onWelcomeTick);
     connect(&m_blinkTimer, &Timer::tick, this, &BarChrome::onBlinkTick);
 }
@@ -50,7 +51,7 @@ void BarChrome::applyAutoHide() {
     const double full = m_bar.fullHeight();
     // A collapsed bar opens again only from the screen's top rows; an open one stays open
     // while the pointer is on it.
-    const bool keepFull = m_welcomeCountdown > 0 || Settings.autoHide == 0 ||
+    const bool keepFull = m_welcomeCountdown > 0 || !m_settings.autoHides() ||
                           (inside && (m_cursor.y() <= 3 || m_bar.barHeight() == full));
     m_bar.setBarHeight(keepFull ? full : kCollapsedHeight);
 }

@@ -12,10 +12,14 @@
 #include <array>
 #include <cstdint>
 
+struct SettingsRecord;
+
 class BarChrome : public QObject {
     Q_OBJECT
 public:
-    BarChrome(CaptionBarView& bar, const PointerSource& pointer, QObject* parent = nullptr);
+    // The settings say whether the bar hides itself.
+    BarChrome(CaptionBarView& bar, const PointerSource& pointer, const SettingsRecord& settings,
+              QObject* parent = nullptr);
 
     Timer& welcomeTimer() { return m_welcomeTimer; }
     Timer& blinkTimer() { return m_blinkTimer; }
@@ -60,6 +64,7 @@ private:
 
     CaptionBarView& m_bar;
     const PointerSource& m_pointer;
+    const SettingsRecord& m_settings;
     QPoint m_cursor;
     int16_t m_welcomeCountdown = 0;
     // The line's colour now and the next two: green, red, green, red...

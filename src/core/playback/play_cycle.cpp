@@ -14,8 +14,9 @@ QString spaces(int count) {
 } // namespace
 
 PlayCycle::PlayCycle(CaptionBarView& bar, PlaybackState& state, SentenceOrder& order,
-                     const BarChrome& chrome, QObject* parent)
-    : QObject(parent), m_bar(bar), m_state(state), m_order(order), m_chrome(chrome), m_scroll(bar) {
+                     const BarChrome& chrome, const SettingsRecord& settings, QObject* parent)
+    : QObject(parent), m_bar(bar), m_state(state), m_order(order), m_chrome(chrome),
+      m_settings(settings), m_scroll(bar) {
     connect(&m_englishRiseTimer, &Timer::tick, this, &PlayCycle::onEnglishRiseTick);
     connect(&m_frenchSlideTimer, &Timer::tick, this, &PlayCycle::onFrenchSlideTick);
     connect(&m_playCycleTimer, &Timer::tick, this, &PlayCycle::onPlayCycleTick);
@@ -119,15 +120,15 @@ void PlayCycle::onPlayCycleTick() {
     if (m_scroll.line())
         return;
     ++m_cycleTick;
-    if (m_cyclesPlayed >= Settings.playsPerSentence) {
+    if (m_cyclesPlayed >= m_settings.playsPerSentence) {
         m_cyclesPlayed = 0;
         selectNextSentence();
     }
-    const bool frenchFirst = Settings.frenchFirst == 1;
-    const int16_t first =
-        static_cast<int16_t>((frenchFirst ? Settings.frenchSeconds : Settings.englishSeconds) * 10);
+    const bool frenchFirst = m_settings.frenchComesFirst();
+    const int16_t first = static_cast<int16_t>(
+        (frenchFirst ? m_settings.frenchSeconds : m_settings.englishSeconds) * 10);
     const int16_t both =
-        static_cast<int16_t>((Settings.frenchSeconds + Settings.englishSeconds) * 10);
+        static_cast<int16_t>((m_settings.frenchSeconds + m_settings.englishSeconds) * 10);
     switch (m_state.phase()) {
     case CyclePhase::StartFirst:
         m_state.setPhase(CyclePhase::FirstShowing);
@@ -329,7 +330,7 @@ std::optional<BarLine> PlayCycle::lineShown() const {
 void PlayCycle::speechStep() {
     if (!m_character)
         return;
-    if (Settings.readAloud == 1)
+    if (m_settings.readsAloud())
         m_character->speak(m_state.french());
     m_character->play(QStringLiteral("Wave"));
 }

@@ -18,13 +18,15 @@
 class BarChrome;
 class SentenceOrder;
 class SpeakingCharacter;
+struct SettingsRecord;
 
 class PlayCycle : public QObject {
     Q_OBJECT
 public:
-    // The cycle starts when the chrome's welcome ends, unless a dialog is open then.
+    // The cycle starts when the chrome's welcome ends, unless a dialog is open then. The
+    // settings give the display times, the plays per sentence, the order and reading aloud.
     PlayCycle(CaptionBarView& bar, PlaybackState& state, SentenceOrder& order,
-              const BarChrome& chrome, QObject* parent = nullptr);
+              const BarChrome& chrome, const SettingsRecord& settings, QObject* parent = nullptr);
 
     Timer& playCycleTimer() { return m_playCycleTimer; }
     Timer& frenchSlideTimer() { return m_frenchSlideTimer; }
@@ -118,6 +120,7 @@ private:
     PlaybackState& m_state;
     SentenceOrder& m_order;
     const BarChrome& m_chrome;
+    const SettingsRecord& m_settings;
     LineScroll m_scroll;
     SpeakingCharacter* m_character = nullptr;
     FrenchHold* m_hold = nullptr;

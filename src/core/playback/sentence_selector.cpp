@@ -59,19 +59,19 @@ int previousInWalk(int current) {
 
 } // namespace
 
-SentenceSelector::SentenceSelector(const DialogueTable& table, RandomSource& random,
-                                   MessageDialog& messages)
-    : m_table(table), m_random(random), m_messages(messages) {}
+SentenceSelector::SentenceSelector(const DialogueTable& table, SettingsRecord& settings,
+                                   RandomSource& random, MessageDialog& messages)
+    : m_table(table), m_settings(settings), m_random(random), m_messages(messages) {}
 
 bool SentenceSelector::selectNextSentence(QString& frenchText, QString& englishText) {
-    if (Settings.inSequence == 0) {
+    if (!m_settings.playsInSequence()) {
         m_randomId = drawRandomId();
         fetch(m_randomId, frenchText, englishText);
         return false;
     }
     const int16_t position = skipKnown(sequencePosition());
     fetch(position, frenchText, englishText);
-    Settings.sequencePosition = static_cast<int16_t>(position + 1);
+    m_settings.sequencePosition = static_cast<int16_t>(position + 1);
     return true;
 }
 
@@ -80,33 +80,26 @@ bool SentenceSelector::selectNextSentence(QString& frenchText, QString& englishT
 int16_t SentenceSelector::skipKnown(int16_t position, bool backwards) {
     if (!m_filter)
         return position;
-    const int walkLength = kSentencesPerTopic * (Settings.topic != 0 ? 1 : kTopics);
+    const int walkLength = kSentencesPerTopic * (m_settings.playsOneTopic() ? 1 : kTopics);
     int candidate = position;
     for (int step = 0; step < walkLength; ++step) {
         if (!known(candidate))
             return static_cast<int16_t>(candidate);
-        if (backwards)
-            candidate = Settings.topic != 0 ? previousInTopic(candidate, Settings.topic)
-                                            : previousInWalk(candidate);
-        else
-            candidate = Settings.topic != 0 ? positionInTopic(candidate + 1, Settings.topic)
-                                            : positionInWalk(candidate + 1);
+        candidate = backwards ? walkBackFrom(candidate) : walkFrom(candidate + 1);
     }
     m_filter->everySentenceKnown();
     return position;
 }
 
 bool SentenceSelector::selectPreviousSentence(QString& frenchText, QString& englishText) {
-    if (Settings.inSequence == 0)
+    if (!m_settings.playsInSequence())
         return false;
     // The position stands one past the sentence last selected.
-    const int current = Settings.sequencePosition - 1;
-    const int16_t previous = skipKnown(
-        static_cast<int16_t>(Settings.topic != 0 ? previousInTopic(current, Settings.topic)
-                                                 : previousInWalk(current)),
-        /*backwards=*/true);
+    const int current = m_settings.sequencePosition - 1;
+    const int16_t previous =
+        skipKnown(static_cast<int16_t>(walkBackFrom(current)), /*backwards=*/true);
     fetch(previous, frenchText, englishText);
-    Settings.sequencePosition = static_cast<int16_t>(previous + 1);
+    m_settings.sequencePosition = static_cast<int16_t>(previous + 1);
     return true;
 }
 
@@ -115,8 +108,8 @@ int16_t SentenceSelector::drawRandomId() {
     const float r = m_random.draw();
     // One topic, or every sentence of the learner's topics, each as likely as any other; the
     // sentences the learner knows are left out unless nothing else is left.
-    const int firstTopic = Settings.topic != 0 ? Settings.topic : 1;
-    const int lastTopic = Settings.topic != 0 ? Settings.topic : kNamedTopics;
+    const int firstTopic = m_settings.playsOneTopic() ? m_settings.topic : 1;
+    const int lastTopic = m_settings.playsOneTopic() ? m_settings.topic : kNamedTopics;
     std::vector<int16_t> all, unknown;
     for (int topic = firstTopic; topic <= lastTopic; ++topic) {
         for (int sentence = 1; sentence <= kSentencesPerTopic; ++sentence) {
@@ -134,11 +127,18 @@ int16_t SentenceSelector::drawRandomId() {
     return unknown[std::min(index, unknown.size() - 1)];
 }
 
-int16_t SentenceSelector::sequencePosition() {
-    const int position = Settings.topic != 0
-                             ? positionInTopic(Settings.sequencePosition, Settings.topic)
-                             : positionInWalk(Settings.sequencePosition);
-    return static_cast<int16_t>(position);
+int16_t SentenceSelector::sequencePosition() const {
+    return static_cast<int16_t>(walkFrom(m_settings.sequencePosition));
+}
+
+int SentenceSelector::walkFrom(int position) const {
+    return m_settings.playsOneTopic() ? positionInTopic(position, m_settings.topic)
+                                      : positionInWalk(position);
+}
+
+int SentenceSelector::walkBackFrom(int current) const {
+    return m_settings.playsOneTopic() ? previousInTopic(current, m_settings.topic)
+                                      : previousInWalk(current);
 }
 
 void SentenceSelector::fetch(int16_t id, QString& frenchText, QString& englishText) {

@@ -8,6 +8,7 @@
 class DialogueTable;
 class MessageDialog;
 class RandomSource;
+struct SettingsRecord;
 
 // What the learner already knows, so that the selector passes it by.
 class SelectionFilter {
@@ -20,7 +21,9 @@ public:
 
 class SentenceSelector {
 public:
-    SentenceSelector(const DialogueTable& table, RandomSource& random, MessageDialog& messages);
+    // Reads the mode from the settings and moves their sequence position on.
+    SentenceSelector(const DialogueTable& table, SettingsRecord& settings, RandomSource& random,
+                     MessageDialog& messages);
 
     // Replaces the two texts with those of the next sentence; a text whose lookup fails keeps
     // its old value and the French id is reported. Returns true in sequence mode, where the
@@ -39,12 +42,17 @@ public:
 
 private:
     int16_t drawRandomId();
-    static int16_t sequencePosition();
+    int16_t sequencePosition() const;
+    // The learner's walk, within the chosen topic or through every topic: the position a
+    // forward step lands on from `position`, and the sentence before `current`.
+    int walkFrom(int position) const;
+    int walkBackFrom(int current) const;
     int16_t skipKnown(int16_t position, bool backwards = false);
     bool known(int id) const { return m_filter && m_filter->known(id); }
     void fetch(int16_t id, QString& frenchText, QString& englishText);
 
     const DialogueTable& m_table;
+    SettingsRecord& m_settings;
     RandomSource& m_random;
     MessageDialog& m_messages;
     int16_t m_randomId = 0;

@@ -3,9 +3,16 @@
 #include "core/ports/auto_start.h"
 #include "core/settings/settings_record.h"
 
-void applyStartWithLogin(AutoStart& autoStart, const QString& programPath) {
-    if (Settings.startWithLogin == 1)
+void applyStartWithLogin(AutoStart& autoStart, const SettingsRecord& settings,
+                         const QString& programPath) {
+    switch (settings.loginEntry()) {
+    case SettingsRecord::LoginEntry::Add:
         autoStart.add(programPath);
-    else if (Settings.startWithLogin == 0)
+        break;
+    case SettingsRecord::LoginEntry::Remove:
         autoStart.remove();
+        break;
+    case SettingsRecord::LoginEntry::Leave:
+        break;
+    }
 }

@@ -3,6 +3,9 @@
 
 class AutoStart;
 class QString;
+struct SettingsRecord;
 
-// 1: add the entry (or point it at the current path); 0: remove it; anything else: nothing.
-void applyStartWithLogin(AutoStart& autoStart, const QString& programPath);
+// Adds the entry (or points it at the current path), removes it, or leaves it, as the
+// settings' loginEntry() says.
+void applyStartWithLogin(AutoStart& autoStart, const SettingsRecord& settings,
+                         const QString& programPath);

@@ -1,11 +1,11 @@
 #include "core/voice/voice_choice.h"
 
 #include "core/ports/settings_store.h"
-#include "core/settings/settings_persistence.h"
+#include "core/settings/settings_keys.h"
 
 namespace {
-const QString kVoiceSection = QStringLiteral("Voice");
-const QString kNameKey = QStringLiteral("name");
+const QString kVoiceSection = QLatin1String(VoiceKeys::kSection);
+const QString kNameKey = QLatin1String(VoiceKeys::kName);
 } // namespace
 
 QString storedVoice(const SettingsStore& store) {

@@ -2,6 +2,7 @@
 
 #include "core/logging.h"
 #include "core/voice/voice_preferences.h"
+#include "platform/os_services.h"
 #include "platform/qt_speech_engine.h"
 #include "platform/sapi_voice_list.h"
 #include "platform/speech_engine_choice.h"

@@ -58,10 +58,11 @@ BarLabel* makeLabel(QWidget* parent, const char* name) {
 
 } // namespace
 
-CaptionBar::CaptionBar(WindowSystem& windows, const DialogGate& gate, QWidget* parent)
+CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
+                       const DialogGate& gate, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
-      m_chrome(*this, windows), m_windows(windows), m_gate(gate) {
+      m_chrome(*this, windows, settings), m_windows(windows), m_gate(gate) {
     setObjectName(QStringLiteral("CaptionBar"));
     // Never shown on the bar itself; window lists and tools see it.
     setWindowTitle(QStringLiteral("Dorvane caption bar"));

@@ -14,6 +14,7 @@ class BarLabel;
 class DialogGate;
 class PictureBox;
 class WindowSystem;
+struct SettingsRecord;
 
 class CaptionBar : public QWidget, public CaptionBarView {
     Q_OBJECT
@@ -24,7 +25,9 @@ public:
     static constexpr int kClampWidth = 7110;     // bar width the clamps and the menu assume
 
     // While the gate is open (a dialog is), the menu picture is greyed out and opens no menu.
-    CaptionBar(WindowSystem& windows, const DialogGate& gate, QWidget* parent = nullptr);
+    // The settings say whether the bar hides itself.
+    CaptionBar(WindowSystem& windows, const SettingsRecord& settings, const DialogGate& gate,
+               QWidget* parent = nullptr);
     ~CaptionBar() override;
 
     // Controls, back to front.

@@ -15,10 +15,11 @@
 
 #include <QAction>
 
-MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, PlayCycle& cycle,
-                           DialogGate& gate, std::function<bool()> maySave)
-    : QObject(&menu), m_bar(bar), m_platform(platform), m_cycle(cycle), m_gate(gate),
-      m_maySave(std::move(maySave)) {
+MenuCommands::MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform,
+                           SettingsRecord& settings, PlayCycle& cycle, DialogGate& gate,
+                           std::function<bool()> maySave)
+    : QObject(&menu), m_bar(bar), m_platform(platform), m_settings(settings), m_cycle(cycle),
+      m_gate(gate), m_maySave(std::move(maySave)) {
     connect(menu.settingsAction(), &QAction::triggered, this, &MenuCommands::openSettings);
     connect(menu.characterShownToggle(), &QAction::toggled, this, &MenuCommands::showCharacter);
     connect(menu.aboutAction(), &QAction::triggered, this, &MenuCommands::openAbout);
@@ -43,8 +44,8 @@ QString MenuCommands::emailAddress() {
 }
 
 void MenuCommands::openSettings() {
-    m_settingsDialog = new SettingsDialog(m_gate, m_cycle, m_platform.store, m_platform.autoStart,
-                                          &m_platform.messages);
+    m_settingsDialog = new SettingsDialog(m_settings, m_gate, m_cycle, m_platform.store,
+                                          m_platform.autoStart, &m_platform.messages);
     m_settingsDialog->move(Twips::toPixels(m_bar.screenWidthTwips() / 2 - 4000),
                            Twips::toPixels(m_bar.screenHeightTwips() / 2 - 3000));
     m_settingsDialog->show();
@@ -74,7 +75,7 @@ void MenuCommands::writeEmail() {
 void MenuCommands::exit() {
     if (!m_maySave || m_maySave()) {
         // On the disk before the process ends; a failure is told but never holds the end up.
-        const QString failure = saveExitSettings(m_platform.store, m_bar.leftTwips());
+        const QString failure = saveExitSettings(m_platform.store, m_settings, m_bar.leftTwips());
         if (!failure.isEmpty())
             qCWarning(lcSettings).noquote() << failure;
         emit aboutToExit();

@@ -13,14 +13,15 @@ class BarMenu;
 class DialogGate;
 class PlayCycle;
 struct Platform;
+struct SettingsRecord;
 
 class MenuCommands : public QObject {
     Q_OBJECT
 public:
-    // maySave: asked before Exit saves anything (whether this copy still owns the store);
-    // without it Exit always saves.
-    MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, PlayCycle& cycle,
-                 DialogGate& gate, std::function<bool()> maySave = {});
+    // The settings are those the dialog edits and Exit saves. maySave: asked before Exit saves
+    // anything (whether this copy still owns the store); without it Exit always saves.
+    MenuCommands(CaptionBar& bar, BarMenu& menu, Platform& platform, SettingsRecord& settings,
+                 PlayCycle& cycle, DialogGate& gate, std::function<bool()> maySave = {});
 
     void openSettings();
     void openAbout();
@@ -48,6 +49,7 @@ private:
 
     CaptionBar& m_bar;
     Platform& m_platform;
+    SettingsRecord& m_settings;
     PlayCycle& m_cycle;
     DialogGate& m_gate;
     QPointer<SettingsDialog> m_settingsDialog;

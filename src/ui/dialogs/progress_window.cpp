@@ -3,6 +3,7 @@
 #include "core/learning/learning_modes.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
+#include "ui/widgets/dialog_font.h"
 
 #include <QGridLayout>
 #include <QIcon>
@@ -14,15 +15,6 @@
 namespace {
 
 constexpr int kTotal = SentenceId::kSentencesPerTopic;
-
-// The settings dialog's font, so the two windows read alike.
-QFont dialogFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
-    font.setPointSize(8);
-    return font;
-}
 
 } // namespace
 

@@ -20,9 +20,10 @@
 #include <QRadioButton>
 #include <QTimer>
 
-SettingsDialog::SettingsDialog(DialogGate& gate, PlayCycle& cycle, SettingsStore& store,
-                               AutoStart& autoStart, MessageDialog* messages)
+SettingsDialog::SettingsDialog(SettingsRecord& settings, DialogGate& gate, PlayCycle& cycle,
+                               SettingsStore& store, AutoStart& autoStart, MessageDialog* messages)
     : SettingsDialog() {
+    m_settings = &settings;
     m_cycle = &cycle;
     m_gate = &gate;
     m_store = &store;
@@ -33,17 +34,27 @@ SettingsDialog::SettingsDialog(DialogGate& gate, PlayCycle& cycle, SettingsStore
     connectHandlers();
 }
 
+QList<QPair<QCheckBox*, int16_t SettingsRecord::*>> SettingsDialog::switches() const {
+    return {{m_saveSettingsBox, &SettingsRecord::saveSettings},
+            {m_saveScheduleBox, &SettingsRecord::savePositionOnExit},
+            {m_autoHideBox, &SettingsRecord::autoHide},
+            {m_startWithLoginBox, &SettingsRecord::startWithLogin}};
+}
+
+QList<SettingsDialog::ValueLine> SettingsDialog::valueLines() const {
+    return {{m_valueBoxes[0], m_playsScroll, &SettingsRecord::playsPerSentence},
+            {m_valueBoxes[1], m_frenchSecondsScroll, &SettingsRecord::frenchSeconds},
+            {m_valueBoxes[2], m_englishSecondsScroll, &SettingsRecord::englishSeconds}};
+}
+
 void SettingsDialog::connectHandlers() {
     // Only the learner's clicks count; filling the boxes from the settings changes nothing.
-    const auto bind = [this](QCheckBox* box, int16_t SettingsRecord::*field) {
+    for (const auto& [box, field] : switches())
         connect(box, &QCheckBox::clicked, this,
-                [field](bool ticked) { Settings.*field = ticked ? 1 : 0; });
-    };
-    bind(m_saveSettingsBox, &SettingsRecord::saveSettings);
-    bind(m_saveScheduleBox, &SettingsRecord::savePositionOnExit);
-    bind(m_autoHideBox, &SettingsRecord::autoHide);
-    bind(m_startWithLoginBox, &SettingsRecord::startWithLogin);
-    for (QRadioButton* mode : m_modeButtons)
+                [settings = m_settings, field = field](bool ticked) {
+                    settings->*field = ticked ? 1 : 0;
+                });
+    for (QRadioButton* mode : {m_randomButton, m_sequenceButton})
         connect(mode, &QRadioButton::clicked, this, &SettingsDialog::onModeClicked);
 }
 
@@ -52,32 +63,30 @@ void SettingsDialog::fillFromSettings() {
     m_cycle->holdForSettings();
     for (QRadioButton* topic : m_topicButtons)
         topic->setEnabled(true);
-    m_saveSettingsBox->setChecked(Settings.saveSettings != 0);
-    m_saveScheduleBox->setChecked(Settings.savePositionOnExit != 0);
-    m_autoHideBox->setChecked(Settings.autoHide != 0);
-    m_startWithLoginBox->setChecked(Settings.startWithLogin != 0);
-    m_valueBoxes[0]->setText(QString::number(Settings.playsPerSentence));
-    m_valueBoxes[1]->setText(QString::number(Settings.frenchSeconds));
-    m_valueBoxes[2]->setText(QString::number(Settings.englishSeconds));
-    m_playsScroll->setNumber(Settings.playsPerSentence);
-    m_frenchSecondsScroll->setNumber(Settings.frenchSeconds);
-    m_englishSecondsScroll->setNumber(Settings.englishSeconds);
-    m_modeButtons[Settings.inSequence != 0 ? 1 : 0]->setChecked(true);
-    m_orderButtons[Settings.frenchFirst == 1 ? 0 : 1]->setChecked(true);
-    m_topicButtons[std::clamp<int>(Settings.topic, 0, SentenceId::kNamedTopics)]->setChecked(true);
-    m_saveScheduleBox->setEnabled(m_modeButtons[1]->isChecked());
+    const SettingsRecord& settings = *m_settings;
+    // A box shows any value but 0 ticked; a click then stores 0 or 1.
+    for (const auto& [box, field] : switches())
+        box->setChecked(settings.*field != 0);
+    for (const ValueLine& line : valueLines()) {
+        line.box->setText(QString::number(settings.*line.field));
+        line.scroll->setNumber(settings.*line.field);
+    }
+    (settings.playsInSequence() ? m_sequenceButton : m_randomButton)->setChecked(true);
+    (settings.frenchComesFirst() ? m_frenchFirstButton : m_englishFirstButton)->setChecked(true);
+    m_topicButtons[std::clamp<int>(settings.topic, 0, SentenceId::kNamedTopics)]->setChecked(true);
+    m_saveScheduleBox->setEnabled(m_sequenceButton->isChecked());
 }
 
 // "Save schedule while exit" only matters in sequence mode.
 void SettingsDialog::onModeClicked() {
-    m_saveScheduleBox->setEnabled(!m_modeButtons[0]->isChecked());
+    m_saveScheduleBox->setEnabled(!m_randomButton->isChecked());
 }
 
 int SettingsDialog::selectedTopic() const {
     for (int i = 0; i < static_cast<int>(m_topicButtons.size()); ++i)
         if (m_topicButtons[i]->isChecked())
             return i;
-    return Settings.topic;
+    return m_settings->topic;
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event) {
@@ -111,23 +120,24 @@ void SettingsDialog::applyAndStore() {
     m_cycle->releaseAfterSettings();
 
     // Going from one topic to every topic with the schedule kept starts the walk afresh.
-    if (Settings.topic != 0 && m_saveScheduleBox->isChecked() && m_topicButtons[0]->isChecked())
-        Settings.sequencePosition = SentenceId::kFirst;
-    Settings.topic = static_cast<int16_t>(selectedTopic());
-    Settings.inSequence = m_modeButtons[0]->isChecked() ? 0 : 1;
-    m_saveScheduleBox->setEnabled(Settings.inSequence != 0);
-    Settings.frenchFirst = m_orderButtons[0]->isChecked() ? 1 : 0;
+    SettingsRecord& settings = *m_settings;
+    if (settings.playsOneTopic() && m_saveScheduleBox->isChecked() &&
+        m_topicButtons[0]->isChecked())
+        settings.sequencePosition = SentenceId::kFirst;
+    settings.topic = static_cast<int16_t>(selectedTopic());
+    settings.inSequence = m_randomButton->isChecked() ? 0 : 1;
+    m_saveScheduleBox->setEnabled(settings.playsInSequence());
+    settings.frenchFirst = m_frenchFirstButton->isChecked() ? 1 : 0;
     // The values come from the scroll bars, which a number typed in its box has moved.
-    Settings.playsPerSentence = static_cast<int16_t>(m_playsScroll->number());
-    Settings.frenchSeconds = static_cast<int16_t>(m_frenchSecondsScroll->number());
-    Settings.englishSeconds = static_cast<int16_t>(m_englishSecondsScroll->number());
+    for (const ValueLine& line : valueLines())
+        settings.*line.field = static_cast<int16_t>(line.scroll->number());
 
-    if (Settings.saveSettings != 0) {
-        applyStartWithLogin(*m_autoStart, currentProgramPath());
+    if (settings.dialogSavesSettings()) {
+        applyStartWithLogin(*m_autoStart, settings, currentProgramPath());
         QStringList failures;
         if (!m_autoStart->lastError().isEmpty())
             failures << m_autoStart->lastError();
-        const QString storeFailure = saveDialogSettings(*m_store);
+        const QString storeFailure = saveDialogSettings(*m_store, settings);
         if (!storeFailure.isEmpty())
             failures << storeFailure;
         // The choices still hold until the program ends; the learner must know they will not

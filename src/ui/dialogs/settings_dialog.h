@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 class AutoStart;
 class DialogGate;
@@ -21,27 +22,29 @@ class QRadioButton;
 class SettingsStore;
 class ValueBox;
 class ValueScrollBar;
+struct SettingsRecord;
 
 class SettingsDialog : public QWidget {
     Q_OBJECT
 public:
     // The layout alone.
     explicit SettingsDialog(QWidget* parent = nullptr);
-    // The working dialog: it opens the dialog gate and holds the play cycle while open, and
-    // applies and stores the choices when it closes. It deletes itself when closed. A save
-    // that fails is told in one message box, when one is given.
-    SettingsDialog(DialogGate& gate, PlayCycle& cycle, SettingsStore& store, AutoStart& autoStart,
-                   MessageDialog* messages = nullptr);
+    // The working dialog over the program's settings: it opens the dialog gate and holds the
+    // play cycle while open, and applies the choices to the settings and stores them when it
+    // closes. It deletes itself when closed. A save that fails is told in one message box,
+    // when one is given.
+    SettingsDialog(SettingsRecord& settings, DialogGate& gate, PlayCycle& cycle,
+                   SettingsStore& store, AutoStart& autoStart, MessageDialog* messages = nullptr);
 
     // "Entire", then every topic a learner can choose.
     static constexpr int kTopicChoices = SentenceId::kNamedTopics + 1;
 
     // Index 0 is "Entire", then the topics by number.
     const std::array<QRadioButton*, kTopicChoices>& topicButtons() const { return m_topicButtons; }
-    // "at random", "Sequence".
-    const std::array<QRadioButton*, 2>& modeButtons() const { return m_modeButtons; }
-    // French first, English first.
-    const std::array<QRadioButton*, 2>& orderButtons() const { return m_orderButtons; }
+    QRadioButton* randomButton() const { return m_randomButton; }     // "at random"
+    QRadioButton* sequenceButton() const { return m_sequenceButton; } // "Sequence"
+    QRadioButton* frenchFirstButton() const { return m_frenchFirstButton; }
+    QRadioButton* englishFirstButton() const { return m_englishFirstButton; }
     // Plays per sentence, French seconds, English seconds: a box and a scroll bar each.
     const std::array<ValueBox*, 3>& valueBoxes() const { return m_valueBoxes; }
     ValueScrollBar* playsScroll() const { return m_playsScroll; }
@@ -54,9 +57,6 @@ public:
     QCheckBox* startWithLoginBox() const { return m_startWithLoginBox; }
     // Closes the dialog as its close box does: the one way out where no window manager draws one.
     QPushButton* okButton() const { return m_okButton; }
-
-    // The focus order, front to back.
-    QList<QWidget*> tabOrder() const { return m_tabOrder; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,7 +71,16 @@ private:
     int selectedTopic() const;
     void buildTopicButtons();
     void buildValueLines();
-    void setTabOrderByIndex(const QList<QPair<int, QWidget*>>& indexed);
+    void setFocusOrder(const QList<QWidget*>& order);
+    // The four check boxes and the setting each one stands for.
+    QList<QPair<QCheckBox*, int16_t SettingsRecord::*>> switches() const;
+    // A value's box and scroll bar, and its setting.
+    struct ValueLine {
+        ValueBox* box;
+        ValueScrollBar* scroll;
+        int16_t SettingsRecord::*field;
+    };
+    QList<ValueLine> valueLines() const;
 
     QGroupBox* m_contentGroup; // "Play Content"
     QGroupBox* m_modeGroup;    // "Play mode"
@@ -79,7 +88,6 @@ private:
     QLabel* m_playsLabel;
     QLabel* m_frenchSecondsLabel;
     QLabel* m_englishSecondsLabel;
-    std::array<QLabel*, 2> m_blankLabels; // two empty 4 x 4 pixel labels that only keep their place
     std::array<ValueBox*, 3> m_valueBoxes;
     ValueScrollBar* m_playsScroll;
     ValueScrollBar* m_frenchSecondsScroll;
@@ -90,14 +98,16 @@ private:
     QCheckBox* m_startWithLoginBox; // "Start with windows start"
     QPushButton* m_okButton;
     std::array<QRadioButton*, kTopicChoices> m_topicButtons;
-    std::array<QRadioButton*, 2> m_modeButtons;
-    std::array<QRadioButton*, 2> m_orderButtons;
+    QRadioButton* m_randomButton;
+    QRadioButton* m_sequenceButton;
+    QRadioButton* m_frenchFirstButton;
+    QRadioButton* m_englishFirstButton;
 
     QButtonGroup* m_topics;
     QButtonGroup* m_modes;
     QButtonGroup* m_orders;
-    QList<QWidget*> m_tabOrder;
-    PlayCycle* m_cycle = nullptr; // null in the layout alone, and once applied
+    SettingsRecord* m_settings = nullptr; // null in the layout alone
+    PlayCycle* m_cycle = nullptr;         // null in the layout alone, and once applied
     QPointer<DialogGate> m_gate;
     SettingsStore* m_store = nullptr;
     AutoStart* m_autoStart = nullptr;

@@ -1,7 +1,9 @@
 // The settings dialog's controls, placed in twips on the dialog's own grid.
 #include "core/lessons/dialogue_table.h"
+#include "core/settings/settings_keys.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/widgets/caption_fit.h"
+#include "ui/widgets/dialog_font.h"
 #include "ui/widgets/normal_window_state.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/value_box.h"
@@ -14,7 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
 
 namespace {
 
@@ -39,11 +40,7 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/dialog-16.png")));
     setFixedSize(Twips::toPixels(5370), Twips::toPixels(6555));
     keepInNormalState(*this); // it offers a close box only, whatever the window manager draws
-    QFont dialogFont;
-    dialogFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                            QStringLiteral("Arial")});
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
+    setFont(dialogFont());
 
     m_contentGroup =
         place(new QGroupBox(tr("Play Content"), this), "contentGroup", 120, 120, 5025, 3375);
@@ -54,21 +51,21 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     buildTopicButtons();
 
     m_modes = new QButtonGroup(this);
-    m_modeButtons[0] = place(new QRadioButton(tr("at random"), m_modeGroup), "modeButtons(0)", 120,
-                             240, 1335, 285);
-    m_modeButtons[1] =
-        place(new QRadioButton(tr("Sequence"), m_modeGroup), "modeButtons(1)", 135, 495, 1095, 285);
+    m_randomButton =
+        place(new QRadioButton(tr("at random"), m_modeGroup), "randomButton", 120, 240, 1335, 285);
+    m_sequenceButton =
+        place(new QRadioButton(tr("Sequence"), m_modeGroup), "sequenceButton", 135, 495, 1095, 285);
     m_orders = new QButtonGroup(this);
-    m_orderButtons[0] = place(new QRadioButton(tr("First French, then English"), m_orderGroup),
-                              "orderButtons(0)", 135, 225, 2670, 285);
-    m_orderButtons[1] = place(new QRadioButton(tr("First English, then French"), m_orderGroup),
-                              "orderButtons(1)", 135, 495, 2670, 285);
-    for (int i = 0; i < 2; ++i) {
-        m_modes->addButton(m_modeButtons[i], i);
-        m_orders->addButton(m_orderButtons[i], i);
-    }
-    m_modeButtons[0]->setChecked(true);
-    m_orderButtons[0]->setChecked(true);
+    m_frenchFirstButton = place(new QRadioButton(tr("First French, then English"), m_orderGroup),
+                                "frenchFirstButton", 135, 225, 2670, 285);
+    m_englishFirstButton = place(new QRadioButton(tr("First English, then French"), m_orderGroup),
+                                 "englishFirstButton", 135, 495, 2670, 285);
+    m_modes->addButton(m_randomButton, 0);
+    m_modes->addButton(m_sequenceButton, 1);
+    m_orders->addButton(m_frenchFirstButton, 0);
+    m_orders->addButton(m_englishFirstButton, 1);
+    m_randomButton->setChecked(true);
+    m_frenchFirstButton->setChecked(true);
 
     buildValueLines();
 
@@ -82,21 +79,19 @@ SettingsDialog::SettingsDialog(QWidget* parent)
                               2880, 5700, 2535, 255);
     m_okButton = place(new QPushButton(tr("OK"), this), "okButton", 4080, 6075, 1125, 345);
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
-    m_blankLabels[0] = place(new QLabel(this), "blankLabel0", 0, 0, 60, 60);
-    m_blankLabels[1] = place(new QLabel(this), "blankLabel1", 3615, 0, 60, 60);
     widenToFitCaptions(*this);
 
-    QList<QPair<int, QWidget*>> indexed = {
-        {1, m_topicButtons[0]},      {6, m_valueBoxes[0]},         {7, m_valueBoxes[1]},
-        {8, m_modeButtons[0]},       {10, m_valueBoxes[2]},        {11, m_orderButtons[0]},
-        {12, m_modeButtons[1]},      {13, m_orderButtons[1]},      {14, m_playsScroll},
-        {15, m_frenchSecondsScroll}, {16, m_englishSecondsScroll}, {17, m_saveScheduleBox},
-        {18, m_autoHideBox},         {19, m_startWithLoginBox},    {20, m_saveSettingsBox},     {21, m_okButton}};
+    // "Entire" and the values first; the topics of the right-hand column before the left's.
+    QList<QWidget*> order = {
+        m_topicButtons[0], m_valueBoxes[0],       m_valueBoxes[1],        m_randomButton,
+        m_valueBoxes[2],   m_frenchFirstButton,   m_sequenceButton,       m_englishFirstButton,
+        m_playsScroll,     m_frenchSecondsScroll, m_englishSecondsScroll, m_saveScheduleBox,
+        m_autoHideBox,     m_startWithLoginBox,   m_saveSettingsBox,      m_okButton};
     for (int i = 11; i < kTopicChoices; ++i)
-        indexed.append({23 + i - 11, m_topicButtons[i]});
+        order.append(m_topicButtons[i]);
     for (int i = 1; i <= 10; ++i)
-        indexed.append({34 + i - 1, m_topicButtons[i]});
-    setTabOrderByIndex(indexed);
+        order.append(m_topicButtons[i]);
+    setFocusOrder(order);
 }
 
 void SettingsDialog::buildTopicButtons() {
@@ -116,8 +111,8 @@ void SettingsDialog::buildTopicButtons() {
         else
             top = 3000;
         auto* button = new QRadioButton(caption, m_contentGroup);
-        m_topicButtons[i] = place(button, qPrintable(QStringLiteral("topicButtons(%1)").arg(i)),
-                                  left, top, kWidths[i], 195);
+        m_topicButtons[i] = place(button, qPrintable(QStringLiteral("topicButton%1").arg(i)), left,
+                                  top, kWidths[i], 195);
         m_topics->addButton(button, i);
     }
 }
@@ -131,34 +126,40 @@ void SettingsDialog::buildValueLines() {
     m_englishSecondsLabel =
         place(new QLabel(spaced(tr("English Display"), 15, tr("second.")), this),
               "englishSecondsLabel", 240, 5400, 2520, 195);
-    const char* names[3] = {"valueBoxes(0)", "valueBoxes(1)", "valueBoxes(2)"};
+    // The ranges and the numbers shown before any setting is filled in are the keys' own.
+    const FrenchKey& plays = frenchKey(&SettingsRecord::playsPerSentence);
+    const FrenchKey& frenchSeconds = frenchKey(&SettingsRecord::frenchSeconds);
+    const FrenchKey& englishSeconds = frenchKey(&SettingsRecord::englishSeconds);
+    const FrenchKey* keys[3] = {&plays, &frenchSeconds, &englishSeconds};
+    const char* names[3] = {"playsBox", "frenchSecondsBox", "englishSecondsBox"};
     const double lefts[3] = {1620, 1500, 1500};
     const double tops[3] = {4635, 5040, 5400};
-    const char* initial[3] = {"2", "5", "3"};
     for (int i = 0; i < 3; ++i)
-        m_valueBoxes[i] = place(new ValueBox(QLatin1String(initial[i]), this), names[i], lefts[i],
-                                tops[i], 315, 270);
-    m_playsScroll = place(new ValueScrollBar(1, 12, this), "playsScroll", 1920, 4635, 135, 255);
+        m_valueBoxes[i] = place(new ValueBox(QString::number(keys[i]->firstRunDefault), this),
+                                names[i], lefts[i], tops[i], 315, 270);
+    const auto scrollFor = [this](const FrenchKey& key) {
+        return new ValueScrollBar(key.lowest, key.highest, this);
+    };
+    m_playsScroll = place(scrollFor(plays), "playsScroll", 1920, 4635, 135, 255);
     m_frenchSecondsScroll =
-        place(new ValueScrollBar(5, 15, this), "frenchSecondsScroll", 1800, 5040, 135, 255);
+        place(scrollFor(frenchSeconds), "frenchSecondsScroll", 1800, 5040, 135, 255);
     m_englishSecondsScroll =
-        place(new ValueScrollBar(3, 15, this), "englishSecondsScroll", 1800, 5400, 135, 255);
-    m_valueBoxes[0]->bindTo(*m_playsScroll, tr("1 to 12 times"));
-    m_valueBoxes[1]->bindTo(*m_frenchSecondsScroll, tr("5 to 15 seconds"));
-    m_valueBoxes[2]->bindTo(*m_englishSecondsScroll, tr("3 to 15 seconds"));
+        place(scrollFor(englishSeconds), "englishSecondsScroll", 1800, 5400, 135, 255);
+    m_valueBoxes[0]->bindTo(*m_playsScroll,
+                            tr("%1 to %2 times").arg(plays.lowest).arg(plays.highest));
+    m_valueBoxes[1]->bindTo(
+        *m_frenchSecondsScroll,
+        tr("%1 to %2 seconds").arg(frenchSeconds.lowest).arg(frenchSeconds.highest));
+    m_valueBoxes[2]->bindTo(
+        *m_englishSecondsScroll,
+        tr("%1 to %2 seconds").arg(englishSeconds.lowest).arg(englishSeconds.highest));
     for (ValueBox* text : m_valueBoxes) {
         text->setAlignment(Qt::AlignCenter);
         text->setTextMargins(0, 0, 0, 0);
     }
 }
 
-void SettingsDialog::setTabOrderByIndex(const QList<QPair<int, QWidget*>>& indexed) {
-    auto sorted = indexed;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    m_tabOrder.clear();
-    for (const auto& entry : sorted)
-        m_tabOrder.append(entry.second);
-    for (int i = 1; i < m_tabOrder.size(); ++i)
-        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+void SettingsDialog::setFocusOrder(const QList<QWidget*>& order) {
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }

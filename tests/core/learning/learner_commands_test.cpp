@@ -8,7 +8,7 @@
 
 namespace {
 
-// Settings.frenchFirst: 1 is French first.
+// settings.frenchFirst: 1 is French first.
 class Commands : public ::testing::TestWithParam<int>, protected PlayCycleOnFakes {
 protected:
     Commands() : PlayCycleOnFakes(GetParam()) {}
@@ -38,7 +38,7 @@ protected:
     const QString& englishText() const { return playback.english(); }
 
     const bool frenchFirst = GetParam() == 1;
-    LearnerCommands commands{cycle, chrome, playback};
+    LearnerCommands commands{cycle, chrome, playback, settings};
 };
 
 TEST_P(Commands, pauseFreezesCycleAndSlidesEvenAcrossTheDialogAndResumeCarriesOn) {
@@ -209,8 +209,8 @@ INSTANTIATE_TEST_SUITE_P(LanguageOrders, Commands, ::testing::Values(1, 2), [](c
 TEST(PauseSign, aLineAtRestComesOutFromUnderItAndGoesBackWhenItGoes) {
     for (const int overflow : {0, 100}) { // a line that fits the bar, and one that scrolled
         PlayCycleOnFakes fakes;
-        auto& [bar, pointer, peedy, playback, order, chrome, cycle] = fakes;
-        LearnerCommands commands{cycle, chrome, playback};
+        auto& [settings, bar, pointer, peedy, playback, order, chrome, cycle] = fakes;
+        LearnerCommands commands{cycle, chrome, playback, settings};
         bar.overflow[0] = overflow;
         const auto scrollOut = [&, &cycle = cycle] {
             for (int i = 0; i < 500 && cycle.lineScroll().timer().isEnabled(); ++i)

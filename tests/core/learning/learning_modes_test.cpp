@@ -1,14 +1,11 @@
-// Where the walk through the sentences goes: forwards past the learner's known sentences, and
-// backwards over the sequence and the random draws already shown; and the [Learning] lists, read
-// entry by entry and saved.
+// The learner's modes: the walk forwards past the known sentences, and [Learning] loaded and
+// saved.
 #include "core/learning/learning_modes.h"
-#include "core/learning/play_order.h"
 #include "core/settings/settings_record.h"
 #include "fakes/fake_settings_store.h"
 #include "support/selector_fixture.h"
 
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 
@@ -27,18 +24,18 @@ protected:
     }
     // Selects `count` sentences in sequence (rd 1) or with the given draws (rd 0).
     QList<int> select(int16_t rd, int16_t topic, int16_t position, QList<float> draws) {
-        Settings.inSequence = rd, Settings.topic = topic, Settings.sequencePosition = position;
+        settings.inSequence = rd, settings.topic = topic, settings.sequencePosition = position;
         QList<int> ids;
         for (float r : draws) {
             random.values = {r};
             selector.selectNextSentence(french, english);
-            ids << (rd ? Settings.sequencePosition - 1 : selector.randomId());
+            ids << (rd ? settings.sequencePosition - 1 : selector.randomId());
         }
         return ids;
     }
 
     FakeSettingsStore store;
-    LearningModes modes{store, [] { return qint64(0); }};
+    LearningModes modes{store, settings, [] { return qint64(0); }};
     QStringList notices;
 };
 
@@ -63,7 +60,7 @@ TEST_F(KnownSentences, everyModePassesKnownSentencesAcrossEveryWrap) {
         EXPECT_EQ(select(c.rd, c.topic, c.position, c.draws), c.expected) << c.what;
     select(1, 3, 10304, {0}); // on 10304: back over 10303-10301, and 10335 at the wrap
     selector.selectPreviousSentence(french, english);
-    EXPECT_EQ(Settings.sequencePosition - 1, 10334) << "previous passes known sentences too";
+    EXPECT_EQ(settings.sequencePosition - 1, 10334) << "previous passes known sentences too";
     EXPECT_TRUE(notices.isEmpty());
 }
 
@@ -84,94 +81,17 @@ TEST_F(KnownSentences, wholeTopicKnownPlaysThemAllAgainSayingSoOnceUntilForgotte
     EXPECT_EQ(modes.known().size(), 0) << "\"Entire\" forgets every topic";
 }
 
-class Order : public SelectorFixture {
+class LearningStore : public ::testing::Test {
 protected:
-    int shownId() { // its texts checked
-        french = onBar.french(), english = onBar.english();
-        return shown(order.currentId());
-    }
-    int next() {
-        order.next();
-        return shownId();
-    }
-    int previous() { return order.previous() ? shownId() : 0; }
+    QString& learning(const QString& key) { return store.values["Vesk/Learning/" + key]; }
 
-    PlaybackState onBar;
-    PlayOrder order{selector, table, onBar};
-};
-
-TEST_F(Order, sequenceStepsBackWrappingAsTheWalkDoesForwardsAndStoresThePositionAlike) {
-    const struct {
-        int16_t topic, lastShown, previous;
-    } cases[] = {
-        {3, 10302, 10301}, {3, 10301, 10335}, // back over the topic's start
-        {3, 10735, 10335}, {0, 10201, 10135}, // from another topic; the walk's topic seam
-        {0, 10101, 12935}, {0, 12301, 12235}, // the start of the walk; the repeated topics
-        {0, 10000, 12935}, {1, 11000, 10135}, // positions outside the table or the topic
-    };
-    Settings.inSequence = 1;
-    for (const auto& c : cases) {
-        Settings.topic = c.topic;
-        Settings.sequencePosition = static_cast<int16_t>(c.lastShown + 1);
-        EXPECT_EQ(previous(), c.previous) << c.lastShown;
-        EXPECT_EQ(Settings.sequencePosition, c.previous + 1) << "as a forward step would store it";
-    }
-    Settings.topic = 0;
-    Settings.sequencePosition = 12936; // the end of the walk, and back again
-    EXPECT_EQ(std::vector<int>({next(), previous()}), std::vector<int>({10101, 12935}));
-    EXPECT_EQ(order.currentTopicName(), table.topicName(8)) << "topic 29 repeats topic 8";
-}
-
-TEST_F(Order, randomGoesBackThroughTheDrawsAlreadyShownAndForwardAgainBeforeDrawing) {
-    Settings.topic = 5;
-    random.values = {0.0f, 0.5f, 0.99f};
-    EXPECT_EQ(std::vector<int>({next(), next(), next()}), std::vector<int>({10501, 10518, 10535}));
-    EXPECT_EQ(std::vector<int>({previous(), previous(), previous()}),
-              std::vector<int>({10518, 10501, 0}))
-        << "nothing before the first";
-    EXPECT_EQ(shownId(), 10501) << "the texts stay";
-    random.values = {0.2f};
-    EXPECT_EQ(std::vector<int>({next(), next(), next()}), std::vector<int>({10518, 10535, 10508}))
-        << "forwards through what was shown, then a new draw";
-    EXPECT_EQ(previous(), 10535);
-    EXPECT_EQ(Settings.sequencePosition, 0) << "random mode leaves the sequence position alone";
-
-    for (int i = 0; i < 120; ++i)
-        next();
-    int steps = 0;
-    while (previous())
-        ++steps;
-    EXPECT_GE(steps, 50);
-    EXPECT_LT(steps, 120) << "bounded";
-}
-
-TEST(LearningStore, listsKeepWhatIsReadableEntryByEntryAndReadBackAlike) {
-    const struct {
-        const char* what;
-        QString stored, kept;
-    } cases[] = {
-        {"ranges, duplicates, disorder", "10301,10135,10101-10135,10301", "10101-10135,10301"},
-        {"a range across topics", "10134-10202", "10134-10135,10201-10202"},
-        {"junk", "abc,,10102x, 10103 ,-5,10104-,10106-10105,+10107,1-2-3,1e4", "10103"},
-        {"outside topics 1-21", "10100,10136,13001,12201,9999,0,20101", ""},
-        {"huge numbers", "99999999999999999999,10101-99999999999,10105", "10105"},
-        {"a huge value", QString(1 << 20, 'x') + ",10105", "10105"},
-    };
-    for (const auto& c : cases) {
-        const SentenceSet set = SentenceSet::fromText(c.stored);
-        EXPECT_EQ(set.toText(), c.kept) << c.what;
-        EXPECT_EQ(SentenceSet::fromText(set.toText()), set) << c.what;
-    }
-}
-
-TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
-    Settings = SettingsRecord{};
+    const SettingsRecord settings;
     FakeSettingsStore store;
     qint64 now = 0;
-    LearningModes modes(store, [&] { return now; });
-    const auto learning = [&](const QString& key) -> QString& {
-        return store.values["Vesk/Learning/" + key];
-    };
+    LearningModes modes{store, settings, [this] { return now; }};
+};
+
+TEST_F(LearningStore, loadLeavesOutWhatCannotBeReadWritingNothing) {
     learning("listen_first") = "yes";
     learning("known") = "10101-10103,junk,10301,10301";
     learning("seen") = QString("10101,").repeated(200000); // no list this program wrote
@@ -185,7 +105,11 @@ TEST(LearningStore, loadSkipsJunkAndSavesMarksAtOnceNewlySeenAtMostEvery30s) {
     EXPECT_EQ(modes.knownCount(1), 3);
     EXPECT_EQ(modes.seenCount(3), 1) << "a known sentence counts as seen";
     EXPECT_TRUE(store.writes.isEmpty()) << "loading writes nothing";
+}
 
+TEST_F(LearningStore, marksAreSavedAtOnceNewlySeenSentencesAtMostEvery30s) {
+    learning("known") = "10101-10103,10301";
+    modes.load();
     for (auto [at, id, seen] : {std::tuple{0, 12201, "10101"},
                                 {10000, 10102, "10101"},
                                 {30000, 10101, "10101-10102"},

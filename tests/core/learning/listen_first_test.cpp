@@ -26,16 +26,17 @@ TEST(ListenFirstCycle, frenchWaitsForTheReadingOrItsLimitAndShowsAtOnceWithNothi
         {"10 s after start at the latest", 1, 1, true, false, "", 4000, kNever, 83, 133, "Listen:"},
         {"English first", 0, 1, true, false, "", 20000, 50, 51, 1, "Listen:"},
         {"read-aloud off", 1, 0, true, false, "", 20000, kNever, 1, 51, ""},
+        {"read-aloud 2: only 1 reads", 1, 2, true, false, "", 20000, kNever, 1, 51, ""},
         {"character hidden", 1, 1, true, true, "", 20000, kNever, 1, 51, "Speak:"},
         {"no French voice", 1, 1, true, false, "no voice", 20000, kNever, 1, 51, "Listen:"},
         {"listen first off", 1, 1, false, false, "", 20000, kNever, 1, 51, "Speak:"},
     };
     for (const auto& c : cases) {
         PlayCycleOnFakes fakes(c.ce);
-        auto& [bar, pointer, peedy, playback, order, chrome, cycle] = fakes;
-        Settings.readAloud = c.voice;
+        auto& [settings, bar, pointer, peedy, playback, order, chrome, cycle] = fakes;
+        settings.readAloud = c.voice;
         qint64 now = c.start;
-        ListenFirst hold([&] { return now; });
+        ListenFirst hold(settings, [&] { return now; });
         hold.setEnabled(c.listen);
         peedy.visible = !c.hidden;
         peedy.failure = c.failure;

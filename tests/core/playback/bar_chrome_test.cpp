@@ -50,11 +50,11 @@ TEST_F(Chrome, autoHideCollapsesAwayFromTheBarAndReopensOnlyFromTheTopFourRows) 
         int16_t visi;
         QPoint at;
         int ticks, height;
-    } steps[] = {{1, {500, 300}, 3, 340}, // never during the welcome
+    } steps[] = {{1, {500, 300}, 3, 340}, // never during the welcome; any visi but 0 hides
                  {1, {500, 300}, 70, 20}, {1, {500, 4}, 1, 20}, {1, {500, 3}, 1, 340},
-                 {1, {500, 15}, 1, 340},  {1, {900, 3}, 1, 20}, {0, {900, 3}, 1, 340}};
+                 {1, {500, 15}, 1, 340},  {2, {900, 3}, 1, 20}, {0, {900, 3}, 1, 340}};
     for (const auto& step : steps) {
-        Settings.autoHide = step.visi, pointer.at = step.at;
+        settings.autoHide = step.visi, pointer.at = step.at;
         countdown(step.ticks);
         EXPECT_EQ(bar.height, step.height) << step.at.x() << "," << step.at.y();
     }

@@ -45,7 +45,7 @@ TEST_F(Playback, aHeldCycleResumesWhereItStood) {
     EXPECT_EQ(bar.englishTop, 60) << "the English rose all the way";
     const int16_t tick = cycle.cycleTick();
     cycle.holdForSettings();
-    Settings.englishSeconds = 10;
+    settings.englishSeconds = 10;
     for (int i = 0; i < 20; ++i)
         chrome.onWelcomeTick();
     EXPECT_EQ(cycle.cycleTick(), tick);
@@ -66,8 +66,8 @@ TEST_F(Playback, cycleShowsEachLanguageForItsTimeAndEachSentenceNTimes) {
         {0, 6, 4, 2, 205, {{{41, 143}, {1, 103, 205}, {205}}}},
     };
     for (const auto& c : cases) {
-        Settings.frenchFirst = c.ce, Settings.frenchSeconds = c.etime,
-        Settings.englishSeconds = c.ctime, Settings.playsPerSentence = c.n;
+        settings.frenchFirst = c.ce, settings.frenchSeconds = c.etime,
+        settings.englishSeconds = c.ctime, settings.playsPerSentence = c.n;
         cycle.restartCycle();
         EXPECT_EQ(play(c.ticks), c.seen) << "ce " << c.ce << " etime " << c.etime;
     }

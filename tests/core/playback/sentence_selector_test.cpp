@@ -12,7 +12,7 @@ protected:
     // Selects once and gives the French id selected, its texts checked.
     int select() {
         tooltips = selector.selectNextSentence(french, english);
-        return shown(Settings.inSequence ? Settings.sequencePosition - 1 : selector.randomId());
+        return shown(settings.inSequence ? settings.sequencePosition - 1 : selector.randomId());
     }
 
     bool tooltips = false;
@@ -31,27 +31,27 @@ TEST_F(Selector, sequenceWalksATopicOrEveryTopicAndRestartsFromAnyCorruptedPosit
         {0, 32000, 10101}, {4, -1, 10401},    {0, 32767, 10101}, {4, -32768, 10401},
         {0, 13001, 10101}, {4, 9999, 10401},
     };
-    Settings.inSequence = 1;
+    settings.inSequence = 1;
     for (const auto& step : steps) {
-        Settings.topic = step.topic;
+        settings.topic = step.topic;
         if (step.position != 0)
-            Settings.sequencePosition = step.position;
+            settings.sequencePosition = step.position;
         EXPECT_EQ(select(), step.selected) << step.topic << " " << step.position;
-        EXPECT_EQ(Settings.sequencePosition, step.selected + 1);
+        EXPECT_EQ(settings.sequencePosition, step.selected + 1);
         EXPECT_TRUE(tooltips);
     }
     EXPECT_TRUE(dialog.shown.isEmpty());
 }
 
 TEST_F(Selector, randomDrawsWithinATopicOrUniformlyOverTopicsOneToTwentyOne) {
-    Settings.topic = 5, Settings.sequencePosition = 10777;
+    settings.topic = 5, settings.sequencePosition = 10777;
     random.values = {0.5f, 0.0f, 0.99999f};
     EXPECT_EQ(QList<int>({select(), select(), select()}), QList<int>({10518, 10501, 10535}));
-    EXPECT_EQ(Settings.sequencePosition, 10777) << "the sequence position is left alone";
+    EXPECT_EQ(settings.sequencePosition, 10777) << "the sequence position is left alone";
     EXPECT_FALSE(tooltips);
     EXPECT_EQ(random.reseeds, random.draws) << "re-seeded before every draw";
 
-    Settings.topic = 0;
+    settings.topic = 0;
     QMap<int, int> perTopic;
     for (int index = 0; index < 735; ++index) {
         random.values = {(index + 0.5f) / 735.0f};
@@ -69,13 +69,13 @@ TEST_F(Selector, failedLookupIsReportedOnceAndKeepsThatTextWhileTheWalkGoesOn) {
         {"fr": "Salut!  ", "en": "Hi!  "}, {"fr": "Coucou!", "en": "Hey!"}]})");
     file.close();
     const DialogueTable gappy = DialogueTable::fromFolder(dir.path());
-    SentenceSelector withGaps(gappy, random, dialog);
-    Settings.inSequence = 1, Settings.topic = 1, Settings.sequencePosition = 10102;
+    SentenceSelector withGaps(gappy, settings, random, dialog);
+    settings.inSequence = 1, settings.topic = 1, settings.sequencePosition = 10102;
     withGaps.selectNextSentence(french, english);
     EXPECT_TRUE(withGaps.selectNextSentence(french, english)) << "tooltips are set all the same";
     EXPECT_EQ(QStringList({french, english}), QStringList({"Coucou!", "Hey!"}));
     EXPECT_EQ(dialog.shown, QStringList({"10103"}));
-    EXPECT_EQ(Settings.sequencePosition, 10104);
+    EXPECT_EQ(settings.sequencePosition, 10104);
 }
 
 } // namespace

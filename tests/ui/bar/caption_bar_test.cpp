@@ -139,9 +139,9 @@ TEST_F(Bar, everyLineOfTheTableIsSeenWholeAndLinesThatFitKeepTheirTiming) {
     };
     int scrolling[2] = {0, 0};
     for (const int16_t frenchFirst : {1, 0}) {
-        Settings.frenchFirst = frenchFirst, Settings.inSequence = 1, Settings.topic = 0;
-        Settings.sequencePosition = SentenceId::kFirst, Settings.playsPerSentence = 1;
-        Settings.readAloud = 0;
+        settings.frenchFirst = frenchFirst, settings.inSequence = 1, settings.topic = 0;
+        settings.sequencePosition = SentenceId::kFirst, settings.playsPerSentence = 1;
+        settings.readAloud = 0;
         cycle.restartCycle();
         cycle.selectNextSentence();
         for (int sentence = 0; sentence < SentenceId::kNamedTopics * SentenceId::kSentencesPerTopic;

@@ -8,24 +8,29 @@
 
 namespace {
 
-TEST_F(Desktop, readAloudTogglesOnlyTheCharacterAndExitSavesThenEnds) {
+TEST_F(Desktop, readAloudTogglesOnlyTheCharacter) {
     for (int i = 0; i < 3; ++i)
         menu.readAloudAction()->trigger();
     EXPECT_EQ(characters.peedy.calls, QStringList({"Hide", "Show", "Hide"}));
+}
 
-    // Exit saves the voice (which reading aloud left alone), the bar's place and, in sequence
-    // mode with the schedule kept, the position, whatever "Save setting while exit" says.
+// Exit saves the voice, the bar's place and, in sequence mode with the schedule kept, the
+// position, whatever "Save setting while exit" says.
+TEST_F(Desktop, exitSavesThenEnds) {
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes, QStringList({"voice=1", "left=5680"})) << "random order";
-    Settings.inSequence = 1, Settings.saveSettings = 0;
+    settings.inSequence = 1, settings.saveSettings = 0;
     menu.exitAction()->trigger();
     EXPECT_EQ(store.writes.mid(2), QStringList({"voice=1", "left=5680", "guagen=10207"}));
     EXPECT_FALSE(store.unsynced) << "on the disk before the process ends";
-    Settings.savePositionOnExit = 0, Settings.sequencePosition = 10208;
-    menu.exitAction()->trigger();
-    EXPECT_EQ(store.writes.mid(5, 2), QStringList({"voice=1", "left=5680"}));
+    // Only both switches at exactly 1 keep it: a sequence stored as 2 plays in sequence all the same.
+    settings.sequencePosition = 10208;
+    for (auto [psave, rd] : {std::pair<int16_t, int16_t>{0, 1}, {2, 1}, {1, 2}}) {
+        settings.savePositionOnExit = psave, settings.inSequence = rd;
+        menu.exitAction()->trigger();
+    }
     EXPECT_EQ(store.values.value("Vesk/French/guagen"), "10207") << "schedule not kept";
-    EXPECT_EQ(ended, 3);
+    EXPECT_EQ(ended, 5);
 }
 
 TEST_F(Desktop, aboutGreysTheMenuOutUntilItClosesHoweverItCloses) {

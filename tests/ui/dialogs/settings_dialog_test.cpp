@@ -24,7 +24,7 @@ protected:
         pastTheWelcome();
     }
     ::SettingsDialog* open() {
-        return new ::SettingsDialog(playback.gate(), cycle, store, autoStart);
+        return new ::SettingsDialog(settings, playback.gate(), cycle, store, autoStart);
     }
     static void press(QWidget* widget, int key, const QString& text = {}) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -37,32 +37,49 @@ protected:
     }
 };
 
-TEST_F(SettingsDialogOnBar,
-       opensFromTheSettingsActsOnCloseFromTheScrollBarsAndPausesPlayMeanwhile) {
-    Settings.frenchSeconds = 9, Settings.topic = 17, Settings.frenchFirst = 5;
-    Settings.inSequence = 3;
+// Any ce but 1 is English first, any rd but 0 is Sequence.
+TEST_F(SettingsDialogOnBar, opensShowingTheSettings) {
+    settings.frenchSeconds = 9, settings.topic = 17, settings.frenchFirst = 5;
+    settings.inSequence = 3;
     QPointer<::SettingsDialog> dialog = open();
-    EXPECT_TRUE(playback.gate().isOpen()) << "the menu waits";
-    EXPECT_FALSE(cycle.isRunning()) << "play waits";
-    // Any ce but 1 is English first, any rd but 0 is Sequence.
-    EXPECT_TRUE(dialog->orderButtons()[1]->isChecked());
-    EXPECT_TRUE(dialog->modeButtons()[1]->isChecked());
+    EXPECT_TRUE(dialog->englishFirstButton()->isChecked());
+    EXPECT_TRUE(dialog->sequenceButton()->isChecked());
     EXPECT_TRUE(dialog->topicButtons()[17]->isChecked());
     EXPECT_EQ(dialog->valueBoxes()[1]->text(), "9");
-    dialog->modeButtons()[0]->click();
+    delete dialog;
+}
+
+TEST_F(SettingsDialogOnBar, theScheduleBoxIsEnabledOnlyInSequence) {
+    QPointer<::SettingsDialog> dialog = open();
+    dialog->randomButton()->click();
     EXPECT_FALSE(dialog->saveScheduleBox()->isEnabled()) << "no schedule to keep at random";
-    dialog->modeButtons()[1]->click();
+    dialog->sequenceButton()->click();
     EXPECT_TRUE(dialog->saveScheduleBox()->isEnabled());
+    delete dialog;
+}
+
+TEST_F(SettingsDialogOnBar, closingAppliesTheChoicesTakingTheValuesFromTheScrollBars) {
+    settings.frenchSeconds = 9, settings.frenchFirst = 5, settings.inSequence = 3;
+    QPointer<::SettingsDialog> dialog = open();
     dialog->topicButtons()[9]->click();
     dialog->playsScroll()->setNumber(6);
     dialog->close();
-    EXPECT_EQ(QList<int>({Settings.frenchFirst, Settings.inSequence, Settings.topic,
-                          Settings.playsPerSentence, Settings.frenchSeconds}),
+    EXPECT_EQ(QList<int>({settings.frenchFirst, settings.inSequence, settings.topic,
+                          settings.playsPerSentence, settings.frenchSeconds}),
               QList<int>({0, 1, 9, 6, 9}));
-    EXPECT_FALSE(playback.gate().isOpen());
-    EXPECT_TRUE(cycle.isRunning());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull()) << "each opening builds a fresh dialog";
+}
+
+TEST_F(SettingsDialogOnBar, playAndTheMenuWaitWhileItIsOpen) {
+    QPointer<::SettingsDialog> dialog = open();
+    EXPECT_TRUE(playback.gate().isOpen());
+    EXPECT_FALSE(bar.menuPicture()->isEnabled()) << "the menu waits";
+    EXPECT_FALSE(cycle.isRunning()) << "play waits";
+    dialog->close();
+    EXPECT_FALSE(playback.gate().isOpen());
+    EXPECT_TRUE(bar.menuPicture()->isEnabled());
+    EXPECT_TRUE(cycle.isRunning());
 
     bar.chrome().armForStartUp();
     cycle.armForStartUp();
@@ -81,27 +98,32 @@ TEST_F(SettingsDialogOnBar, typedNumbersMoveTheBarAtOnceAndOutOfRangeOnesSayTheR
     EXPECT_EQ(QToolTip::text(), "3 to 15 seconds");
     type(dialog->valueBoxes()[0], "-7");
     press(dialog->valueBoxes()[0], Qt::Key_Escape); // closing leaves the box
-    EXPECT_EQ(QList<int>({Settings.playsPerSentence, Settings.englishSeconds}), QList<int>({1, 15}));
+    EXPECT_EQ(QList<int>({settings.playsPerSentence, settings.englishSeconds}),
+              QList<int>({1, 15}));
 }
 
 TEST_F(SettingsDialogOnBar, closingWritesThirteenKeysAndTheLoginEntryOnlyWithSaveSettings) {
+    settings.saveSettings = 2; // any value but 0 saves
+    qsizetype lastClose = 0;
     for (int16_t mark : {1, 0, 2}) {
-        Settings.startWithLogin = mark;
+        settings.startWithLogin = mark;
+        lastClose = store.writes.size();
         open()->close();
     }
     ASSERT_EQ(autoStart.calls.size(), 2) << "mark 2 leaves the entry alone";
     EXPECT_TRUE(autoStart.calls[0].startsWith("add /"));
     EXPECT_EQ(autoStart.calls[1], "remove");
-    EXPECT_EQ(store.writes.mid(26),
-              QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1", "ssave=1",
+    EXPECT_EQ(store.writes.mid(lastClose),
+              QStringList({"ce=1", "n=2", "ctime=3", "etime=5", "rd=0", "psave=1", "ssave=2",
                            "visi=0", "guage=1", "red=0", "mark=2", "xxx=1", "sspeed=150"}));
     EXPECT_FALSE(store.unsynced);
 
-    store.writes.clear(), Settings.startWithLogin = 1;
+    const qsizetype saved = store.writes.size();
+    settings.startWithLogin = 1;
     QPointer<::SettingsDialog> dialog = open();
     dialog->saveSettingsBox()->click(); // "Save setting while exit" off
     dialog->close();
-    EXPECT_TRUE(store.writes.isEmpty());
+    EXPECT_EQ(store.writes.size(), saved);
     EXPECT_EQ(autoStart.calls.size(), 2);
 }
 
@@ -113,12 +135,12 @@ TEST_F(SettingsDialogOnBar, scheduleRestartsOnlyWhenEveryTopicIsNewlyChosenWithT
         {1, 1, 0, 0, 10207}, {1, 1, 1, 5, 10207}, {0, 1, 1, 0, 10207},
     };
     for (const auto& c : cases) {
-        Settings.topic = c.before, Settings.inSequence = c.rd, Settings.sequencePosition = 10207;
-        Settings.savePositionOnExit = c.psave;
+        settings.topic = c.before, settings.inSequence = c.rd, settings.sequencePosition = 10207;
+        settings.savePositionOnExit = c.psave;
         QPointer<::SettingsDialog> dialog = open();
         dialog->topicButtons()[c.after]->click();
         dialog->close();
-        EXPECT_EQ(Settings.sequencePosition, c.guagen)
+        EXPECT_EQ(settings.sequencePosition, c.guagen)
             << c.before << " -> " << c.after << " psave " << c.psave;
     }
 }

@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         program.start();
         pastTheWelcome();
-        Settings.inSequence = 1, Settings.topic = 0, Settings.sequencePosition = 10501;
+        settings.inSequence = 1, settings.topic = 0, settings.sequencePosition = 10501;
         characters.peedy.calls.clear();
     }
     void pastTheWelcome() { // playback has started
@@ -30,7 +30,7 @@ protected:
 TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRules) {
     CaptionBar& bar = program.bar();
     BarMenu menu;
-    MenuCommands menuCommands(bar, menu, platform, program.cycle(), playback.gate());
+    MenuCommands menuCommands(bar, menu, platform, settings, program.cycle(), playback.gate());
     int ended = 0;
     QObject::connect(&menuCommands, &MenuCommands::exitRequested, [&] { ++ended; });
     TrayIcon tray(program.learner(), program.learnActions(), menu, playback.gate());
@@ -51,7 +51,7 @@ TEST_F(Controls, trayMenuRunsTheCommandsAndTheBarMenusOwnEntriesUnderTheSameRule
     EXPECT_TRUE(bar.pauseSign()->isVisibleTo(&bar)) << "the bar shows that it is paused";
     entry("next");
     EXPECT_TRUE(bar.pauseSign()->isVisibleTo(&bar)) << "a step while paused stays paused";
-    EXPECT_EQ(Settings.sequencePosition, 10502);
+    EXPECT_EQ(settings.sequencePosition, 10502);
 
     entry("tray_settings");
     const SettingsDialog* dialog = menuCommands.settingsDialog();

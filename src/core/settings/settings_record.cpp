@@ -1,3 +1,0 @@
-#include "core/settings/settings_record.h"
-
-SettingsRecord Settings;
