@@ -315,8 +315,12 @@ void SingleInstance::serve(QLocalSocket* client) {
             client->abort();
             return;
         }
-        // Answered before it is carried out: a command may open a window and wait there.
+        // Answered before it is carried out: a command may open a window and wait there, and
+        // "exit" ends the process at once, so the answer is out before the command runs.
         client->write("ok\n");
+        client->flush();
+        if (client->bytesToWrite() > 0)
+            client->waitForBytesWritten(kAnswerMilliseconds);
         client->disconnectFromServer();
         if (command == QLatin1String("activate"))
             emit activationRequested();

@@ -98,6 +98,9 @@ check "the Metadata's title is the French on the bar" shows_text 02-paused "$(ti
 mpris PlayPause
 check "PlayPause resumes" wait_until 1 eval 'mpris PlaybackStatus get | grep -q Playing'
 
-exit_through_menu
-check "Exit stores the position the three steps reached" [ "$(setting guagen)" = 10305 ]
+"$program" --exit; status=$?
+check "dorvane --exit is answered and exits 0" [ "$status" = 0 ]
+check "the running copy ends as Exit ends it" wait_until 3 bash -c "! kill -0 $pid 2>/dev/null"
+pid=""
+check "and stores the position the three steps reached" [ "$(setting guagen)" = 10305 ]
 e2e_finish
