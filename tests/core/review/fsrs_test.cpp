@@ -3,8 +3,6 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -87,17 +85,24 @@ TEST(ReviewScheduler, eachReviewAtTheDueTimeGivesTheReferenceIntervals) {
     EXPECT_EQ(card.lapses, 1);
 }
 
-TEST(ReviewScheduler, shortStepsAreInMinutes) {
+TEST(ReviewScheduler, shortStepsAreInMinutesAndBetterAnswersWaitLonger) {
     const ReviewScheduler scheduler;
     const ReviewCard fresh;
     const ReviewCard learnt = scheduler.review(fresh, G4, kStart);
     const ReviewCard lapsed = scheduler.review(learnt, G1, learnt.dueMs);
+    const ReviewCard weak = scheduler.review(fresh, G1, kStart);
     const std::tuple<ReviewCard, Grade, qint64> rows[] = {
-        {fresh, G1, 1 * kMinute},  {fresh, G2, 11 * kMinute / 2}, {fresh, G3, 10 * kMinute},
-        {fresh, G4, 8 * kDay},     {learnt, G1, 10 * kMinute},    {lapsed, G1, 10 * kMinute},
-        {lapsed, G2, 15 * kMinute}};
+        {fresh, G1, 1 * kMinute},   {fresh, G2, 11 * kMinute / 2},
+        {fresh, G3, 10 * kMinute},  {fresh, G4, 8 * kDay},
+        {learnt, G1, 10 * kMinute}, {lapsed, G1, 10 * kMinute},
+        {lapsed, G2, 15 * kMinute}, {weak, G4, kDay}};
     for (const auto& [card, grade, wait] : rows)
         EXPECT_EQ(scheduler.review(card, grade, kStart).dueMs - kStart, wait) << int(grade);
+    qint64 shorter = 0; // on the day it is due, each better answer waits longer
+    for (Grade grade : {G1, G2, G3, G4}) {
+        const qint64 wait = scheduler.review(learnt, grade, learnt.dueMs).dueMs - learnt.dueMs;
+        EXPECT_GT(wait, std::exchange(shorter, wait)) << int(grade);
+    }
 }
 
 TEST(ReviewScheduler, endlessAnswersStayWithinTheLimits) {
@@ -106,10 +111,11 @@ TEST(ReviewScheduler, endlessAnswersStayWithinTheLimits) {
     for (int i = 0; i < 10; ++i)
         easy = scheduler.review(easy, G4, kStart + i);
     EXPECT_EQ(easy.memory.difficulty, 1.0);
-    ReviewCard again;
-    for (int i = 0; i < 1000; ++i) {
-        again = scheduler.review(again, G1, kStart + i * kDay / 3);
-        ASSERT_GE(again.memory.stability, fsrs::kMinStability) << i;
+    ReviewCard again = scheduler.review(ReviewCard(), G1, kStart);
+    for (int i = 1; i < 1000; ++i) {
+        const double before = again.memory.stability;
+        again = scheduler.review(again, G1, kStart + i * i * kDay / 3); // then ever longer gaps
+        ASSERT_LE(again.memory.stability, before) << i; // a lapse never strengthens a memory
     }
     EXPECT_EQ(again.memory.stability, fsrs::kMinStability);
 }
@@ -123,6 +129,7 @@ TEST(ReviewScheduler, aClockSetBackCountsAsTheSameDay) {
         const qint64 now = card.lastReviewMs - back;
         EXPECT_EQ(scheduler.review(card, G3, now).memory.stability, sameDay) << back;
         EXPECT_EQ(scheduler.retrievability(card, now), 1.0) << back;
+        EXPECT_EQ(ReviewScheduler::elapsedDays(card.lastReviewMs, now), 0) << back;
     }
 }
 
