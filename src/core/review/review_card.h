@@ -1,5 +1,6 @@
-// A sentence's place in the review schedule and what one grade does to it: a new or forgotten
-// sentence goes through short steps in minutes, a remembered one comes back after days.
+// A sentence's place in the review schedule and what one grade does to it.
+// A new or forgotten sentence goes through short steps in minutes, a remembered one comes back
+// after days.
 #pragma once
 
 #include "core/review/fsrs_model.h"
