@@ -19,7 +19,7 @@ constexpr int kBeginLimitMs = 5000;
 } // namespace
 
 // Lives on the engine's thread; everything reaches it through queued calls.
-class SpeechWorker : public QObject {
+class SpeechWorker : public SpeechThreadWorker {
     Q_OBJECT
 public:
     SpeechWorker(QLocale locale, QString voice, std::shared_ptr<std::atomic<quint64>> newest,
@@ -117,12 +117,6 @@ public:
         if (m_up)
             m_speech->stop();
     }
-
-signals:
-    void availabilityKnown(bool ok, const QString& problem);
-    void voicesKnown(const QStringList& voices, const QString& inUse);
-    void failed(const QString& problem);
-    void finished();
 
 private:
     // The outcome of a bring-up. The flag drops first: whoever hears of a failure may start
@@ -289,70 +283,17 @@ private:
     bool m_replaceDaemon = false; // readings were not begun, and none has been since
 };
 
-QtSpeechEngine::QtSpeechEngine(QObject* parent) : SpeechEngine(parent) {}
+QtSpeechEngine::QtSpeechEngine(QObject* parent) : ThreadedSpeechEngine(parent) {}
 
-QtSpeechEngine::~QtSpeechEngine() {
-    if (!m_thread)
-        return;
-    m_thread->quit();
-    // A wedged engine must not hold up the end of the program: past a short grace the thread
-    // and its worker are left to the operating system.
-    if (m_thread->wait(QDeadlineTimer(150)))
-        delete m_thread;
-}
-
-void QtSpeechEngine::start() {
-    if (!m_thread) {
-        m_thread = new QThread;
-        m_thread->setObjectName(QStringLiteral("speech"));
-        m_worker = new SpeechWorker(m_locale, m_voice, m_newest, m_bringingUp);
-        m_worker->moveToThread(m_thread);
-        QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-        connect(m_worker, &SpeechWorker::availabilityKnown, this, &SpeechEngine::availabilityKnown);
-        connect(m_worker, &SpeechWorker::voicesKnown, this, &SpeechEngine::voicesKnown);
-        connect(m_worker, &SpeechWorker::failed, this, &SpeechEngine::failed);
-        connect(m_worker, &SpeechWorker::finished, this, &SpeechEngine::finished);
-        m_thread->start(QThread::LowPriority);
-    }
-    // An engine that hangs while coming up (Qt's SAPI plugin under Wine loops forever) holds the
-    // thread: asking again would only queue more bring-ups behind it.
-    if (m_bringingUp->exchange(true))
-        return;
-    QMetaObject::invokeMethod(m_worker, "bringUp", Qt::QueuedConnection);
+SpeechThreadWorker* QtSpeechEngine::makeWorker() {
+    return new SpeechWorker(m_locale, m_voice, m_newest, m_bringingUp);
 }
 
 void QtSpeechEngine::setLocale(const QLocale& locale) {
     m_locale = locale;
-    if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "setLocale", Qt::QueuedConnection,
+    if (worker())
+        QMetaObject::invokeMethod(worker(), "setLocale", Qt::QueuedConnection,
                                   Q_ARG(QLocale, locale));
-}
-
-void QtSpeechEngine::setVoice(const QString& name) {
-    m_voice = name;
-    if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "setVoice", Qt::QueuedConnection, Q_ARG(QString, name));
-}
-
-void QtSpeechEngine::say(const QString& text) {
-    send(text, false);
-}
-
-void QtSpeechEngine::saySlowly(const QString& text) {
-    send(text, true);
-}
-
-void QtSpeechEngine::send(const QString& text, bool slowly) {
-    const quint64 number = ++*m_newest;
-    if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "say", Qt::QueuedConnection, Q_ARG(quint64, number),
-                                  Q_ARG(QString, text), Q_ARG(bool, slowly));
-}
-
-void QtSpeechEngine::stop() {
-    ++*m_newest; // whatever is still on its way is not read either
-    if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "stop", Qt::QueuedConnection);
 }
 
 #include "qt_speech_engine.moc"

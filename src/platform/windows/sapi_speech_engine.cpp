@@ -92,7 +92,7 @@ private:
 } // namespace
 
 // Lives on the engine's thread, where COM is set up; everything reaches it through queued calls.
-class SapiWorker : public QObject {
+class SapiWorker : public SpeechThreadWorker {
     Q_OBJECT
 public:
     SapiWorker(QString voice, std::shared_ptr<std::atomic<quint64>> newest,
@@ -200,11 +200,6 @@ public:
             m_voice->Speak(L"", SPF_ASYNC | SPF_PURGEBEFORESPEAK, nullptr);
     }
 
-signals:
-    void availabilityKnown(bool ok, const QString& problem);
-    void voicesKnown(const QStringList& voices, const QString& inUse);
-    void failed(const QString& problem);
-    void finished();
 
 private:
     void announce(bool ok, const QString& problem) {
@@ -298,15 +293,10 @@ private:
     bool m_heardStart = false;
 };
 
-SapiSpeechEngine::SapiSpeechEngine(QObject* parent) : SpeechEngine(parent) {}
+SapiSpeechEngine::SapiSpeechEngine(QObject* parent) : ThreadedSpeechEngine(parent) {}
 
-SapiSpeechEngine::~SapiSpeechEngine() {
-    if (!m_thread)
-        return;
-    m_thread->quit();
-    // As with Qt's engine: a wedged engine is left to the operating system past a short grace.
-    if (m_thread->wait(QDeadlineTimer(150)))
-        delete m_thread;
+SpeechThreadWorker* SapiSpeechEngine::makeWorker() {
+    return new SapiWorker(m_voice, m_newest, m_bringingUp);
 }
 
 bool SapiSpeechEngine::available() {
@@ -319,53 +309,8 @@ bool SapiSpeechEngine::available() {
     return true;
 }
 
-void SapiSpeechEngine::start() {
-    if (!m_thread) {
-        m_thread = new QThread;
-        m_thread->setObjectName(QStringLiteral("speech"));
-        m_worker = new SapiWorker(m_voice, m_newest, m_bringingUp);
-        m_worker->moveToThread(m_thread);
-        QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-        connect(m_worker, &SapiWorker::availabilityKnown, this, &SpeechEngine::availabilityKnown);
-        connect(m_worker, &SapiWorker::voicesKnown, this, &SpeechEngine::voicesKnown);
-        connect(m_worker, &SapiWorker::failed, this, &SpeechEngine::failed);
-        connect(m_worker, &SapiWorker::finished, this, &SpeechEngine::finished);
-        m_thread->start(QThread::LowPriority);
-    }
-    if (m_bringingUp->exchange(true))
-        return;
-    QMetaObject::invokeMethod(m_worker, "bringUp", Qt::QueuedConnection);
-}
-
 // Only French is read, with the voice picked for it.
 void SapiSpeechEngine::setLocale(const QLocale&) {}
-
-void SapiSpeechEngine::setVoice(const QString& name) {
-    m_voice = name;
-    if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "setVoice", Qt::QueuedConnection, Q_ARG(QString, name));
-}
-
-void SapiSpeechEngine::say(const QString& text) {
-    send(text, false);
-}
-
-void SapiSpeechEngine::saySlowly(const QString& text) {
-    send(text, true);
-}
-
-void SapiSpeechEngine::send(const QString& text, bool slowly) {
-    const quint64 number = ++*m_newest;
-    if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "say", Qt::QueuedConnection, Q_ARG(quint64, number),
-                                  Q_ARG(QString, text), Q_ARG(bool, slowly));
-}
-
-void SapiSpeechEngine::stop() {
-    ++*m_newest;
-    if (m_worker)
-        QMetaObject::invokeMethod(m_worker, "stop", Qt::QueuedConnection);
-}
 
 // Our own SAPI engine where SAPI is there; Qt's, whose SAPI plugin lists fewer voices, where not.
 std::unique_ptr<SpeechEngine> makeSpeechEngine() {
