@@ -200,7 +200,6 @@ public:
             m_voice->Speak(L"", SPF_ASYNC | SPF_PURGEBEFORESPEAK, nullptr);
     }
 
-
 private:
     void announce(bool ok, const QString& problem) {
         *m_bringingUp = false;
