@@ -1,0 +1,74 @@
+// Every deck the learner has, as kept in the deck folder: one plain UTF-8 text file of
+// sentences per deck (a spreadsheet opens it) and its name, language, source and the learner's
+// marks in a second file beside it. Each write replaces a file whole; a deck whose files were
+// damaged by hand is named, left out of play and never written until it is imported again or
+// deleted.
+#pragma once
+
+#include "core/decks/deck.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class DeckStorage;
+struct DeckDraft;
+
+struct LoadedDeck {
+    QString fileBase; // the files' common name in the folder, safe on every system
+    DeckInfo info;
+    std::vector<DeckSentence> sentences;
+    DeckProgress progress;
+    QString damage; // why its files could not be read; empty when it plays
+
+    int indexOf(const QString& key) const; // -1 when no sentence has the key
+};
+
+class DeckLibrary : public QObject {
+    Q_OBJECT
+public:
+    explicit DeckLibrary(DeckStorage& storage, QObject* parent = nullptr);
+
+    static inline const QString kDefaultDeckName = QStringLiteral("My sentences");
+
+    // Reads the folder again; each damaged deck is named once on standard error per damage.
+    void load();
+    const std::vector<LoadedDeck>& decks() const { return m_decks; }
+    // By name, ignoring case; null when there is none.
+    const LoadedDeck* find(const QString& name) const;
+    QString folder() const;
+
+    struct Outcome {
+        QString error; // empty on success; nothing was written then
+        MergeCounts counts;
+    };
+    // Makes the deck, or updates the one of that name in place: sentences matched by key keep
+    // their marks; the walk stays on the same sentence when it is still there.
+    Outcome importDeck(const DeckInfo& info, const DeckDraft& draft);
+    // One sentence added to a deck, made when it does not exist yet (language French).
+    Outcome addSentence(const QString& deckName, const QString& sentence,
+                        const QString& translation);
+    // Empty on success, else why not.
+    QString rename(const QString& name, const QString& newName);
+    QString remove(const QString& name); // to the trash
+
+    // The learner's marks; saved at once (seen: by saveProgress(), which the caller paces).
+    bool markKnown(const QString& name, const QString& key);
+    void markSeen(const QString& name, const QString& key);
+    void forget(const QString& name); // every known mark of the deck
+    void setNextKey(const QString& name, const QString& key);
+    QString saveProgress(const QString& name);
+
+signals:
+    // Decks were added, removed, renamed or updated (not for marks).
+    void decksChanged();
+
+private:
+    LoadedDeck* findMutable(const QString& name);
+    QString write(const LoadedDeck& deck);
+
+    DeckStorage& m_storage;
+    std::vector<LoadedDeck> m_decks;
+    QStringList m_toldDamage;
+};
