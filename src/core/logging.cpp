@@ -12,6 +12,7 @@ Q_LOGGING_CATEGORY(lcLearning, "dorvane.learning")
 Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
 Q_LOGGING_CATEGORY(lcInstance, "dorvane.instance")
 Q_LOGGING_CATEGORY(lcSpeech, "dorvane.speech")
+Q_LOGGING_CATEGORY(lcDecks, "dorvane.decks")
 
 namespace {
 

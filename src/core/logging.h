@@ -9,6 +9,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcLearning) // known and seen sentences, learning not
 Q_DECLARE_LOGGING_CATEGORY(lcDesktop)  // tray, desktop keys, windows, the character's loading
 Q_DECLARE_LOGGING_CATEGORY(lcInstance) // the single running copy
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)   // the speech engine and its voice
+Q_DECLARE_LOGGING_CATEGORY(lcDecks)    // the learner's own decks: their files and imports
 
 // Writes every message straight to standard error as "<area>: <message>", whatever the session
 // does with Qt's default output (which may go to the system journal instead). A line that comes
