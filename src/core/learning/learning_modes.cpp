@@ -1,5 +1,6 @@
 #include "core/learning/learning_modes.h"
 
+#include "core/learning/deck_play_order.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
 #include "core/logging.h"
@@ -70,6 +71,13 @@ void LearningModes::saveAndTell() {
 void LearningModes::markCurrentKnown() {
     if (m_current == 0)
         return; // nothing has played yet
+    if (SentenceId::isDeckSentence(m_current)) {
+        if (m_decks)
+            m_decks->markKnown(m_current);
+        emit changed();
+        emit moveOnRequested();
+        return;
+    }
     m_known.add(m_current);
     m_seen.add(m_current);
     saveAndTell();
@@ -78,6 +86,11 @@ void LearningModes::markCurrentKnown() {
 }
 
 void LearningModes::forgetChosenTopic() {
+    if (m_decks && m_decks->playing()) {
+        m_decks->forget();
+        emit changed();
+        return;
+    }
     if (m_settings.playsOneTopic())
         m_known.removeTopic(m_settings.topic);
     else
@@ -116,10 +129,14 @@ int LearningModes::seenCount(int topic) const {
 }
 
 int LearningModes::knownInChosenTopic() const {
+    if (m_decks && m_decks->playing())
+        return m_decks->knownCount();
     return m_settings.playsOneTopic() ? m_known.countInTopic(m_settings.topic) : m_known.size();
 }
 
 QString LearningModes::chosenTopicName() const {
+    if (m_decks && m_decks->playing())
+        return m_decks->name();
     return m_settings.playsOneTopic()
                ? DialogueTable::builtIn().topicName(m_settings.topic).trimmed()
                : tr("every topic");
@@ -149,6 +166,12 @@ void LearningModes::selected(int frenchId) {
 
 // A sentence skipped past before it could be read is not seen.
 void LearningModes::currentShown() {
+    if (SentenceId::isDeckSentence(m_current)) {
+        if (m_decks)
+            m_decks->shown(m_current);
+        emit changed();
+        return;
+    }
     if (m_current != 0 && m_seen.add(m_current)) {
         m_seenUnsaved = true;
         emit changed();

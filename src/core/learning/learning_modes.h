@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+class DeckPlayOrder;
 class SettingsStore;
 struct SettingsRecord;
 
@@ -38,13 +39,17 @@ public:
     void setTranslationHidden(bool on);
     bool translationHidden() const { return m_translationHidden; }
 
-    // The marks "Forget" would take away now, and the topic's name ("every topic" for Entire).
+    // The marks "Forget" would take away now, and the topic's name ("every topic" for Entire,
+    // the deck's while one plays).
     int knownInChosenTopic() const;
     QString chosenTopicName() const;
     int seenCount(int topic) const;
     int knownCount(int topic) const;
     const SentenceSet& known() const { return m_known; }
     const SentenceSet& seen() const { return m_seen; }
+
+    // While it plays a deck, the marks and counts of the chosen topic are the deck's.
+    void setDecks(DeckPlayOrder* decks) { m_decks = decks; }
 
     // For the play cycle.
     FrenchHold& frenchHold() { return m_listen; }
@@ -82,6 +87,7 @@ private:
     bool m_seenUnsaved = false;
     qint64 m_lastSave = -kSeenSaveIntervalMs;
     QString m_toldFailure;
+    DeckPlayOrder* m_decks = nullptr;
     int m_noticedTopic = kNoTopic; // the choice the all-known notice was given for
     static constexpr int kNoTopic = -1;
 };

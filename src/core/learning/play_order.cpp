@@ -1,5 +1,6 @@
 #include "core/learning/play_order.h"
 
+#include "core/learning/deck_play_order.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
 #include "core/playback/sentence_selector.h"
@@ -10,6 +11,12 @@ PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table,
     : QObject(parent), m_selector(selector), m_table(table), m_settings(settings), m_onBar(onBar) {}
 
 bool PlayOrder::next() {
+    if (m_decks && m_decks->playing()) {
+        if (const auto sentence = m_decks->next()) {
+            showing(sentence->id, sentence->text, sentence->translation);
+            return sentence->inSequence;
+        }
+    }
     // After a step back, forwards goes through what was shown before anything new is drawn.
     if (!m_settings.playsInSequence()) {
         if (const auto later = m_history.stepForward()) {
@@ -30,6 +37,13 @@ bool PlayOrder::next() {
 }
 
 std::optional<bool> PlayOrder::previous() {
+    if (m_decks && m_decks->playing()) {
+        const auto sentence = m_decks->previous();
+        if (!sentence)
+            return std::nullopt;
+        showing(sentence->id, sentence->text, sentence->translation);
+        return sentence->inSequence;
+    }
     QString french = m_onBar.french(), english = m_onBar.english();
     if (m_selector.selectPreviousSentence(french, english)) {
         showing(m_settings.sequencePosition - 1, french, english);
@@ -45,6 +59,8 @@ std::optional<bool> PlayOrder::previous() {
 QString PlayOrder::currentTopicName() const {
     if (currentId() == 0)
         return {};
+    if (SentenceId::isDeckSentence(currentId()))
+        return m_decks ? m_decks->name() : QString();
     const int topic = SentenceId::topicOf(currentId());
     if (topic < 1 || topic > SentenceId::kTopics)
         return {};

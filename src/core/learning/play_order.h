@@ -10,6 +10,7 @@
 #include <QObject>
 #include <optional>
 
+class DeckPlayOrder;
 class DialogueTable;
 class SentenceSelector;
 struct SettingsRecord;
@@ -27,9 +28,13 @@ public:
 
     // The French id of the sentence on the bar, 0 before the first one.
     int currentId() const { return m_onBar.frenchId(); }
+    // The topic's name, or the deck's while one plays.
     QString currentTopicName() const;
     QString currentFrench() const { return m_onBar.french(); }
     QString currentEnglish() const { return m_onBar.english(); }
+
+    // While it plays a deck, the sentences come from it.
+    void setDecks(DeckPlayOrder* decks) { m_decks = decks; }
 
 signals:
     void sentenceChanged(const QString& topicName, const QString& french, int frenchId,
@@ -43,4 +48,5 @@ private:
     const SettingsRecord& m_settings;
     PlaybackState& m_onBar;
     PlayHistory m_history;
+    DeckPlayOrder* m_decks = nullptr;
 };

@@ -16,12 +16,15 @@ constexpr int french(int topic, int sentence) {
     return kFrenchBase + kPerTopicStride * topic + sentence;
 }
 inline constexpr int kFirst = french(1, 1);
+// A sentence of the learner's deck now playing: its index in the deck, in ids of their own
+// far above the table's, so that nothing keyed by table ids ever takes one for a table sentence.
+inline constexpr int kDeckBase = 1000000;
 
 constexpr int englishFor(int frenchId) {
     return frenchId + kEnglishOffset;
 }
 constexpr bool isEnglish(int id) {
-    return id >= kFrenchBase + kEnglishOffset;
+    return id >= kFrenchBase + kEnglishOffset && id < kDeckBase;
 }
 constexpr int frenchOf(int id) {
     return isEnglish(id) ? id - kEnglishOffset : id;
@@ -48,6 +51,17 @@ constexpr bool inTable(int frenchId) {
 constexpr int storedTopic(int topic) {
     return topic > kNamedTopics ? topic - kNamedTopics : topic;
 }
+
+constexpr int deckSentence(int index) {
+    return kDeckBase + index;
+}
+constexpr bool isDeckSentence(int id) {
+    return id >= kDeckBase;
+}
+constexpr int deckIndexOf(int id) {
+    return id - kDeckBase;
+}
+static_assert(!inTable(deckSentence(0)));
 
 static_assert(topicOf(11000) == 10 && sentenceOf(11000) == 0);
 static_assert(topicOf(9999) == -1 && sentenceOf(9999) == 99);

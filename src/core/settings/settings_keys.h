@@ -81,6 +81,13 @@ inline constexpr const char* kKnown = "known"; // French ids marked known: "1010
 inline constexpr const char* kSeen = "seen";   // French ids seen at least once, alike
 } // namespace LearningKeys
 
+// [Decks]: which of the learner's own decks the bar plays, written when it is chosen. Empty or
+// absent: the built-in table; a deck that is gone plays the table too, the name kept.
+namespace DeckKeys {
+inline constexpr const char* kSection = "Decks";
+inline constexpr const char* kPlaying = "playing";
+} // namespace DeckKeys
+
 // [Voice]: the learner's choice of voice, written when it is chosen. Empty: the engine's own.
 namespace VoiceKeys {
 inline constexpr const char* kSection = "Voice";
