@@ -289,10 +289,10 @@ QStringList SingleInstance::serversToTry() const {
 }
 
 // Nothing a client sends can hold the program up or grow without bound: a few clients at a
-// time, each one line of a few bytes within the read timeout, naming a known command; anything
-// else ends the connection.
+// time, each one line within the read timeout, naming a known command (with, for a few, one
+// argument: a deck's name in UTF-8); anything else ends the connection.
 void SingleInstance::serve(QLocalSocket* client) {
-    constexpr qint64 kMaxLine = 32;
+    constexpr qint64 kMaxLine = 1024;
     if (m_clients >= kMaxClients) {
         client->abort();
         client->deleteLater();
@@ -310,8 +310,9 @@ void SingleInstance::serve(QLocalSocket* client) {
             client->setProperty("line", line);
             return;
         }
-        const QString command = QString::fromLatin1(line.left(end)).trimmed();
-        if (end < 0 || (command != QLatin1String("activate") && !m_commands.contains(command))) {
+        const QString command = QString::fromUtf8(line.left(end)).trimmed();
+        const QString word = command.section(QLatin1Char(' '), 0, 0);
+        if (end < 0 || (command != QLatin1String("activate") && !m_commands.contains(word))) {
             client->abort();
             return;
         }
@@ -332,7 +333,7 @@ void SingleInstance::serve(QLocalSocket* client) {
 // A copy whose socket is gone may be making it again (checkListening()); one that is busy
 // gets the whole patience, and a line it has is waited for, never sent twice.
 bool SingleInstance::send(const QString& command, int patienceMilliseconds) const {
-    const QByteArray line = command.toLatin1() + '\n';
+    const QByteArray line = command.toUtf8() + '\n';
     const QDeadlineTimer whileBusy(patienceMilliseconds),
         whileGone(qMin(patienceMilliseconds, kRelistenMilliseconds));
     for (;;) {
