@@ -36,11 +36,6 @@ Role roleOfName(QStringView name) {
     return Role::None;
 }
 
-bool isDigitsOnly(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= '0' && c <= '9'; });
-}
-
 bool endsAsSentence(const QString& text) {
     return !text.isEmpty() && QStringView(u".!?…").contains(text.back());
 }
