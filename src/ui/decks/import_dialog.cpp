@@ -1,15 +1,13 @@
 #include "ui/decks/import_dialog.h"
 
 #include "core/decks/deck_library.h"
-#include "core/logging.h"
 #include "core/ports/message_dialog.h"
+#include "ui/decks/deck_file_task.h"
 #include "ui/decks/deck_languages.h"
 #include "ui/widgets/dialog_font.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -18,88 +16,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
-#include <QPromise>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 #include <algorithm>
-
-namespace {
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("ImportDialog", text);
-}
-
-// On the worker thread: the file's bytes, then the reader; the first tenth of the bar is the
-// reading from disk. A cancel is seen between chunks and by the reader's progress calls.
-void readDeckFile(QPromise<DeckReadResult>& promise, const QString& path) {
-    promise.setProgressRange(0, 100);
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcDecks).noquote() << "cannot open" << path << ":" << file.errorString();
-        promise.addResult(DeckReadResult{
-            {}, translated("%1 could not be opened: %2.").arg(name, file.errorString())});
-        return;
-    }
-    constexpr qint64 kChunk = 4 * 1024 * 1024;
-    const qint64 size = std::max<qint64>(file.size(), 1);
-    QByteArray bytes;
-    bytes.reserve(int(std::min(file.size(), DeckLimits::kMaxFileBytes)));
-    while (!file.atEnd() && bytes.size() <= DeckLimits::kMaxFileBytes) {
-        if (promise.isCanceled())
-            return;
-        const QByteArray chunk = file.read(kChunk);
-        if (chunk.isEmpty() && file.error() != QFile::NoError) {
-            promise.addResult(DeckReadResult{
-                {}, translated("%1 could not be read: %2.").arg(name, file.errorString())});
-            return;
-        }
-        bytes += chunk;
-        promise.setProgressValue(int(std::min<qint64>(10, bytes.size() * 10 / size)));
-    }
-    DeckReadResult result = readDeckText(bytes, name, [&promise](int percent) {
-        promise.setProgressValue(10 + std::clamp(percent, 0, 100) * 9 / 10);
-        return !promise.isCanceled();
-    });
-    if (!promise.isCanceled())
-        promise.addResult(std::move(result));
-}
-
-QString formatName(const DeckTable& table) {
-    switch (table.format) {
-    case DeckFormat::AnkiNotes:
-        return translated("Anki notes");
-    case DeckFormat::TatoebaPairs:
-        return translated("Tatoeba sentence pairs");
-    case DeckFormat::Delimited:
-        break;
-    }
-    if (table.separator == QLatin1Char('\t'))
-        return translated("tab-separated text");
-    if (table.separator == QLatin1Char(';'))
-        return translated("semicolon-separated text");
-    return translated("comma-separated text");
-}
-
-// The first rows only, so that the preview follows the same rules as the import.
-DeckTable firstRows(const DeckTable& table, int count) {
-    DeckTable head;
-    head.format = table.format;
-    head.separator = table.separator;
-    head.encoding = table.encoding;
-    head.columnNames = table.columnNames;
-    head.guidColumn = table.guidColumn;
-    const int n = std::min<int>(count, int(table.rows.size()));
-    head.rows.assign(table.rows.begin(), table.rows.begin() + n);
-    head.rowLines.assign(table.rowLines.begin(),
-                         table.rowLines.begin() + std::min<int>(n, int(table.rowLines.size())));
-    return head;
-}
-
-} // namespace
 
 ImportDialog::ImportDialog(DeckLibrary& library, MessageDialog& messages, QStringList languages,
                            QWidget* parent)
@@ -280,7 +202,7 @@ void ImportDialog::showChoices(const QString& deckName) {
         records == 1 ? tr("1 record") : tr("%1 records").arg(QLocale().toString(records));
     m_fileLabel->setText(
         tr("%1: %2 of %3, read as %4.")
-            .arg(QFileInfo(m_path).fileName(), count, formatName(table), table.encoding));
+            .arg(QFileInfo(m_path).fileName(), count, deckFormatName(table), table.encoding));
     refreshPreview();
     updateImportButton();
     m_pages->setCurrentIndex(1);
