@@ -99,8 +99,8 @@ void DecksWindow::refresh() {
         }
         m_table->setColumnHidden(Problem, !damaged);
     }
-    if (chosenName.isEmpty() || !selectDeck(chosenName))
-        m_table->clearSelection();
+    if (!selectDeck(chosenName) && m_table->rowCount() > 0)
+        m_table->selectRow(0);
     updateButtons();
 }
 

@@ -129,7 +129,7 @@ QWidget* ImportDialog::buildChoicesPage() {
 }
 
 void ImportDialog::openFile(const QString& path, const QString& deckName) {
-    if (m_reading.isRunning())
+    if (m_busy)
         return;
     m_path = path;
     m_requestedName = deckName;
@@ -149,12 +149,13 @@ void ImportDialog::openFile(const QString& path, const QString& deckName) {
     m_progress->setValue(0);
     m_pages->setCurrentIndex(0);
     show();
+    m_busy = true;
     m_reading = QtConcurrent::run(readDeckFile, path);
     m_watcher.setFuture(m_reading);
 }
 
 void ImportDialog::reject() {
-    if (m_reading.isRunning()) {
+    if (m_busy) {
         m_cancelled = true;
         m_reading.cancel();
     }
@@ -173,12 +174,13 @@ void ImportDialog::onReadingFinished() {
         }
     }
     m_reading = {};
+    m_busy = false;
     emit readingFinished();
 }
 
 void ImportDialog::showChoices(const QString& deckName) {
     const DeckTable& table = *m_table;
-    int columnCount = int(table.columnNames.size());
+    int columnCount = std::max(2, int(table.columnNames.size()));
     for (const QStringList& row : table.rows)
         columnCount = std::max(columnCount, int(row.size()));
     const QSignalBlocker blockSentence(m_sentenceColumn);

@@ -69,6 +69,7 @@ private:
     std::optional<DeckTable> m_table;
     QFuture<DeckReadResult> m_reading;
     QFutureWatcher<DeckReadResult> m_watcher;
+    bool m_busy = false; // from openFile() until the worker's end is handled here
     bool m_cancelled = false;
 
     QStackedWidget* m_pages = nullptr;
