@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/deck_command_line.h"
 #include "core/learning/learner_command_table.h"
 #include "core/learning/learner_commands.h"
 #include "core/learning/learner_shortcuts.h"
@@ -9,7 +10,10 @@
 #include "core/ports/end_signals.h"
 #include "core/ports/global_shortcuts.h"
 #include "core/ports/instance_guard.h"
+#include "core/ports/settings_store.h"
+#include "core/ports/shell.h"
 #include "core/settings/product.h"
+#include "core/settings/settings_keys.h"
 #include "core/settings/settings_persistence.h"
 #include "platform/end_requests.h"
 #include "platform/os_services.h"
@@ -20,12 +24,14 @@
 #include "ui/bar/menu_commands.h"
 #include "ui/character/desktop_character_loader.h"
 #include "ui/character/peedy_voice_choice.h"
+#include "ui/decks/deck_actions.h"
 #include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
 #include "ui/widgets/twips.h"
 
 #include <QEvent>
 #include <QMenu>
+#include <QUrl>
 #include <cstdlib>
 
 namespace {
@@ -42,6 +48,8 @@ void report(const CharacterResult& result, const char* what) {
 Application::Application(Platform& platform, SettingsRecord& settings, RandomSource& random,
                          PlaybackState& playback, InstanceGuard* instance)
     : m_platform(platform), m_settings(settings), m_playback(playback), m_instance(instance),
+      m_deckLibrary(platform.decks),
+      m_deckOrder(m_deckLibrary, settings, random, [this] { return m_sinceStart.elapsed(); }),
       m_learning(platform.store, settings, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), settings, random, platform.messages),
       m_order(m_selector, DialogueTable::builtIn(), settings, playback),
@@ -50,7 +58,8 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
       m_barMenu(std::make_unique<BarMenu>()),
       m_learner(std::make_unique<LearnerCommands>(m_cycle, m_bar->chrome(), playback, settings,
                                                   &m_learning)),
-      m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)) {
+      m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)),
+      m_deckActions(std::make_unique<DeckActions>(m_deckLibrary, platform.messages)) {
     m_sinceStart.start();
     // Two copies never both save: one whose lock was taken over leaves the store alone.
     std::function<bool()> maySave;
@@ -64,6 +73,33 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
         new MenuCommands(*m_bar, *m_barMenu, platform, settings, m_cycle, playback.gate(), maySave);
     connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
             Qt::DirectConnection);
+    connect(m_commands, &MenuCommands::aboutToExit, &m_deckOrder, &DeckPlayOrder::save,
+            Qt::DirectConnection);
+    connect(m_commands, &MenuCommands::settingsOpened, this, [this](SettingsDialog& dialog) {
+        QStringList playable;
+        for (const LoadedDeck& deck : m_deckLibrary.decks())
+            if (deck.damage.isEmpty() && !deck.sentences.empty())
+                playable << deck.info.name;
+        dialog.offerDecks(playable, m_deckOrder.name());
+        connect(&dialog, &SettingsDialog::deckChosen, this, &Application::playDeck);
+    });
+    connect(m_bar.get(), &CaptionBar::fileDropped, m_deckActions.get(),
+            [this](const QString& path) { m_deckActions->importFile(path); });
+    m_order.setDecks(&m_deckOrder);
+    m_learning.setDecks(&m_deckOrder);
+    connect(&m_deckOrder, &DeckPlayOrder::notice, this, &Application::tellLearner);
+    connect(m_deckActions.get(), &DeckActions::playRequested, this, &Application::playDeck);
+    connect(m_deckActions.get(), &DeckActions::openFolderRequested, this,
+            [this](const QString& folder) {
+                m_platform.shell.open(QUrl::fromLocalFile(folder).toString());
+            });
+    // A deck re-imported or deleted may be the one playing: the bar goes on with what is left.
+    connect(&m_deckLibrary, &DeckLibrary::decksChanged, this, [this] {
+        if (!m_deckOrder.chosen().isEmpty() && !m_deckLibrary.find(m_deckOrder.chosen()))
+            playDeck(QString());
+        else
+            m_deckActions->setPlaying(m_deckOrder.name());
+    });
     m_bar->installEventFilter(this);
     m_selector.setFilter(&m_learning);
     m_cycle.setFrenchHold(&m_learning.frenchHold());
@@ -81,6 +117,7 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
     connect(m_learner.get(), &LearnerCommands::exitRequested, this, &Application::endAsExit);
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
+    m_learn->setDeckActions(m_deckActions.get());
     m_learn->addTo(*learnMenu);
     m_barMenu->addLearnMenu(learnMenu);
     connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
@@ -121,7 +158,7 @@ Application::~Application() {
 
 void Application::showProgress() {
     if (!m_progress)
-        m_progress = new ProgressWindow(m_learning);
+        m_progress = new ProgressWindow(m_learning, &m_deckLibrary);
     // Minimised earlier, it comes back at its normal size.
     m_progress->setWindowState(m_progress->windowState() & ~Qt::WindowMinimized);
     m_progress->show();
@@ -138,6 +175,10 @@ void Application::start() {
     // A position saved on a wider screen would leave the bar, and its menu, out of reach.
     bar.clampLeft();
     m_learning.load();
+    m_deckLibrary.load();
+    choosePlayingDeck(m_platform.store.read(QLatin1String(kSettingsApplication),
+                                            QLatin1String(DeckKeys::kSection),
+                                            QLatin1String(DeckKeys::kPlaying)));
     bar.setTopTwips(0);
     bar.setVisible(false);
 
@@ -197,7 +238,8 @@ void Application::checkPlacement() {
         return;
     m_placementChecked = true;
     const QRect bar = m_platform.windows.windowRect(*m_bar);
-    const QRect fullBar(bar.topLeft(), QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
+    const QRect fullBar(bar.topLeft(),
+                        QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
     if (SpeakingCharacter* character = m_cycle.character())
         character->keepClearOf(fullBar);
     const QPoint asked(Twips::toPixels(m_bar->leftTwips()), 0);
@@ -220,6 +262,54 @@ void Application::bringBarForward() {
 void Application::runCommand(const QString& word) {
     if (const LearnerCommandRow* command = learnerCommandNamed(word))
         m_learner->run(command->id);
+    else if (word == QLatin1String(DeckCommandLine::kDecksChanged))
+        reloadDecks();
+    else if (word.section(QLatin1Char(' '), 0, 0) == QLatin1String(DeckCommandLine::kPlayDeck))
+        playDeck(word.section(QLatin1Char(' '), 1));
+}
+
+// What the store names plays, if it can; the name is kept either way, for a deck that comes
+// back (a folder restored, a file repaired).
+void Application::choosePlayingDeck(const QString& name) {
+    m_deckOrder.choose(name);
+    if (!name.isEmpty() && !m_deckOrder.playing())
+        qCWarning(lcDecks).noquote()
+            << QStringLiteral("the deck \"%1\" chosen to play cannot be played: the built-in "
+                              "sentences play instead")
+                   .arg(name);
+    m_deckActions->setPlaying(m_deckOrder.name());
+    // The character reads a deck in the deck's language; it was given French at its loading.
+    const QString language = m_deckOrder.playing() ? m_deckOrder.language() : QString();
+    const QLocale::Language spoken =
+        language.isEmpty() ? QLocale::French : QLocale(language).language();
+    SpeakingCharacter* character = m_cycle.character();
+    if (character && spoken != m_spokenLanguage)
+        report(character->setLanguage(spoken), "the speaking character cannot read the deck");
+    m_spokenLanguage = spoken;
+}
+
+void Application::playDeck(const QString& name) {
+    const LoadedDeck* deck = name.isEmpty() ? nullptr : m_deckLibrary.find(name);
+    if (!name.isEmpty() && (!deck || !deck->damage.isEmpty() || deck->sentences.empty())) {
+        m_bar->showNotice(tr("There is no deck \"%1\" to play.").arg(name));
+        return;
+    }
+    const QString chosen = deck ? deck->info.name : QString();
+    m_platform.store.write(QLatin1String(kSettingsApplication), QLatin1String(DeckKeys::kSection),
+                           QLatin1String(DeckKeys::kPlaying), chosen);
+    m_platform.store.sync();
+    choosePlayingDeck(chosen);
+    // The next sentence comes from the new choice at once, as Next brings it.
+    if (m_bar->chrome().welcomeOver())
+        m_learner->next();
+}
+
+void Application::reloadDecks() {
+    m_deckLibrary.load();
+    if (!m_deckOrder.chosen().isEmpty() && !m_deckLibrary.find(m_deckOrder.chosen()))
+        playDeck(QString());
+    else
+        m_deckActions->setPlaying(m_deckOrder.name());
 }
 
 void Application::endAsExit() {

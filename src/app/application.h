@@ -3,6 +3,8 @@
 // which main() builds and hands over.
 #pragma once
 
+#include "core/decks/deck_library.h"
+#include "core/learning/deck_play_order.h"
 #include "core/learning/learning_modes.h"
 #include "core/learning/play_order.h"
 #include "core/playback/play_cycle.h"
@@ -11,6 +13,7 @@
 #include "ui/dialogs/splash_window.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -18,6 +21,7 @@
 #include <memory>
 
 class BarMenu;
+class DeckActions;
 class CaptionBar;
 class DesktopCharacterLoader;
 class EndRequests;
@@ -58,8 +62,16 @@ public:
     // soon as it appears.
     void activate();
 
-    // A learner's command from the command line, by its word (learner_command_table.h).
+    // A learner's command from the command line, by its word (learner_command_table.h), or a
+    // deck command (deck_command_line.h) with its argument.
     void runCommand(const QString& word);
+
+    // The bar plays this deck from now on, or the built-in sentences for an empty name; the
+    // choice is stored. A deck that cannot play is said and changes nothing.
+    void playDeck(const QString& name);
+    DeckLibrary& decks() { return m_deckLibrary; }
+    DeckPlayOrder& deckOrder() { return m_deckOrder; }
+    DeckActions& deckActions() { return *m_deckActions; }
 
     // The process is told to end some other way than Exit (a signal, the end of the session,
     // the display gone): the same save as Exit, then the end, never waiting on speech.
@@ -109,12 +121,16 @@ private:
     void bringBarForward();
     void tellLearner(const QString& text);
     void showTray();
+    void choosePlayingDeck(const QString& name);
+    void reloadDecks();
 
     Platform& m_platform;
     SettingsRecord& m_settings;
     PlaybackState& m_playback;
     InstanceGuard* m_instance;
     QElapsedTimer m_sinceStart;
+    DeckLibrary m_deckLibrary;
+    DeckPlayOrder m_deckOrder;
     LearningModes m_learning;
     SentenceSelector m_selector;
     PlayOrder m_order;
@@ -128,6 +144,8 @@ private:
     bool m_placementChecked = false;
     std::unique_ptr<LearnerCommands> m_learner;
     std::unique_ptr<LearnActions> m_learn;
+    std::unique_ptr<DeckActions> m_deckActions;
+    QLocale::Language m_spokenLanguage = QLocale::French;
     std::unique_ptr<TrayIcon> m_tray;
     std::function<bool()> m_trayAvailable;
     QTimer m_trayWatch;

@@ -2,6 +2,7 @@
 // main() reads the command line, makes sure one copy runs, and builds the real services;
 // Application makes every connection between them and the program.
 #include "app/application.h"
+#include "app/deck_command_line.h"
 #include "core/learning/learner_command_table.h"
 #include "core/logging.h"
 #include "core/playback/playback_state.h"
@@ -10,6 +11,7 @@
 #include "core/settings/settings_persistence.h"
 #include "core/settings/settings_record.h"
 #include "core/voice/voice_choice.h"
+#include "platform/deck_folder.h"
 #include "platform/desktop_shell.h"
 #include "platform/os_services.h"
 #include "platform/platform.h"
@@ -56,6 +58,7 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
     for (const LearnerCommandRow& command : learnerCommands())
         parser.addOption(
             QCommandLineOption(QLatin1String(command.word), QLatin1String(command.help)));
+    DeckCommandLine::addOptions(parser);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "dorvane: %s\nTry 'dorvane --help'.\n",
                      qPrintable(parser.errorText()));
@@ -75,7 +78,13 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
     for (const LearnerCommandRow& command : learnerCommands())
         if (parser.isSet(QLatin1String(command.word)))
             commands << QLatin1String(command.word);
-    if (!parser.positionalArguments().isEmpty() || commands.size() > 1) {
+    if (DeckCommandLine::given(parser) && commands.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QString::fromLatin1(Product::kTitle));
+        return DeckCommandLine::run(parser);
+    }
+    if (!parser.positionalArguments().isEmpty() || commands.size() > 1 ||
+        DeckCommandLine::given(parser) || parser.isSet(QStringLiteral("deck"))) {
         std::fprintf(stderr, "dorvane: give one command option at a time\nTry 'dorvane --help'.\n");
         return 2;
     }
@@ -122,7 +131,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false); // only Exit ends the program
 
     SingleInstance instance(QSettingsStore::location(QLatin1String(kSettingsApplication)),
-                            learnerCommandWords());
+                            learnerCommandWords() + DeckCommandLine::socketWords());
     switch (instance.acquire()) {
     case SingleInstance::Start::AlreadyRuns:
         return 0;
@@ -146,7 +155,8 @@ int main(int argc, char* argv[]) {
         &playback);
     DesktopShell shell;
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
-    Platform platform{store, windows, messages, characters, shell, *autoStart};
+    DeckFolder decks;
+    Platform platform{store, windows, messages, characters, shell, *autoStart, decks};
     ClockSeededRandom random;
     SettingsRecord settings; // filled from the store by start()
 

@@ -3,6 +3,7 @@
 
 class CharacterLoader;
 class AutoStart;
+class DeckStorage;
 class MessageDialog;
 class SettingsStore;
 class Shell;
@@ -15,4 +16,5 @@ struct Platform {
     CharacterLoader& characters; // loads the speaking character
     Shell& shell;
     AutoStart& autoStart;
+    DeckStorage& decks; // the folder of the learner's own decks
 };

@@ -46,7 +46,7 @@ TEST_F(StartUp, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
     struct Broken : FakeCharacterLoader {
         CharacterResult load(const QString&) override { return {"no pictures"}; }
     } broken;
-    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart};
+    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart, decks};
     store.seed("xxx", "1");
     store.seed("left", "30000");
     Application program(withoutPeedy, settings, random, playback);
@@ -223,6 +223,10 @@ TEST_F(LearnerCommandTable, theHelpListsEveryCommandAndNoOther) {
         EXPECT_TRUE(help.contains(QStringLiteral("--%1 %2").arg(row.word, row.help))) << row.word;
         options << row.word;
     }
+    options << "import"
+            << "add"
+            << "deck"
+            << "play-deck"; // the deck options, after them
     QStringList listed;
     for (const auto& match : QRegularExpression("--([a-z-]+)").globalMatch(help))
         listed << match.captured(1);

@@ -13,6 +13,7 @@
 #include "core/settings/settings_record.h"
 #include "fakes/fake_auto_start.h"
 #include "fakes/fake_character.h"
+#include "fakes/fake_deck_storage.h"
 #include "fakes/fake_message_dialog.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window_system.h"
@@ -47,7 +48,8 @@ struct FakePlatform {
     FakeCharacterLoader characters;
     QuietShell shell;
     FakeAutoStart autoStart;
-    Platform platform{store, windows, messages, characters, shell, autoStart};
+    FakeDeckStorage decks;
+    Platform platform{store, windows, messages, characters, shell, autoStart, decks};
     ScriptedRandom random;
     PlaybackState playback;
     SettingsRecord settings = settingsAfterFirstRun();

@@ -67,6 +67,7 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
     // Never shown on the bar itself; window lists and tools see it.
     setWindowTitle(QStringLiteral("Dorvane caption bar"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.svg")));
+    setAcceptDrops(true); // a file dropped on the bar is imported
     // The bar never takes the focus from the learner's work, so it is never the active
     // window: its lines' tooltips must show without that.
     setAttribute(Qt::WA_ShowWithoutActivating);

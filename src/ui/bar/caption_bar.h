@@ -97,9 +97,13 @@ signals:
     void menuRequested(QPoint topRight);
     // The wheel turned over the bar: +1 for the next sentence, -1 for the previous one.
     void wheelStepped(int direction);
+    // A file was dropped on the bar: the learner brings sentences to import.
+    void fileDropped(const QString& path);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void layoutControls();

@@ -1,11 +1,14 @@
 // CaptionBar's mouse handling: dragging the bar by any of its labels, the menu under its picture,
-// and the rectangle the auto-hide poll tests against.
+// the rectangle the auto-hide poll tests against, and a file dropped on it.
 #include "core/playback/dialog_gate.h"
 #include "platform/window_system.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QWheelEvent>
 
 void CaptionBar::captureBarRect() {
@@ -67,4 +70,29 @@ void CaptionBar::wheelEvent(QWheelEvent* event) {
     if (direction != 0)
         emit wheelStepped(direction);
     event->accept();
+}
+
+namespace {
+
+// Only a single local file is taken: that is what an import reads.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile())
+        return {};
+    return data->urls().front().toLocalFile();
+}
+
+} // namespace
+
+void CaptionBar::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CaptionBar::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit fileDropped(path);
 }

@@ -48,6 +48,7 @@ void MenuCommands::openSettings() {
                                           m_platform.autoStart, &m_platform.messages);
     m_settingsDialog->move(Twips::toPixels(m_bar.screenWidthTwips() / 2 - 4000),
                            Twips::toPixels(m_bar.screenHeightTwips() / 2 - 3000));
+    emit settingsOpened(*m_settingsDialog);
     m_settingsDialog->show();
 }
 

@@ -38,6 +38,8 @@ public:
     static QString emailAddress();
 
 signals:
+    // The settings dialog was made and is about to show: what it offers may be added.
+    void settingsOpened(SettingsDialog& dialog);
     // Connect directly: whatever must be on the disk is written here.
     void aboutToExit();
     // The receiver ends the process at once, with no window's close handling and no waiting

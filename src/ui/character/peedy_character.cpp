@@ -29,8 +29,11 @@ std::optional<QLocale> localeOf(QLocale::Language language) {
         return QLocale(QLocale::French, QLocale::France);
     case QLocale::English:
         return QLocale(QLocale::English, QLocale::UnitedStates);
-    default:
+    case QLocale::AnyLanguage:
+    case QLocale::C:
         return std::nullopt;
+    default: // a learner's deck in another language: the language's own main country
+        return QLocale(language);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/dialogs/progress_window.h"
 
+#include "core/decks/deck_library.h"
 #include "core/learning/learning_modes.h"
 #include "core/lessons/dialogue_table.h"
 #include "core/lessons/sentence_id.h"
@@ -22,11 +23,12 @@ SeenKnownBar::SeenKnownBar(QWidget* parent) : QWidget(parent) {
     setMinimumSize(sizeHint());
 }
 
-void SeenKnownBar::setCounts(int seen, int known) {
-    if (seen == m_seen && known == m_known)
+void SeenKnownBar::setCounts(int seen, int known, int total) {
+    if (seen == m_seen && known == m_known && total == m_total)
         return;
     m_seen = seen;
     m_known = known;
+    m_total = std::max(1, total);
     update();
 }
 
@@ -37,7 +39,8 @@ void SeenKnownBar::paintEvent(QPaintEvent*) {
     const QRect inside = frame.adjusted(1, 1, 0, 0);
     const auto span = [&](int count) {
         return QRect(inside.left(), inside.top(),
-                     inside.width() * std::clamp(count, 0, kTotal) / kTotal, inside.height());
+                     int(qint64(inside.width()) * std::clamp(count, 0, m_total) / m_total),
+                     inside.height());
     };
     const QColor knownColour = palette().color(QPalette::Highlight);
     painter.fillRect(span(m_seen), knownColour.lighter(170));
@@ -46,16 +49,17 @@ void SeenKnownBar::paintEvent(QPaintEvent*) {
     painter.drawRect(frame);
 }
 
-ProgressWindow::ProgressWindow(const LearningModes& modes, QWidget* parent)
+ProgressWindow::ProgressWindow(const LearningModes& modes, const DeckLibrary* decks,
+                               QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_modes(modes) {
+      m_modes(modes), m_decks(decks), m_grid(new QGridLayout(this)) {
     setObjectName(QStringLiteral("ProgressWindow"));
     setWindowTitle(tr("Progress"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dialog-16.png")));
     setFont(dialogFont());
 
-    auto* grid = new QGridLayout(this);
+    QGridLayout* grid = m_grid;
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(3);
@@ -71,9 +75,44 @@ ProgressWindow::ProgressWindow(const LearningModes& modes, QWidget* parent)
         grid->addWidget(m_figures[topic - 1], topic, 2);
     }
     grid->setColumnStretch(1, 1);
+    rebuildDeckRows();
+    connect(&modes, &LearningModes::changed, this, &ProgressWindow::refresh);
+    if (decks)
+        connect(decks, &DeckLibrary::decksChanged, this, &ProgressWindow::rebuildDeckRows);
+}
+
+// A row per deck below the topics, each out of the deck's own number of sentences.
+void ProgressWindow::rebuildDeckRows() {
+    qDeleteAll(m_deckRows);
+    m_deckRows.clear();
+    m_deckBars.clear();
+    m_deckFigures.clear();
+    int row = kTopics + 1;
+    if (m_decks && !m_decks->decks().empty()) {
+        auto* heading = new QLabel(tr("Your own decks:"), this);
+        m_deckRows << heading;
+        m_grid->addWidget(heading, row++, 0, 1, 3);
+    }
+    for (const LoadedDeck& deck : m_decks ? m_decks->decks() : std::vector<LoadedDeck>{}) {
+        auto* name = new QLabel(deck.info.name, this);
+        auto* bar = new SeenKnownBar(this);
+        auto* figures = new QLabel(this);
+        m_grid->addWidget(name, row, 0);
+        m_grid->addWidget(bar, row, 1);
+        m_grid->addWidget(figures, row++, 2);
+        m_deckRows << name << bar << figures;
+        m_deckBars << bar;
+        m_deckFigures << figures;
+    }
     refresh();
     setFixedSize(sizeHint());
-    connect(&modes, &LearningModes::changed, this, &ProgressWindow::refresh);
+}
+
+QStringList ProgressWindow::deckFigures() const {
+    QStringList texts;
+    for (const QLabel* label : m_deckFigures)
+        texts << label->text();
+    return texts;
 }
 
 void ProgressWindow::refresh() {
@@ -82,6 +121,24 @@ void ProgressWindow::refresh() {
         const int known = m_modes.knownCount(topic);
         m_bars[topic - 1]->setCounts(seen, known);
         m_figures[topic - 1]->setText(tr("%1 seen, %2 known").arg(seen).arg(known));
+    }
+    if (!m_decks || m_decks->decks().size() != size_t(m_deckFigures.size()))
+        return;
+    for (int index = 0; index < m_deckFigures.size(); ++index) {
+        const LoadedDeck& deck = m_decks->decks()[size_t(index)];
+        if (!deck.damage.isEmpty()) {
+            m_deckFigures[index]->setText(tr("damaged: %1").arg(deck.damage));
+            continue;
+        }
+        const DeckProgress& marks = deck.progress;
+        int seen = int(marks.seen.size());
+        for (const QString& key : marks.known)
+            seen += !marks.seen.contains(key);
+        const int known = int(marks.known.size());
+        const int total = int(deck.sentences.size());
+        m_deckBars[index]->setCounts(seen, known, total);
+        m_deckFigures[index]->setText(
+            tr("%1 seen, %2 known of %3").arg(seen).arg(known).arg(total));
     }
 }
 

@@ -1,13 +1,17 @@
 // The progress window: one row per topic with its name, a bar of the sentences seen and known
-// out of 35, and the figures. It refreshes as the learner goes on, without taking the focus.
+// out of 35, and the figures, then a row per deck of the learner's own. It refreshes as the
+// learner goes on, without taking the focus.
 #pragma once
 
 #include "core/lessons/sentence_id.h"
 
+#include <QList>
 #include <QWidget>
 #include <array>
 
+class DeckLibrary;
 class LearningModes;
+class QGridLayout;
 class QLabel;
 
 // A bar showing two counts out of one total: known drawn over seen.
@@ -15,7 +19,8 @@ class SeenKnownBar : public QWidget {
     Q_OBJECT
 public:
     explicit SeenKnownBar(QWidget* parent = nullptr);
-    void setCounts(int seen, int known);
+    // Out of a topic's 35 unless told.
+    void setCounts(int seen, int known, int total = SentenceId::kSentencesPerTopic);
     int seen() const { return m_seen; }
     int known() const { return m_known; }
     QSize sizeHint() const override { return {140, 12}; }
@@ -26,12 +31,15 @@ protected:
 private:
     int m_seen = 0;
     int m_known = 0;
+    int m_total = SentenceId::kSentencesPerTopic;
 };
 
 class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ProgressWindow(const LearningModes& modes, QWidget* parent = nullptr);
+    // decks: whose rows follow the topics'; none, only the topics.
+    explicit ProgressWindow(const LearningModes& modes, const DeckLibrary* decks = nullptr,
+                            QWidget* parent = nullptr);
 
     static constexpr int kTopics = SentenceId::kNamedTopics;
 
@@ -40,12 +48,21 @@ public:
 
     SeenKnownBar* bar(int topic) const { return m_bars.at(topic - 1); }
     QLabel* figures(int topic) const { return m_figures.at(topic - 1); }
+    // The figures of the deck rows, in the library's order.
+    QStringList deckFigures() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void rebuildDeckRows();
+
     const LearningModes& m_modes;
+    const DeckLibrary* m_decks;
+    QGridLayout* m_grid;
+    QList<QWidget*> m_deckRows; // the row widgets, made anew when the decks change
+    QList<SeenKnownBar*> m_deckBars;
+    QList<QLabel*> m_deckFigures;
     std::array<SeenKnownBar*, kTopics> m_bars{};
     std::array<QLabel*, kTopics> m_figures{};
 };

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QTimer>
@@ -95,6 +96,10 @@ void SettingsDialog::closeEvent(QCloseEvent* event) {
         for (ValueBox* box : m_valueBoxes)
             box->settle();
         applyAndStore();
+        if (m_deckBox && m_deckBox->currentData().toString() != m_deckPlaying) {
+            m_deckPlaying = m_deckBox->currentData().toString();
+            emit deckChosen(m_deckPlaying);
+        }
     }
     event->accept();
 }

@@ -14,6 +14,7 @@ class DialogGate;
 class MessageDialog;
 class PlayCycle;
 class QButtonGroup;
+class QComboBox;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -55,8 +56,17 @@ public:
     QCheckBox* saveScheduleBox() const { return m_saveScheduleBox; }
     QCheckBox* autoHideBox() const { return m_autoHideBox; }
     QCheckBox* startWithLoginBox() const { return m_startWithLoginBox; }
+    // The learner's own decks to choose from, besides the built-in sentences: the dialog grows
+    // by a row below the OK button for them, and nothing above it moves. playing: the deck's
+    // name, or empty for the built-in sentences.
+    void offerDecks(const QStringList& names, const QString& playing);
+    QComboBox* deckBox() const { return m_deckBox; } // null until decks are offered
     // Closes the dialog as its close box does: the one way out where no window manager draws one.
     QPushButton* okButton() const { return m_okButton; }
+
+signals:
+    // On closing, when another deck was chosen: its name, or empty for the built-in sentences.
+    void deckChosen(const QString& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,6 +107,8 @@ private:
     QCheckBox* m_autoHideBox;       // "Auto Hide"
     QCheckBox* m_startWithLoginBox; // "Start with windows start"
     QPushButton* m_okButton;
+    QComboBox* m_deckBox = nullptr;
+    QString m_deckPlaying;
     std::array<QRadioButton*, kTopicChoices> m_topicButtons;
     QRadioButton* m_randomButton;
     QRadioButton* m_sequenceButton;

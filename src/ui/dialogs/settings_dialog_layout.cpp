@@ -11,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -162,4 +163,22 @@ void SettingsDialog::buildValueLines() {
 void SettingsDialog::setFocusOrder(const QList<QWidget*>& order) {
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void SettingsDialog::offerDecks(const QStringList& names, const QString& playing) {
+    if (m_deckBox || names.isEmpty())
+        return;
+    // One row below the OK button, so a learner without decks sees the dialog as it always was.
+    constexpr double kRowTop = 6555, kRowHeight = 480;
+    setFixedSize(Twips::toPixels(5370), Twips::toPixels(kRowTop + kRowHeight));
+    auto* label = place(new QLabel(tr("Deck:"), this), "deckLabel", 240, kRowTop + 30, 600, 285);
+    m_deckBox = place(new QComboBox(this), "deckBox", 840, kRowTop, 4365, 315);
+    label->setBuddy(m_deckBox);
+    m_deckBox->addItem(tr("The built-in sentences"), QString());
+    for (const QString& name : names)
+        m_deckBox->addItem(name, name);
+    const int chosen = m_deckBox->findData(playing, Qt::UserRole, Qt::MatchFixedString);
+    m_deckBox->setCurrentIndex(std::max(0, chosen));
+    m_deckPlaying = m_deckBox->currentData().toString();
+    setTabOrder(m_okButton, m_deckBox);
 }

@@ -4,6 +4,7 @@
 #include "core/learning/learning_modes.h"
 #include "core/ports/message_dialog.h"
 #include "core/settings/product.h"
+#include "ui/decks/deck_actions.h"
 #include "ui/learn/voice_menu.h"
 
 #include <QAction>
@@ -75,11 +76,19 @@ void LearnActions::addTo(QMenu& menu) {
         else
             menu.addSeparator();
     }
+    if (m_decks)
+        m_decks->addTo(menu);
     if (m_voiceMenu)
         menu.addMenu(m_voiceMenu);
     m_menus << &menu;
     // The chosen topic may have changed in the settings dialog since the menu last showed.
     connect(&menu, &QMenu::aboutToShow, this, &LearnActions::refresh);
+}
+
+void LearnActions::setDeckActions(DeckActions* decks) {
+    // Set before any menu is made, so the decks come before the Voice submenu everywhere.
+    Q_ASSERT(m_menus.isEmpty());
+    m_decks = decks;
 }
 
 void LearnActions::setVoices(VoiceChoice* voices) {

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 
+class DeckActions;
 class LearnerCommands;
 class LearningModes;
 class MessageDialog;
@@ -24,9 +25,11 @@ public:
     ~LearnActions() override;
 
     // Pause/Resume, Replay, Replay slowly, Previous, Next, Show the other language, I know this
-    // one, Listen first, Hide the translation, Forget..., Progress... and, once set, the Voice
-    // submenu; in that order.
+    // one, Listen first, Hide the translation, Forget..., Progress..., the decks' entries and,
+    // once set, the Voice submenu; in that order.
     void addTo(QMenu& menu);
+    // The learner's decks' entries, after the modes; without them there are none.
+    void setDeckActions(DeckActions* decks);
     // The voices to choose from; without them there is no Voice submenu.
     void setVoices(VoiceChoice* voices);
 
@@ -46,4 +49,5 @@ private:
     QList<QAction*> m_actions;
     QList<QPointer<QMenu>> m_menus;
     VoiceMenu* m_voiceMenu = nullptr;
+    DeckActions* m_decks = nullptr;
 };

@@ -274,7 +274,9 @@ TEST_F(Peedy, neitherHeNorHisBalloonCoverTheBarWhereverTheWindowSystemPutsThem) 
 
 TEST_F(Peedy, refusesUnknownAnimationsLanguagesAndCharactersAndMissingArt) {
     EXPECT_FALSE(peedy->play("Dance").ok());
-    EXPECT_FALSE(peedy->setLanguage(QLocale::Japanese).ok());
+    EXPECT_FALSE(peedy->setLanguage(QLocale::AnyLanguage).ok());
+    EXPECT_TRUE(peedy->setLanguage(QLocale::German).ok()) << "a learner's deck in German";
+    EXPECT_EQ(engine->locales.back(), QLocale(QLocale::German));
     EXPECT_TRUE(peedy->setLanguage(QLocale::French).ok());
     EXPECT_EQ(engine->locales.back(), QLocale(QLocale::French, QLocale::France));
     EXPECT_FALSE(characters->load("Merlin").ok());
