@@ -40,7 +40,9 @@ public:
     QString folder() const;
 
     struct Outcome {
-        QString error; // empty on success; nothing was written then
+        // Empty on success. Else nothing changed, unless only the second file failed: the deck
+        // then has its new sentences, and the marks are matched by key on the next load.
+        QString error;
         MergeCounts counts;
     };
     // Makes the deck, or updates the one of that name in place: sentences matched by key keep
@@ -53,7 +55,9 @@ public:
     QString rename(const QString& name, const QString& newName);
     QString remove(const QString& name); // to the trash
 
-    // The learner's marks; saved at once (seen: by saveProgress(), which the caller paces).
+    // The learner's marks; saved at once (seen: by saveProgress(), which the caller paces). A
+    // damaged deck takes none. markKnown() is false when there is no such sentence or the mark
+    // could not be saved (it is kept then, for the next save, and the reason told).
     bool markKnown(const QString& name, const QString& key);
     void markSeen(const QString& name, const QString& key);
     void forget(const QString& name); // every known mark of the deck
@@ -66,7 +70,20 @@ signals:
 
 private:
     LoadedDeck* findMutable(const QString& name);
-    QString write(const LoadedDeck& deck);
+    // The sentences first, then the rest: the marks of a deck whose second file failed are
+    // matched by key on the next load.
+    QString writeSentences(const LoadedDeck& deck);
+    QString writeInfo(const LoadedDeck& deck);
+    // An existing deck's files replaced; unless the first failed, it is the new one in memory
+    // and decksChanged is told.
+    QString writeOver(LoadedDeck& existing, LoadedDeck&& deck);
+    // Files not there before: a sentences file left alone is taken back.
+    QString writeFresh(const LoadedDeck& deck);
+    // Why a mark was not saved, on standard error.
+    void tellUnsaved(const QString& error);
+    void tellDamage(const QString& fileName, const QString& damage);
+    QStringList takenBases() const;
+    void sortDecks();
 
     DeckStorage& m_storage;
     std::vector<LoadedDeck> m_decks;

@@ -1,0 +1,32 @@
+// The two plain files a deck is kept in: "<base>.tsv", its sentences as a spreadsheet opens
+// them, and "<base>.deck", its name, language, source and the learner's marks as key=value lines.
+#pragma once
+
+#include "core/decks/deck.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace DeckFile {
+
+inline const QString kSentencesSuffix = QStringLiteral(".tsv");
+inline const QString kInfoSuffix = QStringLiteral(".deck");
+
+inline QString sentencesFileName(const QString& base) {
+    return base + kSentencesSuffix;
+}
+inline QString infoFileName(const QString& base) {
+    return base + kInfoSuffix;
+}
+
+QByteArray sentencesText(const std::vector<DeckSentence>& sentences);
+// The marks are written in the order of the sentences; marks of keys not among them are dropped.
+QByteArray infoText(const DeckInfo& info, const DeckProgress& progress,
+                    const std::vector<DeckSentence>& sentences);
+
+// Each returns what is wrong with the text, one short phrase, or nothing when it was read.
+QString parseSentences(const QByteArray& bytes, std::vector<DeckSentence>& sentences);
+QString parseInfo(const QByteArray& bytes, DeckInfo& info, DeckProgress& progress);
+
+} // namespace DeckFile
