@@ -19,9 +19,10 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 #include <algorithm>
+#include <memory>
 
 ImportDialog::ImportDialog(DeckLibrary& library, MessageDialog& messages, QStringList languages,
                            QWidget* parent)
@@ -158,7 +159,14 @@ void ImportDialog::openFile(const QString& path, const QString& deckName) {
     m_pages->setCurrentIndex(0);
     show();
     m_busy = true;
-    m_reading = QtConcurrent::run(readDeckFile, path);
+    // Qt Concurrent is left out of the Windows build of Qt; a promise on the pool does the same.
+    auto promise = std::make_shared<QPromise<DeckReadResult>>();
+    promise->start();
+    m_reading = promise->future();
+    QThreadPool::globalInstance()->start([promise, path] {
+        readDeckFile(*promise, path);
+        promise->finish();
+    });
     m_watcher.setFuture(m_reading);
 }
 
