@@ -37,6 +37,16 @@ TEST_F(DecksWindowTest, listsEachDeckWithItsCountsAndSource) {
     EXPECT_TRUE(window->table()->isColumnHidden(DecksWindow::Problem)) << "nothing damaged";
 }
 
+TEST_F(DecksWindowTest, aDamagedDeckShowsItsProblem) {
+    storage.files[QStringLiteral("Broken.tsv")] = "sentence\ttranslation\tkey\nbroken line\n";
+    storage.files[QStringLiteral("Broken.deck")] = "name=Broken\n";
+    library.load();
+    window->refresh();
+    EXPECT_FALSE(window->table()->isColumnHidden(DecksWindow::Problem));
+    EXPECT_EQ(cell(QStringLiteral("Broken"), DecksWindow::Problem),
+              library.find(QStringLiteral("Broken"))->damage);
+}
+
 TEST_F(DecksWindowTest, deleteAsksFirstAndKeepsTheDeckOnNo) {
     window->selectDeck(QStringLiteral("Café"));
     messages.answer = false;
