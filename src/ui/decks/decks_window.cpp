@@ -126,8 +126,9 @@ void DecksWindow::fillRow(int row, const LoadedDeck& deck) {
     if (!damaged)
         name->setFlags(name->flags() | Qt::ItemIsEditable);
     cell(Language, languageName(deck.info.language));
-    cell(Sentences, locale.toString(qint64(deck.sentences.size())), true);
-    cell(Known, locale.toString(knownCount(deck)), true);
+    // A damaged deck's files were not read: no counts to show.
+    cell(Sentences, damaged ? QString() : locale.toString(qint64(deck.sentences.size())), true);
+    cell(Known, damaged ? QString() : locale.toString(knownCount(deck)), true);
     const QString source = deck.info.source;
     cell(Source, source.isEmpty() ? tr("typed in") : QFileInfo(source).fileName())
         ->setToolTip(QDir::toNativeSeparators(source));

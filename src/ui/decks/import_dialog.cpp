@@ -19,9 +19,10 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 #include <algorithm>
+#include <memory>
 
 ImportDialog::ImportDialog(DeckLibrary& library, MessageDialog& messages, QStringList languages,
                            QWidget* parent)
@@ -44,7 +45,7 @@ ImportDialog::ImportDialog(DeckLibrary& library, MessageDialog& messages, QStrin
     connect(&m_watcher, &QFutureWatcher<DeckReadResult>::finished, this,
             &ImportDialog::onReadingFinished);
     const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 30);
+    resize(metrics.averageCharWidth() * 110, sizeHint().height());
 }
 
 ImportDialog::~ImportDialog() {
@@ -78,9 +79,14 @@ QWidget* ImportDialog::buildChoicesPage() {
     m_fileLabel->setWordWrap(true);
     m_sentenceColumn = new QComboBox(page);
     m_translationColumn = new QComboBox(page);
-    auto* columns = new QFormLayout;
-    columns->addRow(tr("&Sentence to learn:"), m_sentenceColumn);
-    columns->addRow(tr("&Translation:"), m_translationColumn);
+    auto* columns = new QHBoxLayout;
+    for (const auto& [caption, box] : {std::pair{tr("&Sentence to learn:"), m_sentenceColumn},
+                                       std::pair{tr("&Translation:"), m_translationColumn}}) {
+        auto* label = new QLabel(caption, page);
+        label->setBuddy(box);
+        columns->addWidget(label);
+        columns->addWidget(box, 1);
+    }
 
     m_preview = new QTableWidget(0, 2, page);
     m_preview->setHorizontalHeaderLabels({tr("Sentence"), tr("Translation")});
@@ -89,19 +95,21 @@ QWidget* ImportDialog::buildChoicesPage() {
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->setSelectionMode(QAbstractItemView::NoSelection);
     m_preview->setFocusPolicy(Qt::NoFocus);
-    m_preview->setWordWrap(true);
+    m_preview->setWordWrap(false);
+    m_preview->setTextElideMode(Qt::ElideRight);
+    m_preview->setMinimumHeight(m_preview->horizontalHeader()->sizeHint().height() +
+                                m_preview->verticalHeader()->defaultSectionSize() * kPreviewRows +
+                                2 * m_preview->frameWidth());
 
     m_deckName = new QLineEdit(page);
     m_nameNote = new QLabel(tr("A deck of this name exists: the import updates it and keeps "
                                "your marks on the sentences it still has."),
                             page);
-    m_nameNote->setWordWrap(true);
     m_nameNote->setEnabled(false); // drawn as a quieter note
     m_nameNote->hide();
     m_language = new QComboBox(page);
     auto* deck = new QFormLayout;
     deck->addRow(tr("Deck &name:"), m_deckName);
-    deck->addRow(QString(), m_nameNote);
     deck->addRow(tr("&Language:"), m_language);
 
     auto* buttons = new QDialogButtonBox(page);
@@ -117,6 +125,7 @@ QWidget* ImportDialog::buildChoicesPage() {
     layout->addWidget(new QLabel(tr("How the first sentences will play:"), page));
     layout->addWidget(m_preview, 1);
     layout->addLayout(deck);
+    layout->addWidget(m_nameNote);
     layout->addWidget(buttons);
 
     for (QComboBox* box : {m_sentenceColumn, m_translationColumn})
@@ -150,7 +159,14 @@ void ImportDialog::openFile(const QString& path, const QString& deckName) {
     m_pages->setCurrentIndex(0);
     show();
     m_busy = true;
-    m_reading = QtConcurrent::run(readDeckFile, path);
+    // Qt Concurrent is left out of the Windows build of Qt; a promise on the pool does the same.
+    auto promise = std::make_shared<QPromise<DeckReadResult>>();
+    promise->start();
+    m_reading = promise->future();
+    QThreadPool::globalInstance()->start([promise, path] {
+        readDeckFile(*promise, path);
+        promise->finish();
+    });
     m_watcher.setFuture(m_reading);
 }
 
@@ -222,10 +238,13 @@ void ImportDialog::refreshPreview() {
     m_preview->setRowCount(shown);
     for (int row = 0; row < shown; ++row) {
         const DeckSentence& sentence = draft.sentences.at(row);
-        m_preview->setItem(row, 0, new QTableWidgetItem(sentence.sentence));
-        m_preview->setItem(row, 1, new QTableWidgetItem(sentence.translation));
+        for (const auto& [column, text] :
+             {std::pair{0, sentence.sentence}, std::pair{1, sentence.translation}}) {
+            auto* item = new QTableWidgetItem(text);
+            item->setToolTip(text); // in full, where the cell is too narrow
+            m_preview->setItem(row, column, item);
+        }
     }
-    m_preview->resizeRowsToContents();
 }
 
 void ImportDialog::updateImportButton() {
