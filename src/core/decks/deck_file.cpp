@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QStringView>
+#include <algorithm>
 
 namespace {
 
@@ -10,6 +12,11 @@ const QString kHeader = QStringLiteral("sentence\ttranslation\tkey");
 
 // A field holds no tab or line break, or the file would read back otherwise.
 QString oneLine(QString text) {
+    const auto breaksLine = [](QChar c) {
+        return c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    };
+    if (std::none_of(text.cbegin(), text.cend(), breaksLine))
+        return text; // shared, not copied
     for (QChar& c : text) {
         if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
@@ -39,12 +46,14 @@ bool decodeLines(const QByteArray& bytes, QStringList& lines) {
 namespace DeckFile {
 
 QByteArray sentencesText(const std::vector<DeckSentence>& sentences) {
-    QString text = kHeader + QLatin1Char('\n');
+    // Straight into UTF-8, a line at a time: a big deck is never held twice more as text.
+    QByteArray text = kHeader.toUtf8() + '\n';
+    text.reserve(text.size() + qsizetype(sentences.size()) * 64);
     for (const DeckSentence& s : sentences) {
-        text += oneLine(s.sentence) + QLatin1Char('\t') + oneLine(s.translation) +
-                QLatin1Char('\t') + oneLine(s.key) + QLatin1Char('\n');
+        text += oneLine(s.sentence).toUtf8() + '\t' + oneLine(s.translation).toUtf8() + '\t' +
+                oneLine(s.key).toUtf8() + '\n';
     }
-    return text.toUtf8();
+    return text;
 }
 
 QByteArray infoText(const DeckInfo& info, const DeckProgress& progress,
@@ -70,26 +79,52 @@ QByteArray infoText(const DeckInfo& info, const DeckProgress& progress,
 }
 
 QString parseSentences(const QByteArray& bytes, std::vector<DeckSentence>& sentences) {
-    QStringList lines;
-    if (!decodeLines(bytes, lines))
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
         return QStringLiteral("not UTF-8");
-    if (lines.isEmpty() || lines.first() != kHeader)
+    // Views into the text until a line is taken: a big deck is read with one allocation per
+    // field, and a key that is the sentence itself shares the sentence's text.
+    QStringView rest(text);
+    if (rest.startsWith(QChar(0xFEFF)))
+        rest = rest.mid(1);
+    const auto nextLine = [&rest] {
+        qsizetype end = rest.indexOf(QLatin1Char('\n'));
+        QStringView line = rest.left(end < 0 ? rest.size() : end);
+        rest = end < 0 ? QStringView() : rest.mid(end + 1);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        return line;
+    };
+    if (nextLine() != kHeader)
         return QStringLiteral("no header line");
     std::vector<DeckSentence> read;
-    QSet<QString> keys;
-    for (int i = 1; i < lines.size(); ++i) {
-        if (lines[i].isEmpty())
-            continue; // the end of the file, or a blank line an editor left
-        const QStringList fields = lines[i].split(QLatin1Char('\t'));
-        const QString where = QStringLiteral("line %1").arg(i + 1);
-        if (fields.size() != 3)
-            return where + QStringLiteral(" has %1 fields, not 3").arg(fields.size());
-        if (fields[2].isEmpty())
-            return where + QStringLiteral(" has no key");
-        if (keys.contains(fields[2]))
-            return where + QStringLiteral(" repeats a key");
-        keys.insert(fields[2]);
-        read.push_back({fields[2], fields[0], fields[1]});
+    read.reserve(size_t(std::count(text.cbegin(), text.cend(), QLatin1Char('\n'))));
+    QSet<QStringView> keys;
+    keys.reserve(qsizetype(read.capacity()));
+    for (int number = 2; !rest.isEmpty(); ++number) {
+        const QStringView line = nextLine();
+        if (line.isEmpty())
+            continue; // a blank line an editor left
+        const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
+        const qsizetype secondTab =
+            firstTab < 0 ? -1 : line.indexOf(QLatin1Char('\t'), firstTab + 1);
+        const int fields = firstTab < 0    ? 1
+                           : secondTab < 0 ? 2
+                                           : int(line.count(QLatin1Char('\t'))) + 1;
+        if (fields != 3)
+            return QStringLiteral("line %1 has %2 fields, not 3").arg(number).arg(fields);
+        const QStringView sentence = line.left(firstTab);
+        const QStringView translation = line.mid(firstTab + 1, secondTab - firstTab - 1);
+        const QStringView key = line.mid(secondTab + 1);
+        if (key.isEmpty())
+            return QStringLiteral("line %1 has no key").arg(number);
+        if (keys.contains(key))
+            return QStringLiteral("line %1 repeats a key").arg(number);
+        keys.insert(key);
+        DeckSentence taken{QString(), sentence.toString(), translation.toString()};
+        taken.key = key == sentence ? taken.sentence : key.toString();
+        read.push_back(std::move(taken));
     }
     sentences = std::move(read);
     return {};
