@@ -175,10 +175,24 @@ void Application::start() {
     // A position saved on a wider screen would leave the bar, and its menu, out of reach.
     bar.clampLeft();
     m_learning.load();
-    m_deckLibrary.load();
-    choosePlayingDeck(m_platform.store.read(QLatin1String(kSettingsApplication),
-                                            QLatin1String(DeckKeys::kSection),
-                                            QLatin1String(DeckKeys::kPlaying)));
+    // The decks are read while the splash shows; a deck chosen to play gives the first
+    // sentence once it is in, long before the welcome ends.
+    const QString playing =
+        m_platform.store.read(QLatin1String(kSettingsApplication),
+                              QLatin1String(DeckKeys::kSection), QLatin1String(DeckKeys::kPlaying));
+    connect(
+        &m_deckLibrary, &DeckLibrary::loaded, this,
+        [this, playing] {
+            choosePlayingDeck(playing);
+            if (playing.isEmpty())
+                return;
+            if (m_bar->chrome().welcomeOver())
+                m_learner->next();
+            else
+                m_cycle.selectNextSentence();
+        },
+        Qt::SingleShotConnection);
+    m_deckLibrary.loadInBackground();
     bar.setTopTwips(0);
     bar.setVisible(false);
 
@@ -193,7 +207,8 @@ void Application::start() {
 
     bar.chrome().armForStartUp();
     m_cycle.armForStartUp();
-    m_cycle.selectNextSentence();
+    if (playing.isEmpty())
+        m_cycle.selectNextSentence();
     bar.makeTopmost();
     bar.captureBarRect();
     // A screen that shrinks under a running bar (a monitor unplugged, a remote desktop's window

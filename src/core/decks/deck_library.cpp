@@ -7,8 +7,12 @@
 #include "core/logging.h"
 #include "core/ports/deck_storage.h"
 
+#include <QFutureWatcher>
 #include <QMap>
+#include <QPromise>
+#include <QThreadPool>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -89,22 +93,72 @@ int LoadedDeck::indexOf(const QString& key) const {
 DeckLibrary::DeckLibrary(DeckStorage& storage, QObject* parent)
     : QObject(parent), m_storage(storage) {}
 
-void DeckLibrary::load() {
-    m_decks.clear();
-    const QMap<QString, FilePair> pairs = deckFiles(m_storage.fileNames());
+DeckLibrary::~DeckLibrary() {
+    // A reading still running reads from the storage, which may go with this library.
+    if (m_loadPending)
+        m_reading.waitForFinished();
+}
+
+// Touches nothing but the storage's files, so it may run on any thread.
+std::vector<DeckLibrary::ReadDeck> DeckLibrary::readFolder(const DeckStorage& storage) {
+    std::vector<ReadDeck> read;
+    const QMap<QString, FilePair> pairs = deckFiles(storage.fileNames());
     for (auto it = pairs.constBegin(); it != pairs.constEnd(); ++it) {
-        QString damagedFile;
-        LoadedDeck deck = readDeck(m_storage, it.key(), it.value(), damagedFile);
+        ReadDeck one;
+        one.deck = readDeck(storage, it.key(), it.value(), one.damagedFile);
+        read.push_back(std::move(one));
+    }
+    return read;
+}
+
+void DeckLibrary::install(std::vector<ReadDeck> read) {
+    m_decks.clear();
+    for (ReadDeck& one : read) {
+        LoadedDeck& deck = one.deck;
         if (deck.damage.isEmpty() && find(deck.info.name)) {
-            damagedFile = DeckFile::infoFileName(deck.fileBase);
+            one.damagedFile = DeckFile::infoFileName(deck.fileBase);
             deck.damage = QStringLiteral("another deck has the name %1").arg(deck.info.name);
         }
         if (!deck.damage.isEmpty())
-            tellDamage(damagedFile, deck.damage);
+            tellDamage(one.damagedFile, deck.damage);
         m_decks.push_back(std::move(deck));
     }
     sortDecks();
     emit decksChanged();
+}
+
+void DeckLibrary::load() {
+    install(readFolder(m_storage));
+}
+
+void DeckLibrary::loadInBackground() {
+    if (m_loadPending)
+        return; // the reading under way brings them
+    auto promise = std::make_shared<QPromise<std::vector<ReadDeck>>>();
+    m_reading = promise->future();
+    const int changes = m_changes;
+    m_loadPending = true;
+    auto* watcher = new QFutureWatcher<std::vector<ReadDeck>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, changes] {
+        watcher->deleteLater();
+        m_loadPending = false;
+        // A deck changed meanwhile (imported, deleted) may be missing from what was read.
+        if (changes != m_changes)
+            load();
+        else
+            install(m_reading.takeResult());
+        emit loaded();
+    });
+    watcher->setFuture(m_reading);
+    QThreadPool::globalInstance()->start([promise, &storage = m_storage] {
+        promise->start();
+        promise->addResult(readFolder(storage));
+        promise->finish();
+    });
+}
+
+bool DeckLibrary::loading() const {
+    return m_loadPending;
 }
 
 const LoadedDeck* DeckLibrary::find(const QString& name) const {
@@ -279,6 +333,7 @@ QString DeckLibrary::remove(const QString& name) {
         error = m_storage.moveToTrash(infoName);
     // Without its sentences the deck no longer plays, whatever became of the second file.
     m_decks.erase(m_decks.begin() + (deck - m_decks.data()));
+    ++m_changes;
     emit decksChanged();
     return error;
 }
@@ -378,6 +433,7 @@ QStringList DeckLibrary::takenBases() const {
 }
 
 void DeckLibrary::sortDecks() {
+    ++m_changes; // every change of the list comes through here
     std::stable_sort(m_decks.begin(), m_decks.end(), [](const LoadedDeck& a, const LoadedDeck& b) {
         const int byName = a.info.name.compare(b.info.name, Qt::CaseInsensitive);
         return byName != 0 ? byName < 0 : a.fileBase < b.fileBase;

@@ -7,6 +7,7 @@
 
 #include "core/decks/deck.h"
 
+#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -29,11 +30,16 @@ class DeckLibrary : public QObject {
     Q_OBJECT
 public:
     explicit DeckLibrary(DeckStorage& storage, QObject* parent = nullptr);
+    ~DeckLibrary() override;
 
     static inline const QString kDefaultDeckName = QStringLiteral("My sentences");
 
     // Reads the folder again; each damaged deck is named once on standard error per damage.
     void load();
+    // The same, the files read on another thread: a big deck does not hold up the start.
+    // loaded() comes once they are in.
+    void loadInBackground();
+    bool loading() const;
     const std::vector<LoadedDeck>& decks() const { return m_decks; }
     // By name, ignoring case; null when there is none.
     const LoadedDeck* find(const QString& name) const;
@@ -67,8 +73,16 @@ public:
 signals:
     // Decks were added, removed, renamed or updated (not for marks).
     void decksChanged();
+    // A loadInBackground() is done.
+    void loaded();
 
 private:
+    struct ReadDeck {
+        LoadedDeck deck;
+        QString damagedFile; // the file at fault of a damaged deck
+    };
+    static std::vector<ReadDeck> readFolder(const DeckStorage& storage);
+    void install(std::vector<ReadDeck> read);
     LoadedDeck* findMutable(const QString& name);
     // The sentences first, then the rest: the marks of a deck whose second file failed are
     // matched by key on the next load.
@@ -88,4 +102,7 @@ private:
     DeckStorage& m_storage;
     std::vector<LoadedDeck> m_decks;
     QStringList m_toldDamage;
+    QFuture<std::vector<ReadDeck>> m_reading;
+    int m_changes = 0; // of the decks in memory, so a reading that started before is not taken
+    bool m_loadPending = false;
 };

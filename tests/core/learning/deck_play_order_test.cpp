@@ -20,7 +20,9 @@ protected:
         DeckDraft draft;
         for (const char* word : {"un", "deux", "trois", "quatre"})
             draft.sentences.push_back({word, word, QStringLiteral("(%1)").arg(word)});
-        ASSERT_TRUE(library.importDeck({QStringLiteral("Nombres")}, draft).error.isEmpty());
+        DeckInfo info;
+        info.name = QStringLiteral("Nombres");
+        ASSERT_TRUE(library.importDeck(info, draft).error.isEmpty());
         decks.choose(QStringLiteral("nombres")); // names ignore case
         order.setDecks(&decks);
         learning.setDecks(&decks);
