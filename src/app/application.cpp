@@ -184,12 +184,11 @@ void Application::start() {
         &m_deckLibrary, &DeckLibrary::loaded, this,
         [this, playing] {
             choosePlayingDeck(playing);
-            if (playing.isEmpty())
-                return;
-            if (m_bar->chrome().welcomeOver())
-                m_learner->next();
-            else
-                m_cycle.selectNextSentence();
+            // Read before the start-up is through (it may turn the event loop): it gives the
+            // first sentence at its end.
+            m_deckSentencePending = !playing.isEmpty();
+            if (m_started)
+                startDeckPlaying();
         },
         Qt::SingleShotConnection);
     m_deckLibrary.loadInBackground();
@@ -209,6 +208,8 @@ void Application::start() {
     m_cycle.armForStartUp();
     if (playing.isEmpty())
         m_cycle.selectNextSentence();
+    m_started = true;
+    startDeckPlaying();
     bar.makeTopmost();
     bar.captureBarRect();
     // A screen that shrinks under a running bar (a monitor unplugged, a remote desktop's window
@@ -317,6 +318,18 @@ void Application::playDeck(const QString& name) {
     // The next sentence comes from the new choice at once, as Next brings it.
     if (m_bar->chrome().welcomeOver())
         m_learner->next();
+}
+
+// The first sentence of the deck chosen at start, once the decks are read and the start-up is
+// through; while the welcome runs it waits to be shown, as the table's would.
+void Application::startDeckPlaying() {
+    if (!m_deckSentencePending)
+        return;
+    m_deckSentencePending = false;
+    if (m_bar->chrome().welcomeOver())
+        m_learner->next();
+    else
+        m_cycle.selectNextSentence();
 }
 
 void Application::reloadDecks() {

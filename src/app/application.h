@@ -123,6 +123,7 @@ private:
     void showTray();
     void choosePlayingDeck(const QString& name);
     void reloadDecks();
+    void startDeckPlaying();
 
     Platform& m_platform;
     SettingsRecord& m_settings;
@@ -146,6 +147,8 @@ private:
     std::unique_ptr<LearnActions> m_learn;
     std::unique_ptr<DeckActions> m_deckActions;
     QLocale::Language m_spokenLanguage = QLocale::French;
+    bool m_started = false;             // start() is through
+    bool m_deckSentencePending = false; // the deck chosen at start is read, its sentence due
     std::unique_ptr<TrayIcon> m_tray;
     std::function<bool()> m_trayAvailable;
     QTimer m_trayWatch;

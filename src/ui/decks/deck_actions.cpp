@@ -56,19 +56,24 @@ void DeckActions::addTo(QMenu& menu) {
 
 void DeckActions::setPlaying(const QString& name) {
     m_playing = name;
-    fillPlayFrom();
+    for (QAction* action : m_playGroup->actions())
+        action->setChecked(action->data().toString().compare(name, Qt::CaseInsensitive) == 0);
 }
 
-// The built-in sentences first, then each deck that can play; the one playing ticked.
+// The built-in sentences first, then each deck that can play; the one playing ticked. The old
+// entries go later: this may run from one of their own handlers.
 void DeckActions::fillPlayFrom() {
-    m_playFrom->clear();
-    for (QAction* action : m_playGroup->actions())
+    for (QAction* action : m_playFrom->actions()) {
+        m_playFrom->removeAction(action);
         m_playGroup->removeAction(action);
+        action->deleteLater();
+    }
     const auto entry = [this](const QString& caption, const QString& name, bool enabled) {
-        QAction* action = m_playFrom->addAction(caption);
+        auto* action = new QAction(caption, m_playFrom);
+        action->setData(name);
         action->setCheckable(true);
         action->setEnabled(enabled);
-        action->setChecked(name.compare(m_playing, Qt::CaseInsensitive) == 0);
+        m_playFrom->addAction(action);
         m_playGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, name] { emit playRequested(name); });
     };
@@ -77,6 +82,7 @@ void DeckActions::fillPlayFrom() {
         m_playFrom->addSeparator();
     for (const LoadedDeck& deck : m_library.decks())
         entry(deck.info.name, deck.info.name, deck.damage.isEmpty() && !deck.sentences.empty());
+    setPlaying(m_playing);
 }
 
 void DeckActions::chooseFileToImport() {
