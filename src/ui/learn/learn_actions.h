@@ -13,6 +13,8 @@ class LearningModes;
 class MessageDialog;
 class QAction;
 class QMenu;
+class Snooze;
+class StepAside;
 class VoiceChoice;
 class VoiceMenu;
 
@@ -29,6 +31,10 @@ public:
     void addTo(QMenu& menu);
     // The voices to choose from; without them there is no Voice submenu.
     void setVoices(VoiceChoice* voices);
+    // The Snooze submenu (or, while snoozed, Wake up) and Step aside for full-screen windows,
+    // after Progress...; made before addTo().
+    void addBarAway(Snooze& snooze, StepAside& stepAside);
+    QMenu* snoozeMenu() const { return m_snoozeMenu; }
 
     QAction* action(const char* name) const;
     QAction* action(LearnerCommand id) const;
@@ -37,6 +43,7 @@ private:
     void addCommand(LearnerCommand id);
     QAction* add(const char* name, const QString& caption, const char* desktopKey = nullptr);
     void followPause(bool paused);
+    void followSnooze(bool snoozed);
     void forgetChosenTopic();
     void refresh();
 
@@ -46,4 +53,5 @@ private:
     QList<QAction*> m_actions;
     QList<QPointer<QMenu>> m_menus;
     VoiceMenu* m_voiceMenu = nullptr;
+    QMenu* m_snoozeMenu = nullptr;
 };
