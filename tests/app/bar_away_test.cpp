@@ -23,24 +23,19 @@ protected:
     QAction* entry(const char* name) { return program.learnActions().action(name); }
 };
 
+// The tray's tooltip says until when.
 TEST_F(AwayProgram, aSnoozeHidesTheBarAndPeedyAndWakeUpBringsThemBack) {
-    program.runCommand("snooze 15");
+    program.startLearnerControls(nullptr, nullptr, [] { return true; });
+    program.learnActions().snoozeMenu()->findChild<QAction*>("snooze60")->trigger();
     EXPECT_FALSE(program.bar().isVisible());
     EXPECT_FALSE(characters.peedy.visible);
     EXPECT_FALSE(entry("snooze")->isVisible());
-    EXPECT_TRUE(entry("wake")->isVisible());
+    const QString until = program.snooze().until().toString("HH:mm");
+    EXPECT_TRUE(program.tray()->icon().toolTip().endsWith("Snoozed until " + until));
     entry("wake")->trigger();
     EXPECT_TRUE(program.bar().isVisible());
     EXPECT_TRUE(characters.peedy.visible);
     EXPECT_TRUE(entry("snooze")->isVisible());
-}
-
-TEST_F(AwayProgram, theTrayTooltipSaysUntilWhen) {
-    program.startLearnerControls(nullptr, nullptr, [] { return true; });
-    program.learnActions().snoozeMenu()->findChild<QAction*>("snooze60")->trigger();
-    const QString until = program.snooze().until().toString("HH:mm");
-    EXPECT_TRUE(program.tray()->icon().toolTip().endsWith("Snoozed until " + until));
-    program.snooze().wake();
     EXPECT_FALSE(program.tray()->icon().toolTip().contains("Snoozed"));
 }
 
