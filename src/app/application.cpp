@@ -151,8 +151,6 @@ void Application::start() {
     // A position saved on a wider screen would leave the bar, and its menu, out of reach.
     bar.clampLeft();
     m_learning.load();
-    m_snooze.load();
-    m_stepAside.load();
     bar.setTopTwips(0);
     bar.setVisible(false);
 
@@ -167,6 +165,9 @@ void Application::start() {
 
     bar.chrome().armForStartUp();
     m_cycle.armForStartUp();
+    // Once the welcome is armed: a snooze still on waits for its end.
+    m_snooze.load();
+    m_stepAside.load();
     m_cycle.selectNextSentence();
     bar.makeTopmost();
     bar.captureBarRect();
@@ -187,6 +188,9 @@ void Application::loadCharacter() {
 }
 
 void Application::activate() {
+    // Started again by hand, the program is wanted now: where no tray is, nothing else on the
+    // desktop reaches Wake up.
+    m_snooze.wake();
     // During the splash the bar is hidden, and raising a hidden window does nothing.
     if (m_bar->isVisible())
         bringBarForward();

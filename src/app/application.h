@@ -58,8 +58,8 @@ public:
     // sentence, and the bar placed topmost at the top of the screen (still hidden).
     void start();
 
-    // Another copy was started: bring the bar to the front, at once if it shows, else as
-    // soon as it appears.
+    // Another copy was started: end a snooze, and bring the bar to the front, at once if it
+    // shows, else as soon as it appears.
     void activate();
 
     // A learner's command from the command line: its word (learner_command_table.h), then its

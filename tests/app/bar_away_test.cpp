@@ -39,6 +39,23 @@ TEST_F(AwayProgram, aSnoozeHidesTheBarAndPeedyAndWakeUpBringsThemBack) {
     EXPECT_FALSE(program.tray()->icon().toolTip().contains("Snoozed"));
 }
 
+// Restarted within the snooze, the welcome plays and then the bar goes again; a start while
+// it runs wakes it.
+TEST(AwayAtStart, aStoredSnoozeStillOnHidesTheBarOnceTheWelcomeEndsUntilAnotherStart) {
+    FakePlatform fakes;
+    const QDateTime end = QDateTime::currentDateTime().addSecs(3600);
+    fakes.store.values["Vesk/Bar/snoozed_until"] = QString::number(end.toSecsSinceEpoch());
+    Application program{fakes.platform, fakes.settings, fakes.random, fakes.playback};
+    program.start();
+    emit program.splash()->picture()->clicked();
+    EXPECT_TRUE(program.bar().isVisible()) << "the welcome shows";
+    while (!program.bar().chrome().welcomeOver())
+        program.bar().chrome().onWelcomeTick();
+    EXPECT_FALSE(program.bar().isVisible());
+    program.activate(); // started once more
+    EXPECT_TRUE(program.bar().isVisible());
+}
+
 TEST_F(AwayProgram, aFullScreenWindowMovesTheBarAsideOnlyOnceTheLearnerAsks) {
     auto owned = std::make_unique<FakeFullScreenWatch>();
     FakeFullScreenWatch& watch = *owned;
