@@ -26,8 +26,8 @@ public:
     ~LearnActions() override;
 
     // Pause/Resume, Replay, Replay slowly, Previous, Next, Show the other language, I know this
-    // one, Listen first, Hide the translation, Forget..., Progress... and, once set, the Voice
-    // submenu; in that order.
+    // one, Listen first, Hide the translation, Forget..., Progress..., then, once added, Snooze
+    // (or Wake up) and Step aside, and, once set, the Voice submenu; in that order.
     void addTo(QMenu& menu);
     // The voices to choose from; without them there is no Voice submenu.
     void setVoices(VoiceChoice* voices);
