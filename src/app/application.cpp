@@ -216,8 +216,7 @@ void Application::checkPlacement() {
         return;
     m_placementChecked = true;
     const QRect bar = m_platform.windows.windowRect(*m_bar);
-    const QRect fullBar(bar.topLeft(),
-                        QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
+    const QRect fullBar(bar.topLeft(), QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
     if (SpeakingCharacter* character = m_cycle.character())
         character->keepClearOf(fullBar);
     const QPoint asked(Twips::toPixels(m_bar->leftTwips()), 0);
