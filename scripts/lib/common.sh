@@ -17,6 +17,8 @@ TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
   xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
+  # A window made full screen, as a video player makes itself, in the step-aside test.
+  wmctrl
   # Shrinking the private display's screen under the running program.
   x11-xserver-utils
   tesseract-ocr tesseract-ocr-eng tesseract-ocr-fra dbus-daemon

@@ -8,6 +8,7 @@
 #include "core/logging.h"
 #include "core/playback/speaking_character.h"
 #include "core/ports/end_signals.h"
+#include "core/ports/full_screen_watch.h"
 #include "core/ports/global_shortcuts.h"
 #include "core/ports/instance_guard.h"
 #include "core/ports/settings_store.h"
@@ -31,6 +32,7 @@
 
 #include <QEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QUrl>
 #include <cstdlib>
 
@@ -59,7 +61,9 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
       m_learner(std::make_unique<LearnerCommands>(m_cycle, m_bar->chrome(), playback, settings,
                                                   &m_learning)),
       m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)),
-      m_deckActions(std::make_unique<DeckActions>(m_deckLibrary, platform.messages)) {
+      m_deckActions(std::make_unique<DeckActions>(m_deckLibrary, platform.messages)),
+      m_snooze(platform.store), m_stepAside(platform.store, [this] { return barMonitor(); }),
+      m_away(m_cycle, m_bar->chrome()) {
     m_sinceStart.start();
     // Two copies never both save: one whose lock was taken over leaves the store alone.
     std::function<bool()> maySave;
@@ -118,6 +122,7 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->setDeckActions(m_deckActions.get());
+    m_learn->addBarAway(m_snooze, m_stepAside);
     m_learn->addTo(*learnMenu);
     m_barMenu->addLearnMenu(learnMenu);
     connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
@@ -131,6 +136,13 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
         if (m_splash)
             m_splash->close();
     });
+    connect(m_learner.get(), &LearnerCommands::snoozeRequested, &m_snooze, &Snooze::snoozeFor);
+    connect(m_learner.get(), &LearnerCommands::wakeRequested, &m_snooze, &Snooze::wake);
+    connect(&m_snooze, &Snooze::changed, &m_away,
+            [this](bool snoozed) { m_away.hold(BarAway::Reason::Snoozed, snoozed); });
+    connect(&m_stepAside, &StepAside::holdChanged, &m_away,
+            [this](bool holding) { m_away.hold(BarAway::Reason::FullScreen, holding); });
+    connect(&m_away, &BarAway::awayChanged, this, &Application::showBarAway);
 }
 
 void Application::startOnDesktop(DesktopCharacterLoader& characters) {
@@ -148,6 +160,7 @@ void Application::startOnDesktop(DesktopCharacterLoader& characters) {
         m_voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, m_platform.store);
     m_endRequests->watchProcessExit();
     startLearnerControls(makeGlobalShortcuts(), m_voiceChoice.get());
+    watchFullScreen(makeFullScreenWatch());
     m_mediaControls = makeMediaControls(*m_learner, m_order);
 }
 
@@ -206,6 +219,9 @@ void Application::start() {
 
     bar.chrome().armForStartUp();
     m_cycle.armForStartUp();
+    // Once the welcome is armed: a snooze still on waits for its end.
+    m_snooze.load();
+    m_stepAside.load();
     if (playing.isEmpty())
         m_cycle.selectNextSentence();
     m_started = true;
@@ -229,6 +245,9 @@ void Application::loadCharacter() {
 }
 
 void Application::activate() {
+    // Started again by hand, the program is wanted now: where no tray is, nothing else on the
+    // desktop reaches Wake up.
+    m_snooze.wake();
     // During the splash the bar is hidden, and raising a hidden window does nothing.
     if (m_bar->isVisible())
         bringBarForward();
@@ -275,13 +294,14 @@ void Application::bringBarForward() {
     m_platform.windows.bringToFront(*m_bar);
 }
 
-void Application::runCommand(const QString& word) {
+void Application::runCommand(const QString& line) {
+    const QString word = line.section(QLatin1Char(' '), 0, 0);
     if (const LearnerCommandRow* command = learnerCommandNamed(word))
-        m_learner->run(command->id);
+        m_learner->run(command->id, line.section(QLatin1Char(' '), 1));
     else if (word == QLatin1String(DeckCommandLine::kDecksChanged))
         reloadDecks();
-    else if (word.section(QLatin1Char(' '), 0, 0) == QLatin1String(DeckCommandLine::kPlayDeck))
-        playDeck(word.section(QLatin1Char(' '), 1));
+    else if (word == QLatin1String(DeckCommandLine::kPlayDeck))
+        playDeck(line.section(QLatin1Char(' '), 1));
 }
 
 // What the store names plays, if it can; the name is kept either way, for a deck that comes
@@ -340,6 +360,45 @@ void Application::reloadDecks() {
         m_deckActions->setPlaying(m_deckOrder.name());
 }
 
+void Application::watchFullScreen(std::unique_ptr<FullScreenWatch> watch) {
+    m_stepAside.setWatch(watch.get());
+    m_fullScreenWatch = std::move(watch);
+}
+
+QRect Application::barMonitor() const {
+    const QScreen* screen = m_bar->screen();
+    return screen ? screen->geometry() : QRect();
+}
+
+// Peedy goes with the bar and comes back with it, if he was showing.
+void Application::showBarAway(bool away) {
+    SpeakingCharacter* character = m_cycle.character();
+    if (away) {
+        m_characterAway = character && character->isVisible();
+        if (m_characterAway)
+            report(character->hide(), "the speaking character cannot be hidden");
+        m_bar->setVisible(false);
+        return;
+    }
+    if (m_characterAway && character)
+        report(character->show(), "the speaking character cannot be shown");
+    m_characterAway = false;
+    showBarWhenReleased(0);
+}
+
+// Shown again while the window manager still takes it out of its frame, the bar would stay
+// on the screen unmanaged, no longer kept above the others.
+void Application::showBarWhenReleased(int polls) {
+    if (m_away.isAway() || m_bar->isVisible())
+        return;
+    if (heldByWindowManager(*m_bar) && polls < kReleasePolls) {
+        QTimer::singleShot(kReleasePollMs, this, [this, polls] { showBarWhenReleased(polls + 1); });
+        return;
+    }
+    m_bar->setVisible(true);
+    bringBarForward();
+}
+
 void Application::endAsExit() {
     m_commands->exit();
 }
@@ -389,5 +448,8 @@ void Application::showTray() {
     m_tray = std::make_unique<TrayIcon>(*m_learner, *m_learn, *m_barMenu, m_playback.gate());
     connect(&m_order, &PlayOrder::sentenceChanged, m_tray.get(), &TrayIcon::showSentence);
     m_tray->showSentence(m_order.currentTopicName(), m_playback.french());
+    m_tray->showSnoozedUntil(m_snooze.until());
+    connect(&m_snooze, &Snooze::changed, m_tray.get(),
+            [this] { m_tray->showSnoozedUntil(m_snooze.until()); });
     m_tray->icon().show();
 }

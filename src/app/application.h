@@ -7,8 +7,11 @@
 #include "core/learning/deck_play_order.h"
 #include "core/learning/learning_modes.h"
 #include "core/learning/play_order.h"
+#include "core/playback/bar_away.h"
 #include "core/playback/play_cycle.h"
 #include "core/playback/sentence_selector.h"
+#include "core/playback/snooze.h"
+#include "core/playback/step_aside.h"
 #include "ui/dialogs/progress_window.h"
 #include "ui/dialogs/splash_window.h"
 
@@ -26,6 +29,7 @@ class CaptionBar;
 class DesktopCharacterLoader;
 class EndRequests;
 class EndSignals;
+class FullScreenWatch;
 class GlobalShortcuts;
 class InstanceGuard;
 class LearnActions;
@@ -58,13 +62,14 @@ public:
     // sentence, and the bar placed topmost at the top of the screen (still hidden).
     void start();
 
-    // Another copy was started: bring the bar to the front, at once if it shows, else as
-    // soon as it appears.
+    // Another copy was started: end a snooze, and bring the bar to the front, at once if it
+    // shows, else as soon as it appears.
     void activate();
 
-    // A learner's command from the command line, by its word (learner_command_table.h), or a
-    // deck command (deck_command_line.h) with its argument.
-    void runCommand(const QString& word);
+    // A learner's command from the command line: its word (learner_command_table.h), then its
+    // value after a space for a command that takes one; or a deck command (deck_command_line.h)
+    // with its argument.
+    void runCommand(const QString& line);
 
     // The bar plays this deck from now on, or the built-in sentences for an empty name; the
     // choice is stored. A deck that cannot play is said and changes nothing.
@@ -110,6 +115,13 @@ public:
 
     // Listen first, known and seen sentences; and their window, opened or brought up.
     LearningModes& learning() { return m_learning; }
+
+    // The bar away: snoozed, or out of a full-screen window's way (given the watch that sees
+    // one; startOnDesktop() gives the real desktop's).
+    Snooze& snooze() { return m_snooze; }
+    StepAside& stepAside() { return m_stepAside; }
+    BarAway& barAway() { return m_away; }
+    void watchFullScreen(std::unique_ptr<FullScreenWatch> watch);
     void showProgress();
     ProgressWindow* progressWindow() const { return m_progress; }
 
@@ -124,6 +136,11 @@ private:
     void choosePlayingDeck(const QString& name);
     void reloadDecks();
     void startDeckPlaying();
+    void showBarAway(bool away);
+    void showBarWhenReleased(int polls);
+    QRect barMonitor() const;
+    static constexpr int kReleasePollMs = 10;
+    static constexpr int kReleasePolls = 100;
 
     Platform& m_platform;
     SettingsRecord& m_settings;
@@ -157,4 +174,9 @@ private:
     std::unique_ptr<EndRequests> m_endRequests;
     std::unique_ptr<VoiceChoice> m_voiceChoice;
     std::unique_ptr<QObject> m_mediaControls;
+    Snooze m_snooze;
+    StepAside m_stepAside;
+    BarAway m_away;
+    std::unique_ptr<FullScreenWatch> m_fullScreenWatch;
+    bool m_characterAway = false; // Peedy was showing when the bar went away
 };

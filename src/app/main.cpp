@@ -7,6 +7,7 @@
 #include "core/logging.h"
 #include "core/playback/playback_state.h"
 #include "core/playback/random_source.h"
+#include "core/playback/snooze.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
 #include "core/settings/settings_record.h"
@@ -57,7 +58,8 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
     // The learner's commands a running copy takes.
     for (const LearnerCommandRow& command : learnerCommands())
         parser.addOption(
-            QCommandLineOption(QLatin1String(command.word), QLatin1String(command.help)));
+            QCommandLineOption(QLatin1String(command.word), QLatin1String(command.help),
+                               command.valueName ? QLatin1String(command.valueName) : QString()));
     DeckCommandLine::addOptions(parser);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "dorvane: %s\nTry 'dorvane --help'.\n",
@@ -75,9 +77,19 @@ std::optional<int> handleCommandLine(int argc, char* argv[]) {
         return 0;
     }
     QStringList commands;
-    for (const LearnerCommandRow& command : learnerCommands())
-        if (parser.isSet(QLatin1String(command.word)))
-            commands << QLatin1String(command.word);
+    for (const LearnerCommandRow& command : learnerCommands()) {
+        const QString word = QLatin1String(command.word);
+        if (!parser.isSet(word))
+            continue;
+        // A value goes after its word, as the running copy's socket takes it.
+        const QString value = command.valueName ? parser.value(word).trimmed() : QString();
+        if (command.id == LearnerCommand::Snooze && !Snooze::minutesIn(value)) {
+            std::fprintf(stderr, "dorvane: --snooze takes the minutes, 1 to %d, not \"%s\"\n",
+                         Snooze::kLongestMinutes, qPrintable(value));
+            return 2;
+        }
+        commands << (command.valueName ? word + QLatin1Char(' ') + value : word);
+    }
     if (DeckCommandLine::given(parser) && commands.isEmpty()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QString::fromLatin1(Product::kTitle));

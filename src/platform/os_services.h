@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/ports/auto_start.h"
+#include "core/ports/full_screen_watch.h"
 #include "core/ports/global_shortcuts.h"
 
 #include <QObject>
@@ -24,6 +25,11 @@ std::unique_ptr<GlobalShortcuts> makeGlobalShortcuts();
 // The desktop's media controls (media keys, panel player widgets) driving the learner's
 // commands, where the system offers them; null where it does not (said once).
 std::unique_ptr<QObject> makeMediaControls(LearnerCommands& commands, PlayOrder& order);
+
+// Which window has the focus and whether it is full screen (X11: followed through the window
+// manager's properties; Windows: the shell's "busy" state, looked at twice a second); null
+// where the display tells no program (Wayland, offscreen).
+std::unique_ptr<FullScreenWatch> makeFullScreenWatch();
 
 // Whether a window manager still keeps this hidden window in a frame of its own. Shown again
 // before the manager has let go of it, an X11 window can end up on the screen unmanaged; where

@@ -220,7 +220,10 @@ TEST_F(LearnerCommandTable, theHelpListsEveryCommandAndNoOther) {
     const QString help = QString::fromUtf8(dorvane.readAllStandardOutput()).simplified();
     QStringList options = {"help", "help-all", "version"};
     for (const LearnerCommandRow& row : learnerCommands()) {
-        EXPECT_TRUE(help.contains(QStringLiteral("--%1 %2").arg(row.word, row.help))) << row.word;
+        const QString option = row.valueName
+                                   ? QStringLiteral("%1 <%2>").arg(row.word, row.valueName)
+                                   : QString::fromLatin1(row.word);
+        EXPECT_TRUE(help.contains(QStringLiteral("--%1 %2").arg(option, row.help))) << row.word;
         options << row.word;
     }
     options << "import"

@@ -34,6 +34,11 @@ constexpr std::array<LearnerCommandRow, kLearnerCommandCount> kCommands = {{
      CAPTION("Show the o&ther language"), R::FreeCycle, &L::showOtherLanguage},
     {LearnerCommand::Progress, "progress", "Open the progress window.", nullptr, "progress",
      CAPTION("Pro&gress..."), R::Anytime, &L::requestProgress},
+    {LearnerCommand::Snooze, "snooze",
+     "Hide the bar and Peedy for that many minutes (1 to 1440); playback waits.", nullptr, nullptr,
+     nullptr, R::Anytime, nullptr, "minutes", &L::snooze},
+    {LearnerCommand::Wake, "wake", "End a snooze: the bar comes back.", nullptr, "wake",
+     CAPTION("&Wake up"), R::Anytime, &L::wake},
     {LearnerCommand::Exit, "exit", "End the running copy, as its Exit menu entry does.", nullptr,
      nullptr, nullptr, R::Anytime, &L::requestExit},
 }};

@@ -22,6 +22,8 @@ enum class LearnerCommand {
     Known,
     OtherLanguage,
     Progress,
+    Snooze,
+    Wake,
     Exit,
 };
 
@@ -44,6 +46,9 @@ struct LearnerCommandRow {
     const char* menuCaption; // that entry's caption; Resume's is the pause entry's while paused
     Readiness needs;
     void (LearnerCommands::*run)();
+    // A command that takes a value: its name in --help ("minutes") and the member given it.
+    const char* valueName = nullptr;
+    void (LearnerCommands::*runWith)(const QString& value) = nullptr;
 };
 
 // In the order --help lists them and the desktop keys are grabbed; row N is command N.

@@ -1,9 +1,11 @@
 #include "core/learning/learner_commands.h"
 
 #include "core/learning/learning_modes.h"
+#include "core/logging.h"
 #include "core/playback/bar_chrome.h"
 #include "core/playback/play_cycle.h"
 #include "core/playback/playback_state.h"
+#include "core/playback/snooze.h"
 #include "core/playback/speaking_character.h"
 #include "core/settings/settings_record.h"
 
@@ -14,6 +16,8 @@ const char* const kFirstSentenceComing =
     QT_TRANSLATE_NOOP("LearnerCommands", "Not now: the first sentence is on its way");
 const char* const kDialogOpen =
     QT_TRANSLATE_NOOP("LearnerCommands", "Not now: the settings dialog is open");
+const char* const kBarAway =
+    QT_TRANSLATE_NOOP("LearnerCommands", "Not now: the bar is away until it comes back");
 const char* const kPauseFirst =
     QT_TRANSLATE_NOOP("LearnerCommands", "Pause first: the other language shows on the paused bar");
 
@@ -25,8 +29,12 @@ LearnerCommands::LearnerCommands(PlayCycle& cycle, const BarChrome& chrome,
     : QObject(parent), m_cycle(cycle), m_chrome(chrome), m_state(state), m_settings(settings),
       m_learning(learning) {}
 
-void LearnerCommands::run(LearnerCommand command) {
-    (this->*learnerCommand(command).run)();
+void LearnerCommands::run(LearnerCommand command, const QString& value) {
+    const LearnerCommandRow& row = learnerCommand(command);
+    if (row.runWith)
+        (this->*row.runWith)(value);
+    else
+        (this->*row.run)();
 }
 
 bool LearnerCommands::paused() const {
@@ -41,8 +49,11 @@ bool LearnerCommands::mayAct(LearnerCommand command) {
     const Readiness needs = learnerCommand(command).needs;
     if (needs == Readiness::Anytime)
         return true;
-    if (!welcomeOver() || (needs == Readiness::SentenceOnBar && m_state.french().trimmed().isEmpty()))
+    if (!welcomeOver() ||
+        (needs == Readiness::SentenceOnBar && m_state.french().trimmed().isEmpty()))
         emit notNow(tr(kFirstSentenceComing));
+    else if (needs != Readiness::AfterWelcome && m_cycle.isAway())
+        emit notNow(tr(kBarAway));
     else if (needs == Readiness::FreeCycle && !m_cycle.isRunning())
         emit notNow(tr(kDialogOpen));
     else
@@ -162,6 +173,20 @@ void LearnerCommands::requestProgress() {
 
 void LearnerCommands::requestExit() {
     emit exitRequested();
+}
+
+void LearnerCommands::snooze(const QString& minutes) {
+    if (const int count = Snooze::minutesIn(minutes))
+        emit snoozeRequested(count);
+    else
+        qCWarning(lcLearning).noquote()
+            << QStringLiteral("a snooze of \"%1\" minutes was asked for: it takes 1 to %2")
+                   .arg(minutes)
+                   .arg(Snooze::kLongestMinutes);
+}
+
+void LearnerCommands::wake() {
+    emit wakeRequested();
 }
 
 // Drops what the cycle was showing and runs its first tick at once: the French slides in and

@@ -26,8 +26,9 @@ public:
                     const SettingsRecord& settings, LearningModes* learning = nullptr,
                     QObject* parent = nullptr);
 
-    // Carries out the command as its row in the table says.
-    void run(LearnerCommand command);
+    // Carries out the command as its row in the table says; value: what it was given, for a
+    // command that takes one.
+    void run(LearnerCommand command, const QString& value = {});
 
     bool paused() const;
     // Pause a playing bar, resume a paused one; a bar that is already so is left alone.
@@ -53,6 +54,9 @@ public:
     void requestProgress();
     // The program is to end as its Exit entry ends it (exitRequested).
     void requestExit();
+    // The bar is to go away for so many minutes (text: 1 to 1440), or to come back.
+    void snooze(const QString& minutes);
+    void wake();
 
 signals:
     void pausedChanged(bool paused);
@@ -63,6 +67,8 @@ signals:
     // The progress window is to open, or come forward.
     void progressRequested();
     void exitRequested();
+    void snoozeRequested(int minutes);
+    void wakeRequested();
 
 private:
     bool welcomeOver() const;

@@ -32,7 +32,7 @@ void PlayCycle::armForStartUp() {
 }
 
 void PlayCycle::startAfterWelcome() {
-    if (!m_state.gate().isOpen())
+    if (!m_state.gate().isOpen() && !m_away)
         m_playCycleTimer.setEnabled(true);
 }
 
@@ -41,7 +41,7 @@ void PlayCycle::holdForSettings() {
 }
 
 void PlayCycle::releaseAfterSettings() {
-    if (m_chrome.welcomeOver())
+    if (m_chrome.welcomeOver() && !m_away)
         m_playCycleTimer.setEnabled(true);
 }
 
@@ -65,7 +65,7 @@ void PlayCycle::showTooltips() {
 
 // The English line rises from below the bar, every 50 ms.
 void PlayCycle::onEnglishRiseTick() {
-    if (m_state.paused())
+    if (m_state.paused() || m_away)
         return;
     m_bar.setEnglishLine(QStringLiteral(" ") + m_state.english());
     m_englishOnBar = true;
@@ -85,7 +85,7 @@ void PlayCycle::riseComplete() {
 
 // The French line slides in from the right, every 80 ms.
 void PlayCycle::onFrenchSlideTick() {
-    if (m_state.paused())
+    if (m_state.paused() || m_away)
         return;
     m_bar.setFrenchLine(spaces(kSlideSteps - m_slideStep) + m_state.french());
     m_frenchOnBar = true;
@@ -104,7 +104,7 @@ void PlayCycle::slideComplete() {
 
 // The play cycle, every 100 ms: the first language, its time, the second language, its time.
 void PlayCycle::onPlayCycleTick() {
-    if (m_state.paused())
+    if (m_state.paused() || m_away)
         return;
     // While the French is being read first the cycle stands still; the tick that ends the
     // wait starts the slide-in and stands for the French's first tick.
@@ -247,6 +247,8 @@ void PlayCycle::pause() {
         return;
     m_state.setPaused(true);
     m_bar.showPaused(true);
+    if (m_away) // nothing moves; the way back shows the sentence as a pause does
+        return;
     std::optional<BarLine> settled;
     if (m_holding) { // the French waited for its reading, which the pause has silenced
         m_holding = false;
@@ -294,6 +296,8 @@ void PlayCycle::resume() {
         return;
     m_state.setPaused(false);
     m_bar.showPaused(false);
+    if (m_away)
+        return;
     if (m_scrollOnResume) {
         m_scroll.startIfLong(*m_scrollOnResume);
     } else if (m_scroll.line()) {
@@ -304,6 +308,33 @@ void PlayCycle::resume() {
             m_bar.setLineScroll(*shown, overflow);
     }
     m_scrollOnResume.reset();
+}
+
+void PlayCycle::stepAway() {
+    if (m_away)
+        return;
+    m_away = true;
+    m_playCycleTimer.setEnabled(false);
+    m_frenchSlideTimer.setEnabled(false);
+    m_englishRiseTimer.setEnabled(false);
+    m_scroll.stop();
+    if (m_character)
+        m_character->stop();
+}
+
+void PlayCycle::comeBack() {
+    if (!m_away)
+        return;
+    m_away = false;
+    restartCycle();
+    if (m_state.paused()) {
+        showAtRest(m_settings.frenchComesFirst() ? BarLine::French : BarLine::English);
+        return;
+    }
+    if (!m_chrome.welcomeOver() || m_state.gate().isOpen())
+        return;
+    m_playCycleTimer.setEnabled(true);
+    onPlayCycleTick();
 }
 
 // While paused a long line still scrolls once, so the learner stepping through the sentences

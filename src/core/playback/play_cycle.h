@@ -76,6 +76,14 @@ public:
     // The timing goes on from where it stood; a long line scrolls again from its start.
     void resume();
 
+    // The bar is away (snoozed, or out of a full-screen window's way): every timer stands
+    // still, the voice stops, and nothing comes to rest, so nothing counts as seen.
+    void stepAway();
+    // The sentence on the bar plays again from its start (paused: its first line shows at
+    // rest), once the welcome is over and no dialog holds the cycle.
+    void comeBack();
+    bool isAway() const { return m_away; }
+
     // The learner tests themselves: the English phase keeps its time, the French stays on the
     // bar meanwhile, and the English shows only when asked for.
     void setTranslationHidden(bool hidden) { m_translationHidden = hidden; }
@@ -129,6 +137,7 @@ private:
     bool m_englishOnBar = false;
     bool m_translationHidden = false;
     bool m_englishWithheld = false; // an English phase runs with its line held back
+    bool m_away = false;
     // A long line that was paused before it could scroll: it scrolls on resume.
     std::optional<BarLine> m_scrollOnResume;
     int16_t m_cycleTick = 0;

@@ -2,6 +2,8 @@
 
 #include "core/learning/learner_commands.h"
 #include "core/learning/learning_modes.h"
+#include "core/playback/snooze.h"
+#include "core/playback/step_aside.h"
 #include "core/ports/message_dialog.h"
 #include "core/settings/product.h"
 #include "ui/decks/deck_actions.h"
@@ -38,6 +40,40 @@ LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes, Mess
 
 LearnActions::~LearnActions() {
     delete m_voiceMenu;
+    delete m_snoozeMenu;
+}
+
+void LearnActions::addBarAway(Snooze& snooze, StepAside& stepAside) {
+    m_actions << nullptr;
+    m_snoozeMenu = new QMenu(tr("&Snooze"));
+    m_snoozeMenu->menuAction()->setObjectName(QStringLiteral("snooze"));
+    const std::pair<const char*, int> spans[] = {{"snooze15", 15}, {"snooze60", 60}};
+    const QString captions[] = {tr("&15 minutes"), tr("&1 hour")};
+    for (int i = 0; i < 2; ++i) {
+        QAction* span = m_snoozeMenu->addAction(captions[i]);
+        span->setObjectName(QLatin1String(spans[i].first));
+        connect(span, &QAction::triggered, &snooze,
+                [&snooze, minutes = spans[i].second] { snooze.snoozeFor(minutes); });
+    }
+    QAction* tomorrow = m_snoozeMenu->addAction(tr("Until &tomorrow"));
+    tomorrow->setObjectName(QStringLiteral("snoozeTomorrow"));
+    connect(tomorrow, &QAction::triggered, &snooze, &Snooze::snoozeUntilTomorrow);
+    m_actions << m_snoozeMenu->menuAction();
+    addCommand(LearnerCommand::Wake);
+    connect(&snooze, &Snooze::changed, this, &LearnActions::followSnooze);
+    followSnooze(snooze.snoozed());
+
+    QAction* aside = add("stepAside", tr("Step &aside for full-screen windows"));
+    aside->setCheckable(true);
+    aside->setChecked(stepAside.enabled());
+    connect(aside, &QAction::toggled, &stepAside, &StepAside::setEnabled);
+    connect(&stepAside, &StepAside::enabledChanged, aside, &QAction::setChecked);
+}
+
+// Only one of the two shows: there is nothing to wake from, or nothing more to snooze.
+void LearnActions::followSnooze(bool snoozed) {
+    m_snoozeMenu->menuAction()->setVisible(!snoozed);
+    action(LearnerCommand::Wake)->setVisible(snoozed);
 }
 
 QAction* LearnActions::add(const char* name, const QString& caption, const char* desktopKey) {

@@ -14,6 +14,8 @@ class LearningModes;
 class MessageDialog;
 class QAction;
 class QMenu;
+class Snooze;
+class StepAside;
 class VoiceChoice;
 class VoiceMenu;
 
@@ -25,13 +27,18 @@ public:
     ~LearnActions() override;
 
     // Pause/Resume, Replay, Replay slowly, Previous, Next, Show the other language, I know this
-    // one, Listen first, Hide the translation, Forget..., Progress..., the decks' entries and,
-    // once set, the Voice submenu; in that order.
+    // one, Listen first, Hide the translation, Forget..., Progress..., then, once added, Snooze
+    // (or Wake up) and Step aside, the decks' entries and, once set, the Voice submenu; in that
+    // order.
     void addTo(QMenu& menu);
     // The learner's decks' entries, after the modes; without them there are none.
     void setDeckActions(DeckActions* decks);
     // The voices to choose from; without them there is no Voice submenu.
     void setVoices(VoiceChoice* voices);
+    // The Snooze submenu (or, while snoozed, Wake up) and Step aside for full-screen windows,
+    // after Progress...; made before addTo().
+    void addBarAway(Snooze& snooze, StepAside& stepAside);
+    QMenu* snoozeMenu() const { return m_snoozeMenu; }
 
     QAction* action(const char* name) const;
     QAction* action(LearnerCommand id) const;
@@ -40,6 +47,7 @@ private:
     void addCommand(LearnerCommand id);
     QAction* add(const char* name, const QString& caption, const char* desktopKey = nullptr);
     void followPause(bool paused);
+    void followSnooze(bool snoozed);
     void forgetChosenTopic();
     void refresh();
 
@@ -50,4 +58,5 @@ private:
     QList<QPointer<QMenu>> m_menus;
     VoiceMenu* m_voiceMenu = nullptr;
     DeckActions* m_decks = nullptr;
+    QMenu* m_snoozeMenu = nullptr;
 };

@@ -12,7 +12,8 @@ TrayIcon::TrayIcon(LearnerCommands& commands, LearnActions& learn, BarMenu& barM
                    const DialogGate& gate, QObject* parent)
     : QObject(parent), m_commands(commands), m_gate(gate) {
     m_icon.setIcon(QIcon(QStringLiteral(":/icons/dorvane.svg")));
-    m_icon.setToolTip(QString::fromLatin1(Product::kTitle));
+    m_sentenceTip = QString::fromLatin1(Product::kTitle);
+    m_icon.setToolTip(m_sentenceTip);
 
     learn.addTo(m_menu);
     m_menu.addSeparator();
@@ -50,7 +51,21 @@ void TrayIcon::showSentence(const QString& topicName, const QString& french) {
         tip += QStringLiteral(" - ") + topicName;
     if (!french.trimmed().isEmpty())
         tip += QLatin1Char('\n') + french.trimmed();
-    m_icon.setToolTip(tip);
+    m_sentenceTip = tip;
+    showTip();
+}
+
+void TrayIcon::showSnoozedUntil(const QDateTime& until) {
+    m_snoozeTip = until.isValid()
+                      ? tr("Snoozed until %1").arg(until.toString(QStringLiteral("HH:mm")))
+                      : QString();
+    showTip();
+}
+
+void TrayIcon::showTip() {
+    m_icon.setToolTip(m_snoozeTip.isEmpty()
+                          ? m_sentenceTip
+                          : QString::fromLatin1(Product::kTitle) + QLatin1Char('\n') + m_snoozeTip);
 }
 
 void TrayIcon::activate(QSystemTrayIcon::ActivationReason reason) {

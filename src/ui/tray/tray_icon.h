@@ -4,6 +4,7 @@
 // which run exactly what the bar menu runs.
 #pragma once
 
+#include <QDateTime>
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -26,13 +27,18 @@ public:
     QMenu& menu() { return m_menu; }
 
     void showSentence(const QString& topicName, const QString& french);
+    // While snoozed the tooltip says until when instead; an invalid time: not snoozed.
+    void showSnoozedUntil(const QDateTime& until);
     void activate(QSystemTrayIcon::ActivationReason reason);
 
 private:
     QAction* addEntry(const char* name, const QString& caption);
+    void showTip();
 
     LearnerCommands& m_commands;
     const DialogGate& m_gate;
     QSystemTrayIcon m_icon;
+    QString m_sentenceTip;
+    QString m_snoozeTip;
     QMenu m_menu;
 };
