@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_menu.h"
+#include "ui/bar/bar_options.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/bar/menu_commands.h"
 #include "ui/character/desktop_character_loader.h"
@@ -79,6 +80,8 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
     connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::progressRequested, this, &Application::showProgress);
     connect(m_learner.get(), &LearnerCommands::exitRequested, this, &Application::endAsExit);
+    m_barOptions = std::make_unique<BarOptions>(*m_bar, platform.store);
+    m_learn->addEntries(m_barOptions->entries());
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->addTo(*learnMenu);
@@ -158,6 +161,11 @@ void Application::start() {
     // A screen that shrinks under a running bar (a monitor unplugged, a remote desktop's window
     // made smaller) would otherwise leave it, and its menu, out of reach until the next start.
     m_platform.windows.followScreen([this] { m_bar->keepOnScreen(); });
+    // Peedy stands on the bar's monitor, out of its way.
+    connect(m_bar.get(), &CaptionBar::settled, this, [this](QRect fullBar) {
+        if (SpeakingCharacter* character = m_cycle.character())
+            character->keepClearOf(fullBar);
+    });
 }
 
 void Application::loadCharacter() {
@@ -197,10 +205,11 @@ void Application::checkPlacement() {
         return;
     m_placementChecked = true;
     const QRect bar = m_platform.windows.windowRect(*m_bar);
-    const QRect fullBar(bar.topLeft(), QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
+    const QRect fullBar(bar.topLeft(),
+                        QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
     if (SpeakingCharacter* character = m_cycle.character())
         character->keepClearOf(fullBar);
-    const QPoint asked(Twips::toPixels(m_bar->leftTwips()), 0);
+    const QPoint asked = m_bar->askedPlace();
     if (bar.topLeft() != asked)
         qCWarning(lcDesktop).noquote()
             << QStringLiteral("the window system put the bar at %1,%2 instead of %3,%4 on the top "

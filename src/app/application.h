@@ -18,6 +18,7 @@
 #include <memory>
 
 class BarMenu;
+class BarOptions;
 class CaptionBar;
 class DesktopCharacterLoader;
 class EndRequests;
@@ -128,6 +129,7 @@ private:
     bool m_placementChecked = false;
     std::unique_ptr<LearnerCommands> m_learner;
     std::unique_ptr<LearnActions> m_learn;
+    std::unique_ptr<BarOptions> m_barOptions; // how the bar sits: width, top strip, monitor
     std::unique_ptr<TrayIcon> m_tray;
     std::function<bool()> m_trayAvailable;
     QTimer m_trayWatch;

@@ -1,5 +1,6 @@
 #include "ui/bar/caption_bar.h"
 
+#include "core/playback/bar_span.h"
 #include "core/playback/dialog_gate.h"
 #include "platform/system_colors.h"
 #include "platform/window_system.h"
@@ -116,6 +117,7 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
     m_line->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_line->hide();
 
+    m_monitor = windows.monitors().value(0);
     layoutControls();
     placeLineBaselines();
     placeWindow();
@@ -131,14 +133,17 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
 
 CaptionBar::~CaptionBar() = default;
 
+// A wider bar stretches its lines and strips; what sits at its right end moves with it.
 void CaptionBar::layoutControls() {
-    m_frenchLine->setGeometry(Twips::rect(0, 50, 13280, 280));
-    m_pictureBackground->setGeometry(Twips::rect(6840, 15, 405, 330));
-    m_menuPicture->setGeometry(Twips::rect(6840, 45, 270, 270));
-    m_topStrip->setGeometry(Twips::rect(0, 0, 6300, 10));
-    m_outline->setGeometry(Twips::rect(0, 15, 7140, 330));
-    m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop, 6650, 330));
-    m_pauseSign->setGeometry(Twips::rect(6600, 60, 225, 240)); // just left of the picture
+    const double wider = m_extra;
+    m_frenchLine->setGeometry(Twips::rect(0, 50, 13280 + wider, 280));
+    m_pictureBackground->setGeometry(Twips::rect(6840 + wider, 15, 405, 330));
+    m_menuPicture->setGeometry(Twips::rect(6840 + wider, 45, 270, 270));
+    m_topStrip->setGeometry(Twips::rect(0, 0, 6300 + wider, 10));
+    m_outline->setGeometry(Twips::rect(0, 15, 7140 + wider, 330));
+    m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop, 6650 + wider, 330));
+    // just left of the picture
+    m_pauseSign->setGeometry(Twips::rect(6600 + wider, 60, 225, 240));
     m_listeningSign->setGeometry(m_pauseSign->geometry());
 }
 
@@ -155,18 +160,74 @@ void CaptionBar::placeLineBaselines() {
 }
 
 void CaptionBar::placeWindow() {
-    setGeometry(Twips::toPixels(m_left), Twips::toPixels(m_top), Twips::toPixels(kWidth),
-                std::max(1, Twips::toPixels(m_height)));
+    setGeometry(askedPlace().x(), m_monitor.area.y() + Twips::toPixels(m_top),
+                Twips::toPixels(widthTwips()), std::max(1, Twips::toPixels(m_height)));
+}
+
+QPoint CaptionBar::askedPlace() const {
+    return m_monitor.area.topLeft() + QPoint(Twips::toPixels(m_left), 0);
 }
 
 void CaptionBar::setLeftTwips(float twips) {
     m_left = twips;
-    move(Twips::toPixels(m_left), y());
+    move(askedPlace().x(), y());
 }
 
 void CaptionBar::setTopTwips(float twips) {
     m_top = twips;
-    move(x(), Twips::toPixels(m_top));
+    move(x(), m_monitor.area.y() + Twips::toPixels(m_top));
+}
+
+void CaptionBar::setRememberedMonitor(const Monitor& monitor) {
+    m_remembered = monitor;
+    keepOnScreen();
+}
+
+void CaptionBar::setWidthChoice(int choice) {
+    m_widthChoice = choice;
+    fitToMonitor();
+    m_barRect = QRect(QPoint(m_windows.windowRect(*this).left(), m_barRect.top()),
+                      QSize(width(), m_barRect.height()));
+    emit settled(QRect(m_barRect.topLeft(), QSize(width(), Twips::toPixels(kFullHeight))));
+}
+
+// The width its choice gives on the monitor it is on now, and its left edge kept on it.
+void CaptionBar::fitToMonitor() {
+    m_extra = BarSpan::width(m_widthChoice, Twips::fromPixels(m_monitor.area.width())) - kWidth;
+    layoutControls();
+    const int pixels = Twips::toPixels(widthTwips());
+    if (pixels != width())
+        resize(pixels, height());
+    clampLeft();
+    if (!m_line->isHidden())
+        placeBottomLine();
+}
+
+void CaptionBar::setReserve(bool reserve) {
+    m_reserve = reserve;
+    updateReserve();
+}
+
+// The full bar's height along its monitor's top; a collapsed bar keeps it too, so that windows
+// below do not jump each time the pointer opens it. Nothing is asked of the window system
+// while the strip is never kept.
+void CaptionBar::updateReserve() {
+    const QRect strip = m_reserve
+                            ? QRect(m_monitor.area.topLeft(),
+                                    QSize(m_monitor.area.width(), Twips::toPixels(kFullHeight)))
+                            : QRect();
+    if (strip == m_reserved || (!isVisible() && !strip.isEmpty()))
+        return;
+    m_windows.reserveStrip(*this, strip);
+    m_reserved = strip;
+}
+
+// A window shown again may be a new one to the window system: it is told again.
+void CaptionBar::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_reserved = QRect();
+    if (m_reserve)
+        updateReserve();
 }
 
 void CaptionBar::setBarHeight(double twips) {
@@ -189,9 +250,9 @@ double CaptionBar::screenHeightTwips() const {
 }
 
 void CaptionBar::makeTopmost() {
-    m_windows.placeTopmost(*this, QRect(Twips::toPixels(m_left), Twips::toPixelsTruncated(m_top),
-                                        Twips::toPixelsTruncated(kWidth),
-                                        Twips::toPixelsTruncated(m_height)));
+    m_windows.placeTopmost(
+        *this, QRect(askedPlace().x(), m_monitor.area.y() + Twips::toPixelsTruncated(m_top),
+                     Twips::toPixelsTruncated(widthTwips()), Twips::toPixelsTruncated(m_height)));
 }
 
 void CaptionBar::setFrenchLine(const QString& text) {
@@ -220,7 +281,7 @@ void CaptionBar::drawBottomLine(RgbColour colour) {
 
 // The 20-twip strip along the bar's bottom edge.
 void CaptionBar::placeBottomLine() {
-    m_line->setGeometry(Twips::rect(0, m_height - BarChrome::kCollapsedHeight, kWidth,
+    m_line->setGeometry(Twips::rect(0, m_height - BarChrome::kCollapsedHeight, widthTwips(),
                                     BarChrome::kCollapsedHeight));
 }
 

@@ -4,9 +4,11 @@
 
 #include <QBitmap>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 
 namespace {
 constexpr QSize kWindow{420, 230};
@@ -39,12 +41,19 @@ CharacterWindow::CharacterWindow(const QString& folder, const QStringList& frame
 }
 
 void CharacterWindow::placeOnScreen() {
-    const QRect area = ScreenWatch::workArea();
+    const bool primary = !m_home || m_home == QGuiApplication::primaryScreen();
+    const QRect area = primary ? ScreenWatch::workArea() : m_home->availableGeometry();
     move(area.right() - width() - kMargin + 1, area.bottom() - height() - kMargin + 1);
 }
 
 void CharacterWindow::keepClearOf(const QRect& area) {
     m_clearOf = area;
+    // The character stands on the bar's monitor: one that moved there goes to its corner.
+    QScreen* home = QGuiApplication::screenAt(area.center());
+    if (home && home != (m_home ? m_home.data() : QGuiApplication::primaryScreen())) {
+        m_home = home;
+        placeOnScreen();
+    }
     m_placed = ::placeOnScreen(*this);
     if (characterRect().translated(m_placed).intersects(area)) {
         placeOnScreen();
@@ -125,7 +134,8 @@ QPainterPath CharacterWindow::balloonPath() const {
     // The tail points to the beak, down from a balloon above it or up from one below.
     const QPointF beak(width() - kCharacter.width() + 22, height() - kCharacter.height() + 62);
     QPainterPath tail;
-    const QPointF base(box.right() - 34, box.bottom() < beak.y() ? box.bottom() - 2 : box.top() + 2);
+    const QPointF base(box.right() - 34,
+                       box.bottom() < beak.y() ? box.bottom() - 2 : box.top() + 2);
     tail.moveTo(base);
     tail.lineTo(base + QPointF(22, 0));
     tail.lineTo(beak);

@@ -29,6 +29,9 @@ public:
     void addTo(QMenu& menu);
     // The voices to choose from; without them there is no Voice submenu.
     void setVoices(VoiceChoice* voices);
+    // Entries of other parts of the program (how the bar sits), after a separator, in every
+    // menu these actions are in and will be.
+    void addEntries(const QList<QAction*>& entries);
 
     QAction* action(const char* name) const;
     QAction* action(LearnerCommand id) const;
@@ -46,4 +49,5 @@ private:
     QList<QAction*> m_actions;
     QList<QPointer<QMenu>> m_menus;
     VoiceMenu* m_voiceMenu = nullptr;
+    QList<QAction*> m_entries;
 };
