@@ -17,8 +17,10 @@ TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
   xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
-  # Shrinking the private display's screen under the running program.
+  # Shrinking the private display's screen under the running program, and monitors made on it.
   x11-xserver-utils
+  # Maximising a window beside the bar that keeps its strip.
+  wmctrl
   tesseract-ocr tesseract-ocr-eng tesseract-ocr-fra dbus-daemon
   alsa-utils libasound2-plugins sox
   # Another user's listening socket in the single-copy test.

@@ -161,11 +161,13 @@ void Application::start() {
     // A screen that shrinks under a running bar (a monitor unplugged, a remote desktop's window
     // made smaller) would otherwise leave it, and its menu, out of reach until the next start.
     m_platform.windows.followScreen([this] { m_bar->keepOnScreen(); });
-    // Peedy stands on the bar's monitor, out of its way.
-    connect(m_bar.get(), &CaptionBar::settled, this, [this](QRect fullBar) {
+    // Peedy stands on the bar's monitor, out of its way, from the start.
+    const auto keepCharacterClear = [this](QRect fullBar) {
         if (SpeakingCharacter* character = m_cycle.character())
             character->keepClearOf(fullBar);
-    });
+    };
+    connect(m_bar.get(), &CaptionBar::settled, this, keepCharacterClear);
+    keepCharacterClear(bar.barRect());
 }
 
 void Application::loadCharacter() {
