@@ -207,8 +207,7 @@ void Application::checkPlacement() {
         return;
     m_placementChecked = true;
     const QRect bar = m_platform.windows.windowRect(*m_bar);
-    const QRect fullBar(bar.topLeft(),
-                        QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
+    const QRect fullBar(bar.topLeft(), QSize(bar.width(), m_bar->fullHeightPixels()));
     if (SpeakingCharacter* character = m_cycle.character())
         character->keepClearOf(fullBar);
     const QPoint asked = m_bar->askedPlace();

@@ -19,6 +19,10 @@ double clampWidth(int choice, double monitorWidth) {
     return choice == 0 ? kNormalClamp : width(choice, monitorWidth);
 }
 
+double textScale(int choice) {
+    return choice == 2 ? 1.5 : choice == 1 ? 1.25 : 1.0;
+}
+
 float clampLeft(float left, double clampWidth, double monitorWidth) {
     // In this order, so that on a monitor narrower than the bar it is the left end that shows.
     if (!(left > 0))

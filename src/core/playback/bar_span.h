@@ -16,6 +16,8 @@ double width(int choice, double monitorWidth);
 // The part of the bar the left edge keeps on its monitor: up to the menu picture at Normal, as
 // it always was; the whole bar when it is wider.
 double clampWidth(int choice, double monitorWidth);
+// [Bar] text_size: 0 Normal, 1 Large, 2 Larger, as a scale of the Normal bar's text and heights.
+double textScale(int choice);
 // The left edge, relative to the monitor, kept so that clampWidth stays on it.
 float clampLeft(float left, double clampWidth, double monitorWidth);
 

@@ -1,32 +1,23 @@
 #include "ui/bar/bar_options.h"
 
-#include "core/settings/bar_settings.h"
 #include "ui/bar/caption_bar.h"
 
 #include <QActionGroup>
 #include <QMenu>
 
 BarOptions::BarOptions(CaptionBar& bar, SettingsStore& store, QObject* parent)
-    : QObject(parent), m_bar(bar), m_store(store), m_widthMenu(new QMenu(tr("Bar &width"))),
-      m_widths(new QActionGroup(this)),
+    : QObject(parent), m_bar(bar), m_store(store),
       m_reserve(new QAction(tr("&Keep the top strip for the bar"), this)) {
-    m_widthMenu->setObjectName(QStringLiteral("barWidthMenu"));
-    const QString captions[] = {tr("&Normal"), tr("W&ide"), tr("W&hole width")};
-    for (int choice = 0; choice <= BarKeys::kWidth.last; ++choice) {
-        QAction* action = m_widthMenu->addAction(captions[choice]);
-        action->setObjectName(QStringLiteral("barWidth%1").arg(choice));
-        action->setCheckable(true);
-        m_widths->addAction(action);
-        connect(action, &QAction::triggered, this, [this, choice] { chooseWidth(choice); });
-    }
+    m_bar.setRememberedMonitor(monitorFromText(readBarText(store, BarKeys::kMonitor)));
+    m_menus << choiceMenu(tr("Bar &width"), BarKeys::kWidth,
+                          {tr("&Normal"), tr("W&ide"), tr("W&hole width")},
+                          [this](int choice) { m_bar.setWidthChoice(choice); });
+    m_menus << choiceMenu(tr("&Text size"), BarKeys::kTextSize,
+                          {tr("&Normal"), tr("&Large"), tr("La&rger")},
+                          [this](int choice) { m_bar.setTextSize(choice); });
+
     m_reserve->setObjectName(QStringLiteral("keepTopStrip"));
     m_reserve->setCheckable(true);
-
-    m_bar.setRememberedMonitor(monitorFromText(readBarText(store, BarKeys::kMonitor)));
-    const int width = readBarChoice(store, BarKeys::kWidth);
-    m_widths->actions().at(width)->setChecked(true);
-    if (width != 0)
-        m_bar.setWidthChoice(width);
     const bool reserve = readBarChoice(store, BarKeys::kReserve) == 1;
     m_reserve->setChecked(reserve);
     m_bar.setReserve(reserve);
@@ -37,18 +28,39 @@ BarOptions::BarOptions(CaptionBar& bar, SettingsStore& store, QObject* parent)
 }
 
 BarOptions::~BarOptions() {
-    delete m_widthMenu;
+    qDeleteAll(m_menus);
+}
+
+QMenu* BarOptions::choiceMenu(const QString& title, const BarKeys::Choice& choice,
+                              const QStringList& captions, std::function<void(int)> apply) {
+    auto* menu = new QMenu(title);
+    menu->setObjectName(QLatin1String(choice.key));
+    auto* group = new QActionGroup(menu);
+    const int stored = readBarChoice(m_store, choice);
+    for (int value = 0; value <= choice.last; ++value) {
+        QAction* action = menu->addAction(captions.value(value));
+        action->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(choice.key)).arg(value));
+        action->setCheckable(true);
+        action->setChecked(value == stored);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice, value, apply] {
+            if (readBarChoice(m_store, choice) == value)
+                return;
+            apply(value);
+            writeBarChoice(m_store, choice, value);
+        });
+    }
+    // Normal is how the bar is made: nothing to apply.
+    if (stored != 0)
+        apply(stored);
+    return menu;
 }
 
 QList<QAction*> BarOptions::entries() const {
-    return {m_widthMenu->menuAction(), m_reserve};
-}
-
-void BarOptions::chooseWidth(int choice) {
-    if (choice == m_bar.widthChoice())
-        return;
-    m_bar.setWidthChoice(choice);
-    writeBarChoice(m_store, BarKeys::kWidth, choice);
+    QList<QAction*> entries;
+    for (QMenu* menu : m_menus)
+        entries << menu->menuAction();
+    return entries << m_reserve;
 }
 
 void BarOptions::keepStrip(bool keep) {

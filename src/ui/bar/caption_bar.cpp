@@ -28,11 +28,18 @@ protected:
     }
 };
 
-QFont arial() {
+QFont arial(double scale) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif); // Liberation Sans where Arial itself is missing
-    font.setPointSizeF(10.5);
+    font.setPointSizeF(10.5 * scale);
     return font;
+}
+
+QFont pictureFont(double scale) {
+    QFont serif(QStringLiteral("MS Serif"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSizeF(6.75 * scale);
+    return serif;
 }
 
 void paintBackground(QWidget* widget, const QColor& colour) {
@@ -77,14 +84,11 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
     // Back to front. The two lines let the bar's background show through, so their white
     // texts read on the dark desktop colour.
     m_frenchLine = makeLabel(this, "frenchLine");
-    m_frenchLine->setFont(arial());
+    m_frenchLine->setFont(arial(m_scale));
     setTextColour(m_frenchLine, Qt::white);
 
     m_pictureBackground = makeLabel(this, "pictureBackground");
-    QFont serif(QStringLiteral("MS Serif"));
-    serif.setStyleHint(QFont::Serif);
-    serif.setPointSizeF(6.75);
-    m_pictureBackground->setFont(serif);
+    m_pictureBackground->setFont(pictureFont(m_scale));
     paintBackground(m_pictureBackground, systemColor(SystemColor::Background));
 
     m_menuPicture = new PictureBox(QStringLiteral(":/pictures/menu.jpg"), true, this);
@@ -104,7 +108,7 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
     m_outline->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_englishLine = makeLabel(this, "englishLine");
-    m_englishLine->setFont(arial());
+    m_englishLine->setFont(arial(m_scale));
     setTextColour(m_englishLine, Qt::white);
 
     m_pauseSign = new BarSign(BarSign::Paused, this);
@@ -133,17 +137,19 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
 
 CaptionBar::~CaptionBar() = default;
 
-// A wider bar stretches its lines and strips; what sits at its right end moves with it.
+// A wider bar stretches its lines and strips; what sits at its right end moves with it. Larger
+// text scales every height and what sits at the right end, counted from that end.
 void CaptionBar::layoutControls() {
-    const double wider = m_extra;
-    m_frenchLine->setGeometry(Twips::rect(0, 50, 13280 + wider, 280));
-    m_pictureBackground->setGeometry(Twips::rect(6840 + wider, 15, 405, 330));
-    m_menuPicture->setGeometry(Twips::rect(6840 + wider, 45, 270, 270));
-    m_topStrip->setGeometry(Twips::rect(0, 0, 6300 + wider, 10));
-    m_outline->setGeometry(Twips::rect(0, 15, 7140 + wider, 330));
-    m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop, 6650 + wider, 330));
+    const double s = m_scale;
+    const double right = widthTwips();
+    m_frenchLine->setGeometry(Twips::rect(0, 50 * s, 13280 + m_extra, 280 * s));
+    m_pictureBackground->setGeometry(Twips::rect(right - 315 * s, 15 * s, 405 * s, 330 * s));
+    m_menuPicture->setGeometry(Twips::rect(right - 315 * s, 45 * s, 270 * s, 270 * s));
+    m_topStrip->setGeometry(Twips::rect(0, 0, right - 855 * s, 10 * s));
+    m_outline->setGeometry(Twips::rect(0, 15 * s, 7140 + m_extra, 330 * s));
+    m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop * s, right - 505 * s, 330 * s));
     // just left of the picture
-    m_pauseSign->setGeometry(Twips::rect(6600 + wider, 60, 225, 240));
+    m_pauseSign->setGeometry(Twips::rect(right - 555 * s, 60 * s, 225 * s, 240 * s));
     m_listeningSign->setGeometry(m_pauseSign->geometry());
 }
 
@@ -156,12 +162,12 @@ void CaptionBar::placeLineBaselines() {
     const int lowest = m_outline->geometry().bottom() - metrics.descent();
     const int baseline = std::min(centred, lowest); // in the bar
     m_frenchLine->setBaseline(baseline - m_frenchLine->y());
-    m_englishLine->setBaseline(baseline - Twips::toPixels(PlayCycle::kEnglishLineRaised));
+    m_englishLine->setBaseline(baseline - Twips::toPixels(PlayCycle::kEnglishLineRaised * m_scale));
 }
 
 void CaptionBar::placeWindow() {
     setGeometry(askedPlace().x(), m_monitor.area.y() + Twips::toPixels(m_top),
-                Twips::toPixels(widthTwips()), std::max(1, Twips::toPixels(m_height)));
+                Twips::toPixels(widthTwips()), std::max(1, Twips::toPixels(m_height * m_scale)));
 }
 
 QPoint CaptionBar::askedPlace() const {
@@ -188,7 +194,7 @@ void CaptionBar::setWidthChoice(int choice) {
     fitToMonitor();
     m_barRect = QRect(QPoint(m_windows.windowRect(*this).left(), m_barRect.top()),
                       QSize(width(), m_barRect.height()));
-    emit settled(QRect(m_barRect.topLeft(), QSize(width(), Twips::toPixels(kFullHeight))));
+    emit settled(QRect(m_barRect.topLeft(), QSize(width(), fullHeightPixels())));
 }
 
 // The width its choice gives on the monitor it is on now, and its left edge kept on it.
@@ -203,6 +209,25 @@ void CaptionBar::fitToMonitor() {
         placeBottomLine();
 }
 
+void CaptionBar::setTextSize(int choice) {
+    m_textSize = choice;
+    m_scale = BarSpan::textScale(choice);
+    m_frenchLine->setFont(arial(m_scale));
+    m_englishLine->setFont(arial(m_scale));
+    m_pictureBackground->setFont(pictureFont(m_scale));
+    layoutControls();
+    placeLineBaselines();
+    setBarHeight(m_height);
+    if (!m_barRect.isNull())
+        m_barRect.setHeight(fullHeightPixels());
+    updateReserve();
+    emit settled(QRect(m_barRect.topLeft(), QSize(width(), fullHeightPixels())));
+}
+
+int CaptionBar::fullHeightPixels() const {
+    return Twips::toPixels(kFullHeight * m_scale);
+}
+
 void CaptionBar::setReserve(bool reserve) {
     m_reserve = reserve;
     updateReserve();
@@ -212,10 +237,9 @@ void CaptionBar::setReserve(bool reserve) {
 // below do not jump each time the pointer opens it. Nothing is asked of the window system
 // while the strip is never kept.
 void CaptionBar::updateReserve() {
-    const QRect strip = m_reserve
-                            ? QRect(m_monitor.area.topLeft(),
-                                    QSize(m_monitor.area.width(), Twips::toPixels(kFullHeight)))
-                            : QRect();
+    const QRect strip = m_reserve ? QRect(m_monitor.area.topLeft(),
+                                          QSize(m_monitor.area.width(), fullHeightPixels()))
+                                  : QRect();
     if (strip == m_reserved || (!isVisible() && !strip.isEmpty()))
         return;
     m_windows.reserveStrip(*this, strip);
@@ -232,7 +256,7 @@ void CaptionBar::showEvent(QShowEvent* event) {
 
 void CaptionBar::setBarHeight(double twips) {
     m_height = twips;
-    const int pixels = std::max(1, Twips::toPixels(twips));
+    const int pixels = std::max(1, Twips::toPixels(twips * m_scale));
     if (pixels != height())
         resize(width(), pixels);
     if (twips >= kFullHeight)
@@ -250,9 +274,10 @@ double CaptionBar::screenHeightTwips() const {
 }
 
 void CaptionBar::makeTopmost() {
-    m_windows.placeTopmost(
-        *this, QRect(askedPlace().x(), m_monitor.area.y() + Twips::toPixelsTruncated(m_top),
-                     Twips::toPixelsTruncated(widthTwips()), Twips::toPixelsTruncated(m_height)));
+    m_windows.placeTopmost(*this, QRect(askedPlace().x(),
+                                        m_monitor.area.y() + Twips::toPixelsTruncated(m_top),
+                                        Twips::toPixelsTruncated(widthTwips()),
+                                        Twips::toPixelsTruncated(m_height * m_scale)));
 }
 
 void CaptionBar::setFrenchLine(const QString& text) {
@@ -265,7 +290,7 @@ void CaptionBar::setEnglishLine(const QString& text) {
 
 void CaptionBar::setEnglishLineTop(int twips) {
     m_englishLineTop = twips;
-    m_englishLine->move(0, Twips::toPixels(twips));
+    m_englishLine->move(0, Twips::toPixels(twips * m_scale));
 }
 
 void CaptionBar::setVisible(bool visible) {
@@ -281,8 +306,8 @@ void CaptionBar::drawBottomLine(RgbColour colour) {
 
 // The 20-twip strip along the bar's bottom edge.
 void CaptionBar::placeBottomLine() {
-    m_line->setGeometry(Twips::rect(0, m_height - BarChrome::kCollapsedHeight, widthTwips(),
-                                    BarChrome::kCollapsedHeight));
+    m_line->setGeometry(Twips::rect(0, (m_height - BarChrome::kCollapsedHeight) * m_scale,
+                                    widthTwips(), BarChrome::kCollapsedHeight * m_scale));
 }
 
 void CaptionBar::clearBottomLine() {

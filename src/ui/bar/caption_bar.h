@@ -70,6 +70,12 @@ public:
     void setWidthChoice(int choice);
     int widthChoice() const { return m_widthChoice; }
     double widthTwips() const { return kWidth + m_extra; }
+    // [Bar] text_size: 0 Normal, 1 Large, 2 Larger; the heights, the picture and the text grow
+    // with it, while the play cycle goes on counting in the Normal bar's twips.
+    void setTextSize(int choice);
+    int textSize() const { return m_textSize; }
+    // The open bar's height on the screen.
+    int fullHeightPixels() const;
     // Whether the strip along the top of its monitor is kept for the bar.
     void setReserve(bool reserve);
     // The strip the bar keeps now, empty when none.
@@ -159,6 +165,8 @@ private:
     int m_widthChoice = 0;
     double m_extra = 0; // twips beyond the Normal width
     bool m_reserve = false;
+    int m_textSize = 0;
+    double m_scale = 1.0; // of every height, the text and the picture
     QRect m_reserved;
     int m_englishLineTop = PlayCycle::kEnglishLineRest;
     WheelNotches m_wheel;

@@ -56,7 +56,7 @@ void CaptionBar::keepOnScreen() {
     m_barRect = QRect(QPoint(m_windows.windowRect(*this).left(), m_monitor.area.y() + below),
                       QSize(width(), m_barRect.height()));
     updateReserve();
-    emit settled(QRect(m_barRect.topLeft(), QSize(width(), Twips::toPixels(kFullHeight))));
+    emit settled(QRect(m_barRect.topLeft(), QSize(width(), fullHeightPixels())));
 }
 
 // Any release puts the bar back on the top edge at full height, within the monitor under its
@@ -85,8 +85,9 @@ void CaptionBar::onLabelReleased() {
 void CaptionBar::onMenuPictureHovered() {
     if (m_gate.isOpen())
         return;
-    emit menuRequested(mapToGlobal(
-        QPoint(Twips::toPixels(kClampWidth + m_extra), Twips::toPixels(kFullHeight + 10))));
+    emit menuRequested(
+        mapToGlobal(QPoint(Twips::toPixels(widthTwips() - (kWidth - kClampWidth) * m_scale),
+                           Twips::toPixels((kFullHeight + 10) * m_scale))));
 }
 
 // The wheel steps through the sentences, one per notch: down for the next, up for the previous.

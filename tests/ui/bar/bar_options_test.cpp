@@ -2,6 +2,7 @@
 // the Learn entries for its width and its top strip.
 #include "core/settings/bar_settings.h"
 #include "support/desktop.h"
+#include "ui/bar/bar_label.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/twips.h"
 
@@ -93,16 +94,16 @@ TEST_F(TwoMonitors, widerBarsKeepTheirPictureAtTheRightEndAndScrollLess) {
     const int pictureFromRight = bar.width() - bar.menuPicture()->geometry().right();
     bar.setFrenchLine(QString(120, QLatin1Char('m')));
     const int overflow = bar.lineOverflow(BarLine::French);
-    entry("barWidth1")->trigger();
+    entry("width1")->trigger();
     EXPECT_EQ(bar.geometry(), QRect(1024 - 954, 0, 954, 23)) << "kept on the monitor";
     EXPECT_EQ(bar.lineOverflow(BarLine::French), overflow - 477);
     EXPECT_EQ(stored(BarKeys::kWidth.key), "1");
     dragTo(1100, 10);
-    entry("barWidth2")->trigger();
+    entry("width2")->trigger();
     EXPECT_EQ(bar.geometry(), QRect(1024, 0, 1280, 23)) << "its whole monitor";
     EXPECT_EQ(bar.width() - bar.menuPicture()->geometry().right(), pictureFromRight);
     EXPECT_EQ(bar.barRect(), bar.geometry()) << "the auto-hide test follows it";
-    entry("barWidth0")->trigger();
+    entry("width0")->trigger();
     EXPECT_EQ(bar.geometry(), QRect(1024, 0, 477, 23));
 }
 
@@ -121,3 +122,22 @@ TEST_F(TwoMonitors, theTopStripIsKeptOnTheBarsMonitorWhileAskedForAndGivenBackAf
 }
 
 } // namespace
+
+TEST_F(TwoMonitors, largerTextMakesTheBarItsStripAndItsPictureTallerAndNormalIsAsBefore) {
+    CaptionBar& bar = start();
+    bar.setFrenchLine(QStringLiteral(" Il fait beau aujourd'hui, on va se promener ?"));
+    const QImage normal = bar.grab().toImage();
+    const int textWidth = bar.frenchLine()->textWidth();
+    entry("text_size2")->trigger();
+    EXPECT_EQ(bar.height(), 34) << "340 twips at one and a half";
+    EXPECT_EQ(bar.barRect().height(), 34);
+    EXPECT_EQ(bar.menuPicture()->size(), QSize(27, 27));
+    EXPECT_EQ(bar.width() - bar.menuPicture()->geometry().right(), 5) << "4.5 pixels from the end";
+    EXPECT_GT(bar.frenchLine()->textWidth(), textWidth * 4 / 3);
+    EXPECT_EQ(stored(BarKeys::kTextSize.key), "2");
+    bar.setBarHeight(BarChrome::kCollapsedHeight);
+    EXPECT_EQ(bar.height(), 2) << "the collapsed strip, 30 twips";
+    bar.setBarHeight(CaptionBar::kFullHeight);
+    entry("text_size0")->trigger();
+    EXPECT_EQ(bar.grab().toImage(), normal);
+}
