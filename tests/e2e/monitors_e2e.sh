@@ -3,7 +3,7 @@
 #   monitors_e2e.sh PATH/TO/dorvane [SCREENSHOT_FOLDER]
 # Let go on the right monitor, the bar goes to that monitor's top edge and starts there again;
 # keeping the top strip, a maximised window on that monitor starts below the bar; at Whole width
-# the bar spans its monitor.
+# the bar spans its monitor; with Larger text it is taller.
 set -uo pipefail
 program="$1"
 export E2E_SCREEN=2048x768x24
@@ -88,5 +88,13 @@ check "at Whole width the bar spans its monitor" \
 check "and keeps no strip once that is off" bash -c "! xprop -id $(window_id "$BAR") | grep -q _NET_WM_STRUT"
 shot whole-width
 exit_at $((2048 - 477))
+
+sed -i 's/^width=2$/width=0\ntext_size=2/' "$settings"
+start_program "$program" "$work/log"
+# Whole width took the bar to its monitor's left edge, where it stays.
+check "with Larger text the bar is half as tall again" \
+  wait_until 10 eval '[ "$(geometry "$BAR")" = "1024,0 477x34" ]'
+sleep 4
+shot larger-text
 
 e2e_finish
