@@ -65,6 +65,8 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
         new MenuCommands(*m_bar, *m_barMenu, platform, settings, m_cycle, playback.gate(), maySave);
     connect(m_commands, &MenuCommands::aboutToExit, &m_learning, &LearningModes::save,
             Qt::DirectConnection);
+    connect(m_commands, &MenuCommands::exitRequested, m_bar.get(), &CaptionBar::giveBackStrip,
+            Qt::DirectConnection);
     m_bar->installEventFilter(this);
     m_selector.setFilter(&m_learning);
     m_cycle.setFrenchHold(&m_learning.frenchHold());

@@ -4,8 +4,11 @@
 
 #include <QVariant>
 #include <QWidget>
-#include <shellapi.h>
+// shellapi.h needs the types windows.h declares.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 namespace {
 const char* const kRegistered = "dorvaneAppBar";

@@ -246,6 +246,13 @@ void CaptionBar::updateReserve() {
     m_reserved = strip;
 }
 
+void CaptionBar::giveBackStrip() {
+    if (m_reserved.isEmpty())
+        return;
+    m_windows.reserveStrip(*this, QRect());
+    m_reserved = QRect();
+}
+
 // A window shown again may be a new one to the window system: it is told again.
 void CaptionBar::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -80,6 +80,9 @@ public:
     void setReserve(bool reserve);
     // The strip the bar keeps now, empty when none.
     QRect reservedStrip() const { return m_reserved; }
+    // The program ends: the space goes back to the desktop at once (a Windows desktop toolbar
+    // left registered would keep it), the choice stays as it is.
+    void giveBackStrip();
 
     // The bar's rectangle at full height on the top edge; the auto-hide poll tests against it.
     void captureBarRect();
