@@ -9,6 +9,7 @@
 #include "core/ports/end_signals.h"
 #include "core/ports/global_shortcuts.h"
 #include "core/ports/instance_guard.h"
+#include "core/settings/bar_settings.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_persistence.h"
 #include "platform/end_requests.h"
@@ -19,7 +20,9 @@
 #include "ui/bar/bar_options.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/bar/menu_commands.h"
+#include "ui/character/character_window.h"
 #include "ui/character/desktop_character_loader.h"
+#include "ui/character/peedy_character.h"
 #include "ui/character/peedy_voice_choice.h"
 #include "ui/learn/learn_actions.h"
 #include "ui/tray/tray_icon.h"
@@ -112,8 +115,10 @@ void Application::startOnDesktop(DesktopCharacterLoader& characters) {
     endOn(*m_endRequests);
     start();
     // What the tray's Voice submenu offers and changes.
-    if (PeedyCharacter* peedy = characters.peedy())
+    if (PeedyCharacter* peedy = characters.peedy()) {
         m_voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, m_platform.store);
+        keepCharacterPlaces(peedy->window());
+    }
     m_endRequests->watchProcessExit();
     startLearnerControls(makeGlobalShortcuts(), m_voiceChoice.get());
     m_mediaControls = makeMediaControls(*m_learner, m_order);
@@ -170,6 +175,18 @@ void Application::start() {
     };
     connect(m_bar.get(), &CaptionBar::settled, this, keepCharacterClear);
     keepCharacterClear(bar.barRect());
+}
+
+// Where the learner leaves Peedy on a monitor, Peedy stands there at the next start.
+void Application::keepCharacterPlaces(CharacterWindow& window) {
+    window.setKeptPlaces(placesFromText(readBarText(m_platform.store, BarKeys::kCharacterPlace)));
+    connect(&window, &CharacterWindow::placedByLearner, this,
+            [this](const QString& monitor, QPoint place) {
+                QHash<QString, QPoint> places =
+                    placesFromText(readBarText(m_platform.store, BarKeys::kCharacterPlace));
+                places.insert(monitor, place);
+                writeBarText(m_platform.store, BarKeys::kCharacterPlace, placesText(places));
+            });
 }
 
 void Application::loadCharacter() {

@@ -20,6 +20,7 @@
 class BarMenu;
 class BarOptions;
 class CaptionBar;
+class CharacterWindow;
 class DesktopCharacterLoader;
 class EndRequests;
 class EndSignals;
@@ -107,6 +108,7 @@ protected:
 
 private:
     void loadCharacter();
+    void keepCharacterPlaces(CharacterWindow& window);
     void bringBarForward();
     void tellLearner(const QString& text);
     void showTray();

@@ -3,7 +3,7 @@
 #   monitors_e2e.sh PATH/TO/dorvane [SCREENSHOT_FOLDER]
 # Let go on the right monitor, the bar goes to that monitor's top edge and starts there again;
 # keeping the top strip, a maximised window on that monitor starts below the bar; at Whole width
-# the bar spans its monitor; with Larger text it is taller.
+# the bar spans its monitor; with Larger text it is taller. Peedy, moved, starts where he was left.
 set -uo pipefail
 program="$1"
 export E2E_SCREEN=2048x768x24
@@ -56,6 +56,14 @@ check "which is remembered (monitor: $(setting monitor))" [ "$(setting monitor)"
 on_right() { local x; IFS=', x' read -r x _ <<<"$(geometry Peedy)"; [ "$x" -ge 1024 ]; }
 check "Peedy goes to the right monitor's corner" wait_until 3 on_right
 shot right-monitor
+# The learner moves Peedy up and to the left on that monitor, by his body.
+IFS=', x' read -r px py _ <<<"$(geometry Peedy)"
+xdotool mousemove $((px + 356)) $((py + 150)); sleep 0.2; xdotool mousedown 1; sleep 0.2
+xdotool mousemove $((px + 256)) $((py + 50)); sleep 0.2
+xdotool mousemove $((px + 56)) $((py - 150)); sleep 0.3; xdotool mouseup 1; sleep 0.3
+peedy_left="$(geometry Peedy)"
+check "where Peedy is left is kept ($(setting peedy))" \
+  [ "$(setting peedy)" = "\"RIGHT $((px - 300 - 1024)),$((py - 300))\"" ] # quoted for its comma
 exit_at "$bar_x"
 check "the left edge is kept from the monitor's own left ($(setting left))" \
   [ "$(setting left)" = $(((bar_x - 1024) * 15)) ]
@@ -63,6 +71,8 @@ check "the left edge is kept from the monitor's own left ($(setting left))" \
 start_program "$program" "$work/log"
 check "started again, the bar is back on the right monitor" \
   wait_until 10 eval '[ "$(geometry "$BAR")" = "$placed" ]'
+check "and Peedy where he was left ($(geometry Peedy))" \
+  wait_until 3 eval '[ "$(geometry Peedy)" = "$peedy_left" ]'
 exit_at "$bar_x"
 
 sed -i 's/^\[Bar\]$/[Bar]\nreserve=1/' "$settings"

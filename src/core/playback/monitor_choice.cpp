@@ -54,3 +54,24 @@ int findMonitor(const QList<Monitor>& monitors, const Monitor& wanted) {
                 return i;
     return 0;
 }
+
+QHash<QString, QPoint> placesFromText(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(\\S+) (-?\\d+),(-?\\d+)$"));
+    QHash<QString, QPoint> places;
+    for (const QString& entry : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = form.match(entry.trimmed());
+        if (match.hasMatch())
+            places.insert(match.captured(1),
+                          QPoint(match.captured(2).toInt(), match.captured(3).toInt()));
+    }
+    return places;
+}
+
+QString placesText(const QHash<QString, QPoint>& places) {
+    QStringList names = places.keys();
+    names.sort();
+    QStringList entries;
+    for (const QString& name : std::as_const(names))
+        entries << QStringLiteral("%1 %2,%3").arg(name).arg(places[name].x()).arg(places[name].y());
+    return entries.join(QLatin1Char(';'));
+}

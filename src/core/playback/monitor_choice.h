@@ -2,6 +2,7 @@
 // it goes when its own is unplugged. The monitors are a plain list, the primary one first.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -22,3 +23,9 @@ int monitorAt(const QList<Monitor>& monitors, QPoint point);
 // The remembered monitor among those there now: by name first (its resolution may have
 // changed), then by its geometry; the primary one (0) when it is not there.
 int findMonitor(const QList<Monitor>& monitors, const Monitor& wanted);
+
+// Where the learner left a window on each monitor, by the monitor's name and relative to its
+// top-left corner, as [Bar] peedy keeps it: "eDP-1 812,400;HDMI-1 20,300". Entries of another
+// form are left out.
+QHash<QString, QPoint> placesFromText(const QString& text);
+QString placesText(const QHash<QString, QPoint>& places); // by name

@@ -37,11 +37,19 @@ public:
     void keepClearOf(const QRect& area);
     // The balloon's place in the window, in its own coordinates.
     QRect balloonRect() const;
+    // Where the learner left the character on each monitor, by its name and relative to its
+    // top-left corner: it stands there instead of in the corner, unless that covers the bar.
+    void setKeptPlaces(const QHash<QString, QPoint>& places);
+
+signals:
+    // The learner dragged the character and let go on that monitor, at that place in it.
+    void placedByLearner(const QString& monitor, QPoint place);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
@@ -61,4 +69,6 @@ private:
     QRect m_clearOf;          // screen coordinates; empty when nothing is to be avoided
     QPoint m_placed;          // where the window system really put the window
     QPointer<QScreen> m_home; // the bar's monitor; null for the primary one
+    QHash<QString, QPoint> m_kept;
+    bool m_dragged = false;
 };

@@ -33,4 +33,11 @@ TEST(MonitorChoice, theRememberedMonitorIsFoundByNameThenGeometryElseThePrimary)
     EXPECT_EQ(findMonitor({kTwo[0]}, kTwo[1]), 0) << "unplugged";
 }
 
+TEST(MonitorChoice, placesPerMonitorReadBackAsWrittenAndOthersAreLeftOut) {
+    const QHash<QString, QPoint> places{{"HDMI-1", {20, -30}}, {"eDP-1", {812, 400}}};
+    EXPECT_EQ(placesText(places), "HDMI-1 20,-30;eDP-1 812,400");
+    EXPECT_EQ(placesFromText(placesText(places)), places);
+    EXPECT_EQ(placesFromText("eDP-1 812;HDMI-1 1,2").size(), 1);
+}
+
 } // namespace
