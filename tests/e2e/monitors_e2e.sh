@@ -106,5 +106,11 @@ check "with Larger text the bar is half as tall again" \
   wait_until 10 eval '[ "$(geometry "$BAR")" = "1024,0 477x34" ]'
 sleep 4
 shot larger-text
+xrandr --delmonitor RIGHT >/dev/null 2>&1
+check "its monitor unplugged, the bar goes to the primary one at once" \
+  wait_until 5 eval '[ "$(geometry "$BAR")" = "0,0 477x34" ]'
+shot unplugged
+xrandr --setmonitor RIGHT 1024/271x768/203+1024+0 none >/dev/null 2>&1
+check "and back when it returns" wait_until 5 eval '[ "$(geometry "$BAR")" = "1024,0 477x34" ]'
 
 e2e_finish
