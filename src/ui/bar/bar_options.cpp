@@ -7,7 +7,7 @@
 
 BarOptions::BarOptions(CaptionBar& bar, SettingsStore& store, QObject* parent)
     : QObject(parent), m_bar(bar), m_store(store),
-      m_reserve(new QAction(tr("&Keep the top strip for the bar"), this)) {
+      m_reserve(new QAction(tr("Keep the top &strip for the bar"), this)) {
     m_bar.setRememberedMonitor(monitorFromText(readBarText(store, BarKeys::kMonitor)));
     m_menus << choiceMenu(tr("Bar &width"), BarKeys::kWidth,
                           {tr("&Normal"), tr("W&ide"), tr("W&hole width")},
