@@ -17,9 +17,10 @@ TEST_PACKAGES=(
   libgtest-dev
   hunspell hunspell-fr-classical hunspell-en-us
   xdotool desktop-file-utils appstream procps libglib2.0-bin trayer
-  # A window made full screen, as a video player makes itself, in the step-aside test.
+  # A window made full screen, as a video player makes itself, in the step-aside test, and one
+  # maximised beside the bar that keeps its strip.
   wmctrl
-  # Shrinking the private display's screen under the running program.
+  # Shrinking the private display's screen under the running program, and monitors made on it.
   x11-xserver-utils
   tesseract-ocr tesseract-ocr-eng tesseract-ocr-fra dbus-daemon
   alsa-utils libasound2-plugins sox

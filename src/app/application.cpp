@@ -13,6 +13,7 @@
 #include "core/ports/instance_guard.h"
 #include "core/ports/settings_store.h"
 #include "core/ports/shell.h"
+#include "core/settings/bar_settings.h"
 #include "core/settings/product.h"
 #include "core/settings/settings_keys.h"
 #include "core/settings/settings_persistence.h"
@@ -21,9 +22,12 @@
 #include "platform/platform.h"
 #include "platform/window_system.h"
 #include "ui/bar/bar_menu.h"
+#include "ui/bar/bar_options.h"
 #include "ui/bar/caption_bar.h"
 #include "ui/bar/menu_commands.h"
+#include "ui/character/character_window.h"
 #include "ui/character/desktop_character_loader.h"
+#include "ui/character/peedy_character.h"
 #include "ui/character/peedy_voice_choice.h"
 #include "ui/decks/deck_actions.h"
 #include "ui/learn/learn_actions.h"
@@ -104,6 +108,8 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
         else
             m_deckActions->setPlaying(m_deckOrder.name());
     });
+    connect(m_commands, &MenuCommands::exitRequested, m_bar.get(), &CaptionBar::giveBackStrip,
+            Qt::DirectConnection);
     m_bar->installEventFilter(this);
     m_selector.setFilter(&m_learning);
     m_cycle.setFrenchHold(&m_learning.frenchHold());
@@ -119,6 +125,8 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
     connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::progressRequested, this, &Application::showProgress);
     connect(m_learner.get(), &LearnerCommands::exitRequested, this, &Application::endAsExit);
+    m_barOptions = std::make_unique<BarOptions>(*m_bar, platform.store);
+    m_learn->addEntries(m_barOptions->entries());
     auto* learnMenu = new QMenu(tr("&Learn"), m_barMenu.get());
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->setDeckActions(m_deckActions.get());
@@ -156,8 +164,10 @@ void Application::startOnDesktop(DesktopCharacterLoader& characters) {
     endOn(*m_endRequests);
     start();
     // What the tray's Voice submenu offers and changes.
-    if (PeedyCharacter* peedy = characters.peedy())
+    if (PeedyCharacter* peedy = characters.peedy()) {
         m_voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, m_platform.store);
+        keepCharacterPlaces(peedy->window());
+    }
     m_endRequests->watchProcessExit();
     startLearnerControls(makeGlobalShortcuts(), m_voiceChoice.get());
     watchFullScreen(makeFullScreenWatch());
@@ -231,6 +241,25 @@ void Application::start() {
     // A screen that shrinks under a running bar (a monitor unplugged, a remote desktop's window
     // made smaller) would otherwise leave it, and its menu, out of reach until the next start.
     m_platform.windows.followScreen([this] { m_bar->keepOnScreen(); });
+    // Peedy stands on the bar's monitor, out of its way, from the start.
+    const auto keepCharacterClear = [this](QRect fullBar) {
+        if (SpeakingCharacter* character = m_cycle.character())
+            character->keepClearOf(fullBar);
+    };
+    connect(m_bar.get(), &CaptionBar::settled, this, keepCharacterClear);
+    keepCharacterClear(bar.barRect());
+}
+
+// Where the learner leaves Peedy on a monitor, Peedy stands there at the next start.
+void Application::keepCharacterPlaces(CharacterWindow& window) {
+    window.setKeptPlaces(placesFromText(readBarText(m_platform.store, BarKeys::kCharacterPlace)));
+    connect(&window, &CharacterWindow::placedByLearner, this,
+            [this](const QString& monitor, QPoint place) {
+                QHash<QString, QPoint> places =
+                    placesFromText(readBarText(m_platform.store, BarKeys::kCharacterPlace));
+                places.insert(monitor, place);
+                writeBarText(m_platform.store, BarKeys::kCharacterPlace, placesText(places));
+            });
 }
 
 void Application::loadCharacter() {
@@ -273,11 +302,10 @@ void Application::checkPlacement() {
         return;
     m_placementChecked = true;
     const QRect bar = m_platform.windows.windowRect(*m_bar);
-    const QRect fullBar(bar.topLeft(),
-                        QSize(bar.width(), Twips::toPixels(CaptionBar::kFullHeight)));
+    const QRect fullBar(bar.topLeft(), QSize(bar.width(), m_bar->fullHeightPixels()));
     if (SpeakingCharacter* character = m_cycle.character())
         character->keepClearOf(fullBar);
-    const QPoint asked(Twips::toPixels(m_bar->leftTwips()), 0);
+    const QPoint asked = m_bar->askedPlace();
     if (bar.topLeft() != asked)
         qCWarning(lcDesktop).noquote()
             << QStringLiteral("the window system put the bar at %1,%2 instead of %3,%4 on the top "

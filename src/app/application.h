@@ -25,7 +25,9 @@
 
 class BarMenu;
 class DeckActions;
+class BarOptions;
 class CaptionBar;
+class CharacterWindow;
 class DesktopCharacterLoader;
 class EndRequests;
 class EndSignals;
@@ -130,6 +132,7 @@ protected:
 
 private:
     void loadCharacter();
+    void keepCharacterPlaces(CharacterWindow& window);
     void bringBarForward();
     void tellLearner(const QString& text);
     void showTray();
@@ -164,8 +167,9 @@ private:
     std::unique_ptr<LearnActions> m_learn;
     std::unique_ptr<DeckActions> m_deckActions;
     QLocale::Language m_spokenLanguage = QLocale::French;
-    bool m_started = false;             // start() is through
-    bool m_deckSentencePending = false; // the deck chosen at start is read, its sentence due
+    bool m_started = false;                   // start() is through
+    bool m_deckSentencePending = false;       // the deck chosen at start is read, its sentence due
+    std::unique_ptr<BarOptions> m_barOptions; // how the bar sits: width, top strip, monitor
     std::unique_ptr<TrayIcon> m_tray;
     std::function<bool()> m_trayAvailable;
     QTimer m_trayWatch;

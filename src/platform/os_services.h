@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -67,3 +68,8 @@ QString noFrenchVoiceProblem();
 // window manager that frames windows and places them itself (weston's XWayland) may leave Qt
 // with a place relative to the frame. Qt's own idea where the system cannot tell.
 QPoint placeOnScreen(const QWidget& window);
+
+// Keeps a strip along the top of a monitor for the window, as panels do, so that maximised
+// windows stay below it (X11: _NET_WM_STRUT_PARTIAL; Windows: an application desktop
+// toolbar). The strip is in the virtual desktop's pixels; an empty one gives the space back.
+void reserveTopStrip(QWidget& window, const QRect& strip);

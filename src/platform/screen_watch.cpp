@@ -10,19 +10,33 @@ ScreenWatch::ScreenWatch(QObject* parent) : QObject(parent) {
         follow(screen);
         emit changed();
     });
-    connect(qGuiApp, &QGuiApplication::screenAdded, this, &ScreenWatch::changed);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+        followOther(screen);
+        emit changed();
+    });
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &ScreenWatch::changed);
     follow(QGuiApplication::primaryScreen());
+    for (QScreen* screen : QGuiApplication::screens())
+        followOther(screen);
 }
 
 void ScreenWatch::follow(QScreen* screen) {
-    if (m_screen)
-        disconnect(m_screen, nullptr, this, nullptr);
+    QScreen* before = m_screen;
+    if (before)
+        disconnect(before, nullptr, this, nullptr);
     m_screen = screen;
+    followOther(before);
     if (!screen)
         return;
-    connect(screen, &QScreen::geometryChanged, this, &ScreenWatch::changed);
+    connect(screen, &QScreen::geometryChanged, this, &ScreenWatch::changed, Qt::UniqueConnection);
     connect(screen, &QScreen::availableGeometryChanged, this, &ScreenWatch::changed);
+}
+
+// A monitor other than the primary one can carry the bar too: its size matters as well.
+void ScreenWatch::followOther(QScreen* screen) {
+    if (screen && screen != m_screen)
+        connect(screen, &QScreen::geometryChanged, this, &ScreenWatch::changed,
+                Qt::UniqueConnection);
 }
 
 QRect ScreenWatch::screenArea() {

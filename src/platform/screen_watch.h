@@ -18,11 +18,13 @@ public:
     static QRect workArea();
 
 signals:
-    // The primary screen's size or work area changed, or another screen became the primary.
+    // The primary screen's size or work area changed, another screen became the primary, one
+    // came or went, or another one changed size.
     void changed();
 
 private:
     void follow(QScreen* screen);
+    void followOther(QScreen* screen);
 
     QPointer<QScreen> m_screen;
 };

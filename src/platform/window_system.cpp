@@ -1,9 +1,11 @@
 #include "platform/window_system.h"
 
-#include "platform/screen_watch.h"
 #include "platform/os_services.h"
+#include "platform/screen_watch.h"
 
 #include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 QtWindowSystem::QtWindowSystem() : m_screens(std::make_unique<ScreenWatch>()) {}
@@ -16,6 +18,26 @@ QPoint QtWindowSystem::cursorPos() const {
 
 QSize QtWindowSystem::screenSize() const {
     return ScreenWatch::screenArea().size();
+}
+
+QList<Monitor> QtWindowSystem::monitors() const {
+    QList<Monitor> all;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const bool primary = screen == QGuiApplication::primaryScreen();
+        const Monitor monitor{screen->name(),
+                              primary ? ScreenWatch::screenArea() : screen->geometry()};
+        if (primary)
+            all.prepend(monitor);
+        else
+            all.append(monitor);
+    }
+    if (all.isEmpty())
+        all.append(Monitor{QString(), ScreenWatch::screenArea()});
+    return all;
+}
+
+void QtWindowSystem::reserveStrip(QWidget& window, const QRect& strip) {
+    reserveTopStrip(window, strip);
 }
 
 QRect QtWindowSystem::windowRect(const QWidget& window) const {

@@ -15,7 +15,8 @@ failures=0
 passes=0
 pid=""
 
-# e2e_setup [SCREENSHOT_FOLDER]: a throw-away home, speech into a file, Xvfb + openbox.
+# e2e_setup [SCREENSHOT_FOLDER]: a throw-away home, speech into a file, Xvfb + openbox; the
+# screen is 1024x768 unless E2E_SCREEN names another size ("2048x768x24").
 e2e_setup() {
   work="$(mktemp -d)"
   shots="${1:-$work/shots}"
@@ -34,7 +35,7 @@ e2e_setup() {
   else
     "$E2E_HERE/../support/speech-to-file" "$work/speech.raw"
   fi
-  start_private_display 1024x768x24 || exit 1
+  start_private_display "${E2E_SCREEN:-1024x768x24}" || exit 1
 }
 
 e2e_cleanup() {

@@ -49,10 +49,11 @@ void BarChrome::onWelcomeTick() {
 void BarChrome::applyAutoHide() {
     const bool inside = m_bar.barRect().contains(m_cursor);
     const double full = m_bar.fullHeight();
-    // A collapsed bar opens again only from the screen's top rows; an open one stays open
+    // A collapsed bar opens again only from its monitor's top rows; an open one stays open
     // while the pointer is on it.
-    const bool keepFull = m_welcomeCountdown > 0 || !m_settings.autoHides() ||
-                          (inside && (m_cursor.y() <= 3 || m_bar.barHeight() == full));
+    const bool keepFull =
+        m_welcomeCountdown > 0 || !m_settings.autoHides() ||
+        (inside && (m_cursor.y() - m_bar.barRect().top() <= 3 || m_bar.barHeight() == full));
     m_bar.setBarHeight(keepFull ? full : kCollapsedHeight);
 }
 

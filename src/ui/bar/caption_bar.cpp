@@ -1,5 +1,6 @@
 #include "ui/bar/caption_bar.h"
 
+#include "core/playback/bar_span.h"
 #include "core/playback/dialog_gate.h"
 #include "platform/system_colors.h"
 #include "platform/window_system.h"
@@ -27,11 +28,18 @@ protected:
     }
 };
 
-QFont arial() {
+QFont arial(double scale) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif); // Liberation Sans where Arial itself is missing
-    font.setPointSizeF(10.5);
+    font.setPointSizeF(10.5 * scale);
     return font;
+}
+
+QFont pictureFont(double scale) {
+    QFont serif(QStringLiteral("MS Serif"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSizeF(6.75 * scale);
+    return serif;
 }
 
 void paintBackground(QWidget* widget, const QColor& colour) {
@@ -77,14 +85,11 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
     // Back to front. The two lines let the bar's background show through, so their white
     // texts read on the dark desktop colour.
     m_frenchLine = makeLabel(this, "frenchLine");
-    m_frenchLine->setFont(arial());
+    m_frenchLine->setFont(arial(m_scale));
     setTextColour(m_frenchLine, Qt::white);
 
     m_pictureBackground = makeLabel(this, "pictureBackground");
-    QFont serif(QStringLiteral("MS Serif"));
-    serif.setStyleHint(QFont::Serif);
-    serif.setPointSizeF(6.75);
-    m_pictureBackground->setFont(serif);
+    m_pictureBackground->setFont(pictureFont(m_scale));
     paintBackground(m_pictureBackground, systemColor(SystemColor::Background));
 
     m_menuPicture = new PictureBox(QStringLiteral(":/pictures/menu.jpg"), true, this);
@@ -104,7 +109,7 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
     m_outline->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_englishLine = makeLabel(this, "englishLine");
-    m_englishLine->setFont(arial());
+    m_englishLine->setFont(arial(m_scale));
     setTextColour(m_englishLine, Qt::white);
 
     m_pauseSign = new BarSign(BarSign::Paused, this);
@@ -117,6 +122,7 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
     m_line->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_line->hide();
 
+    m_monitor = windows.monitors().value(0);
     layoutControls();
     placeLineBaselines();
     placeWindow();
@@ -132,14 +138,19 @@ CaptionBar::CaptionBar(WindowSystem& windows, const SettingsRecord& settings,
 
 CaptionBar::~CaptionBar() = default;
 
+// A wider bar stretches its lines and strips; what sits at its right end moves with it. Larger
+// text scales every height and what sits at the right end, counted from that end.
 void CaptionBar::layoutControls() {
-    m_frenchLine->setGeometry(Twips::rect(0, 50, 13280, 280));
-    m_pictureBackground->setGeometry(Twips::rect(6840, 15, 405, 330));
-    m_menuPicture->setGeometry(Twips::rect(6840, 45, 270, 270));
-    m_topStrip->setGeometry(Twips::rect(0, 0, 6300, 10));
-    m_outline->setGeometry(Twips::rect(0, 15, 7140, 330));
-    m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop, 6650, 330));
-    m_pauseSign->setGeometry(Twips::rect(6600, 60, 225, 240)); // just left of the picture
+    const double s = m_scale;
+    const double right = widthTwips();
+    m_frenchLine->setGeometry(Twips::rect(0, 50 * s, 13280 + m_extra, 280 * s));
+    m_pictureBackground->setGeometry(Twips::rect(right - 315 * s, 15 * s, 405 * s, 330 * s));
+    m_menuPicture->setGeometry(Twips::rect(right - 315 * s, 45 * s, 270 * s, 270 * s));
+    m_topStrip->setGeometry(Twips::rect(0, 0, right - 855 * s, 10 * s));
+    m_outline->setGeometry(Twips::rect(0, 15 * s, 7140 + m_extra, 330 * s));
+    m_englishLine->setGeometry(Twips::rect(0, m_englishLineTop * s, right - 505 * s, 330 * s));
+    // just left of the picture
+    m_pauseSign->setGeometry(Twips::rect(right - 555 * s, 60 * s, 225 * s, 240 * s));
     m_listeningSign->setGeometry(m_pauseSign->geometry());
 }
 
@@ -152,27 +163,108 @@ void CaptionBar::placeLineBaselines() {
     const int lowest = m_outline->geometry().bottom() - metrics.descent();
     const int baseline = std::min(centred, lowest); // in the bar
     m_frenchLine->setBaseline(baseline - m_frenchLine->y());
-    m_englishLine->setBaseline(baseline - Twips::toPixels(PlayCycle::kEnglishLineRaised));
+    m_englishLine->setBaseline(baseline - Twips::toPixels(PlayCycle::kEnglishLineRaised * m_scale));
 }
 
 void CaptionBar::placeWindow() {
-    setGeometry(Twips::toPixels(m_left), Twips::toPixels(m_top), Twips::toPixels(kWidth),
-                std::max(1, Twips::toPixels(m_height)));
+    setGeometry(askedPlace().x(), m_monitor.area.y() + Twips::toPixels(m_top),
+                Twips::toPixels(widthTwips()), std::max(1, Twips::toPixels(m_height * m_scale)));
+}
+
+QPoint CaptionBar::askedPlace() const {
+    return m_monitor.area.topLeft() + QPoint(Twips::toPixels(m_left), 0);
 }
 
 void CaptionBar::setLeftTwips(float twips) {
     m_left = twips;
-    move(Twips::toPixels(m_left), y());
+    move(askedPlace().x(), y());
 }
 
 void CaptionBar::setTopTwips(float twips) {
     m_top = twips;
-    move(x(), Twips::toPixels(m_top));
+    move(x(), m_monitor.area.y() + Twips::toPixels(m_top));
+}
+
+void CaptionBar::setRememberedMonitor(const Monitor& monitor) {
+    m_remembered = monitor;
+    keepOnScreen();
+}
+
+void CaptionBar::setWidthChoice(int choice) {
+    m_widthChoice = choice;
+    fitToMonitor();
+    m_barRect = QRect(QPoint(m_windows.windowRect(*this).left(), m_barRect.top()),
+                      QSize(width(), m_barRect.height()));
+    emit settled(QRect(m_barRect.topLeft(), QSize(width(), fullHeightPixels())));
+}
+
+// The width its choice gives on the monitor it is on now, and its left edge kept on it.
+void CaptionBar::fitToMonitor() {
+    m_extra = BarSpan::width(m_widthChoice, Twips::fromPixels(m_monitor.area.width())) - kWidth;
+    layoutControls();
+    const int pixels = Twips::toPixels(widthTwips());
+    if (pixels != width())
+        resize(pixels, height());
+    clampLeft();
+    if (!m_line->isHidden())
+        placeBottomLine();
+}
+
+void CaptionBar::setTextSize(int choice) {
+    m_textSize = choice;
+    m_scale = BarSpan::textScale(choice);
+    m_frenchLine->setFont(arial(m_scale));
+    m_englishLine->setFont(arial(m_scale));
+    m_pictureBackground->setFont(pictureFont(m_scale));
+    layoutControls();
+    placeLineBaselines();
+    setBarHeight(m_height);
+    if (!m_barRect.isNull())
+        m_barRect.setHeight(fullHeightPixels());
+    updateReserve();
+    emit settled(QRect(m_barRect.topLeft(), QSize(width(), fullHeightPixels())));
+}
+
+int CaptionBar::fullHeightPixels() const {
+    return Twips::toPixels(kFullHeight * m_scale);
+}
+
+void CaptionBar::setReserve(bool reserve) {
+    m_reserve = reserve;
+    updateReserve();
+}
+
+// The full bar's height along its monitor's top; a collapsed bar keeps it too, so that windows
+// below do not jump each time the pointer opens it. Nothing is asked of the window system
+// while the strip is never kept.
+void CaptionBar::updateReserve() {
+    const QRect strip = m_reserve ? QRect(m_monitor.area.topLeft(),
+                                          QSize(m_monitor.area.width(), fullHeightPixels()))
+                                  : QRect();
+    if (strip == m_reserved || (!isVisible() && !strip.isEmpty()))
+        return;
+    m_windows.reserveStrip(*this, strip);
+    m_reserved = strip;
+}
+
+void CaptionBar::giveBackStrip() {
+    if (m_reserved.isEmpty())
+        return;
+    m_windows.reserveStrip(*this, QRect());
+    m_reserved = QRect();
+}
+
+// A window shown again may be a new one to the window system: it is told again.
+void CaptionBar::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_reserved = QRect();
+    if (m_reserve)
+        updateReserve();
 }
 
 void CaptionBar::setBarHeight(double twips) {
     m_height = twips;
-    const int pixels = std::max(1, Twips::toPixels(twips));
+    const int pixels = std::max(1, Twips::toPixels(twips * m_scale));
     if (pixels != height())
         resize(width(), pixels);
     if (twips >= kFullHeight)
@@ -190,9 +282,10 @@ double CaptionBar::screenHeightTwips() const {
 }
 
 void CaptionBar::makeTopmost() {
-    m_windows.placeTopmost(*this, QRect(Twips::toPixels(m_left), Twips::toPixelsTruncated(m_top),
-                                        Twips::toPixelsTruncated(kWidth),
-                                        Twips::toPixelsTruncated(m_height)));
+    m_windows.placeTopmost(*this, QRect(askedPlace().x(),
+                                        m_monitor.area.y() + Twips::toPixelsTruncated(m_top),
+                                        Twips::toPixelsTruncated(widthTwips()),
+                                        Twips::toPixelsTruncated(m_height * m_scale)));
 }
 
 void CaptionBar::setFrenchLine(const QString& text) {
@@ -205,7 +298,7 @@ void CaptionBar::setEnglishLine(const QString& text) {
 
 void CaptionBar::setEnglishLineTop(int twips) {
     m_englishLineTop = twips;
-    m_englishLine->move(0, Twips::toPixels(twips));
+    m_englishLine->move(0, Twips::toPixels(twips * m_scale));
 }
 
 void CaptionBar::setVisible(bool visible) {
@@ -221,8 +314,8 @@ void CaptionBar::drawBottomLine(RgbColour colour) {
 
 // The 20-twip strip along the bar's bottom edge.
 void CaptionBar::placeBottomLine() {
-    m_line->setGeometry(Twips::rect(0, m_height - BarChrome::kCollapsedHeight, kWidth,
-                                    BarChrome::kCollapsedHeight));
+    m_line->setGeometry(Twips::rect(0, (m_height - BarChrome::kCollapsedHeight) * m_scale,
+                                    widthTwips(), BarChrome::kCollapsedHeight * m_scale));
 }
 
 void CaptionBar::clearBottomLine() {

@@ -5,6 +5,7 @@
 #include "core/learning/wheel_notches.h"
 #include "core/playback/bar_chrome.h"
 #include "core/playback/caption_bar_view.h"
+#include "core/playback/monitor_choice.h"
 #include "core/playback/play_cycle.h"
 
 #include <QElapsedTimer>
@@ -48,13 +49,40 @@ public:
 
     // Start-up: places the bar topmost at its twips position, converted to pixels.
     void makeTopmost();
-    // Keeps the bar's left edge on the screen: 0 ... screen width - 7110 twips.
+    // Keeps the bar's left edge on its monitor: 0 ... monitor width - 7110 twips at Normal
+    // width, the whole bar when it is wider.
     void clampLeft();
-    // The screen changed size: the bar keeps its left edge on it as after a release, at the
-    // height it has, and the auto-hide rectangle follows it.
+    // A screen changed: the bar goes to the monitor it belongs on (its own, or the primary one
+    // while that is gone), keeps its left edge on it as after a release, at the height it has,
+    // and the auto-hide rectangle follows it.
     void keepOnScreen();
+    // The primary screen's size, where the dialogs open.
     double screenWidthTwips() const;
     double screenHeightTwips() const;
+
+    // The monitor the bar is on; its left and top are relative to it. The remembered one is
+    // where the learner left it, kept while it is unplugged.
+    const Monitor& monitor() const { return m_monitor; }
+    void setRememberedMonitor(const Monitor& monitor);
+    // Where the bar asks to be on the top edge of its monitor, in pixels of the whole desktop.
+    QPoint askedPlace() const;
+    // [Bar] width: 0 Normal, 1 Wide, 2 the monitor's whole width.
+    void setWidthChoice(int choice);
+    int widthChoice() const { return m_widthChoice; }
+    double widthTwips() const { return kWidth + m_extra; }
+    // [Bar] text_size: 0 Normal, 1 Large, 2 Larger; the heights, the picture and the text grow
+    // with it, while the play cycle goes on counting in the Normal bar's twips.
+    void setTextSize(int choice);
+    int textSize() const { return m_textSize; }
+    // The open bar's height on the screen.
+    int fullHeightPixels() const;
+    // Whether the strip along the top of its monitor is kept for the bar.
+    void setReserve(bool reserve);
+    // The strip the bar keeps now, empty when none.
+    QRect reservedStrip() const { return m_reserved; }
+    // The program ends: the space goes back to the desktop at once (a Windows desktop toolbar
+    // left registered would keep it), the choice stays as it is.
+    void giveBackStrip();
 
     // The bar's rectangle at full height on the top edge; the auto-hide poll tests against it.
     void captureBarRect();
@@ -99,9 +127,14 @@ signals:
     void wheelStepped(int direction);
     // A file was dropped on the bar: the learner brings sentences to import.
     void fileDropped(const QString& path);
+    // The learner let the bar go on another monitor.
+    void monitorChosen(const Monitor& monitor);
+    // The bar settled at full height: after a release, on a screen change.
+    void settled(QRect fullBar);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -111,6 +144,8 @@ private:
     void placeWindow();
     void placeBottomLine();
     BarLabel* label(BarLine line) const;
+    void fitToMonitor();
+    void updateReserve();
 
     BarLabel* m_frenchLine;
     BarLabel* m_pictureBackground;
@@ -132,6 +167,14 @@ private:
     float m_left = 0;
     float m_top = 0;
     double m_height = kCreationHeight;
+    Monitor m_monitor;
+    Monitor m_remembered;
+    int m_widthChoice = 0;
+    double m_extra = 0; // twips beyond the Normal width
+    bool m_reserve = false;
+    int m_textSize = 0;
+    double m_scale = 1.0; // of every height, the text and the picture
+    QRect m_reserved;
     int m_englishLineTop = PlayCycle::kEnglishLineRest;
     WheelNotches m_wheel;
     QElapsedTimer m_wheelClock;

@@ -4,9 +4,11 @@
 
 #include <QBitmap>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 
 namespace {
 constexpr QSize kWindow{420, 230};
@@ -39,12 +41,36 @@ CharacterWindow::CharacterWindow(const QString& folder, const QStringList& frame
 }
 
 void CharacterWindow::placeOnScreen() {
-    const QRect area = ScreenWatch::workArea();
+    const bool primary = !m_home || m_home == QGuiApplication::primaryScreen();
+    QScreen* screen = primary ? QGuiApplication::primaryScreen() : m_home.data();
+    const QRect area = primary ? ScreenWatch::workArea() : m_home->availableGeometry();
+    if (screen && m_kept.contains(screen->name())) {
+        // Where the learner left it, while that is still on the monitor and off the bar.
+        const QRect whole = primary ? ScreenWatch::screenArea() : screen->geometry();
+        const QPoint at = whole.topLeft() + m_kept.value(screen->name());
+        const QRect there(at, size());
+        if (whole.contains(there) && !characterRect().translated(at).intersects(m_clearOf)) {
+            move(at);
+            return;
+        }
+    }
     move(area.right() - width() - kMargin + 1, area.bottom() - height() - kMargin + 1);
+}
+
+void CharacterWindow::setKeptPlaces(const QHash<QString, QPoint>& places) {
+    m_kept = places;
+    placeOnScreen();
+    m_placed = ::placeOnScreen(*this);
 }
 
 void CharacterWindow::keepClearOf(const QRect& area) {
     m_clearOf = area;
+    // The character stands on the bar's monitor: one that moved there goes to its corner.
+    QScreen* home = QGuiApplication::screenAt(area.center());
+    if (home && home != (m_home ? m_home.data() : QGuiApplication::primaryScreen())) {
+        m_home = home;
+        placeOnScreen();
+    }
     m_placed = ::placeOnScreen(*this);
     if (characterRect().translated(m_placed).intersects(area)) {
         placeOnScreen();
@@ -125,7 +151,8 @@ QPainterPath CharacterWindow::balloonPath() const {
     // The tail points to the beak, down from a balloon above it or up from one below.
     const QPointF beak(width() - kCharacter.width() + 22, height() - kCharacter.height() + 62);
     QPainterPath tail;
-    const QPointF base(box.right() - 34, box.bottom() < beak.y() ? box.bottom() - 2 : box.top() + 2);
+    const QPointF base(box.right() - 34,
+                       box.bottom() < beak.y() ? box.bottom() - 2 : box.top() + 2);
     tail.moveTo(base);
     tail.lineTo(base + QPointF(22, 0));
     tail.lineTo(beak);
@@ -180,10 +207,24 @@ void CharacterWindow::moveEvent(QMoveEvent* event) {
 
 void CharacterWindow::mousePressEvent(QMouseEvent* event) {
     m_grab = event->globalPosition().toPoint() - pos();
+    m_dragged = false;
 }
 
 void CharacterWindow::mouseMoveEvent(QMouseEvent* event) {
     // The learner may move the character out of the way; the program itself never does.
-    if (event->buttons() & Qt::LeftButton)
+    if (event->buttons() & Qt::LeftButton) {
         move(event->globalPosition().toPoint() - m_grab);
+        m_dragged = true;
+    }
+}
+
+void CharacterWindow::mouseReleaseEvent(QMouseEvent*) {
+    if (!m_dragged)
+        return;
+    m_dragged = false;
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        return;
+    m_kept.insert(screen->name(), pos() - screen->geometry().topLeft());
+    emit placedByLearner(screen->name(), m_kept.value(screen->name()));
 }

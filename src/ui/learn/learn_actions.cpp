@@ -114,6 +114,10 @@ void LearnActions::addTo(QMenu& menu) {
     }
     if (m_decks)
         m_decks->addTo(menu);
+    if (!m_entries.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(m_entries);
+    }
     if (m_voiceMenu)
         menu.addMenu(m_voiceMenu);
     m_menus << &menu;
@@ -134,6 +138,15 @@ void LearnActions::setVoices(VoiceChoice* voices) {
     for (QMenu* menu : std::as_const(m_menus))
         if (menu)
             menu->addMenu(m_voiceMenu);
+}
+
+void LearnActions::addEntries(const QList<QAction*>& entries) {
+    for (QMenu* menu : std::as_const(m_menus))
+        if (menu) {
+            menu->addSeparator();
+            menu->addActions(entries);
+        }
+    m_entries << entries;
 }
 
 void LearnActions::followPause(bool paused) {

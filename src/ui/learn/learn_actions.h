@@ -39,6 +39,9 @@ public:
     // after Progress...; made before addTo().
     void addBarAway(Snooze& snooze, StepAside& stepAside);
     QMenu* snoozeMenu() const { return m_snoozeMenu; }
+    // Entries of other parts of the program (how the bar sits), after a separator, in every
+    // menu these actions are in and will be.
+    void addEntries(const QList<QAction*>& entries);
 
     QAction* action(const char* name) const;
     QAction* action(LearnerCommand id) const;
@@ -59,4 +62,5 @@ private:
     VoiceMenu* m_voiceMenu = nullptr;
     DeckActions* m_decks = nullptr;
     QMenu* m_snoozeMenu = nullptr;
+    QList<QAction*> m_entries;
 };

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <gtest/gtest.h>
 
@@ -252,6 +253,27 @@ TEST_F(Peedy, stopSilencesTheSentenceAndDropsWhatWasQueuedButNotShowingOrHiding)
     peedy->stop();
     settle();
     EXPECT_FALSE(peedy->isVisible()) << "a hide asked for before the stop still happens";
+}
+
+TEST_F(Peedy, standsWhereTheLearnerLeftHimOnHisMonitorUnlessThatCoversTheBar) {
+    CharacterWindow& window = peedy->window();
+    const QPoint corner = window.pos();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QPoint told;
+    QObject::connect(&window, &CharacterWindow::placedByLearner,
+                     [&](const QString&, QPoint place) { told = place; });
+    for (const auto& [type, at] : {std::pair{QEvent::MouseButtonPress, QPoint(350, 200)},
+                                   {QEvent::MouseMove, QPoint(50, -50)},
+                                   {QEvent::MouseButtonRelease, QPoint(50, -50)}}) {
+        QMouseEvent event(type, at, corner + at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    EXPECT_EQ(told, corner - QPoint(300, 250) - screen->geometry().topLeft());
+    window.setKeptPlaces({{screen->name(), QPoint(100, 300)}});
+    emit QGuiApplication::primaryScreen()->geometryChanged(screen->geometry());
+    EXPECT_EQ(window.pos(), screen->geometry().topLeft() + QPoint(100, 300));
+    peedy->keepClearOf(QRect(0, 0, 1024, 500));
+    EXPECT_EQ(window.pos(), corner) << "not on the bar";
 }
 
 // A window system that piles windows at the top-left puts Peedy on the bar's corner.
