@@ -49,13 +49,15 @@ int importFile(const QString& path, const QString& deckName) {
         fail(QStringLiteral("%1 cannot be read: %2").arg(shown, file.errorString()));
         return 1;
     }
-    const DeckReadResult read = readDeckText(file.readAll(), shown);
+    DeckReadResult read = readDeckText(file.readAll(), shown);
     if (!read.table) {
         fail(read.error);
         return 1;
     }
-    const DeckTable& table = *read.table;
+    DeckTable& table = *read.table;
     const DeckDraft draft = draftDeck(table, table.sentenceColumn, table.translationColumn);
+    // The draft shares the texts it keeps; the rest of the rows is let go before the writing.
+    std::vector<QStringList>().swap(table.rows);
     DeckInfo deck;
     deck.name = !deckName.isEmpty()         ? deckName
                 : !table.deckName.isEmpty() ? table.deckName

@@ -67,7 +67,7 @@ shot 01-learn-menu
 # The submenu opens to the left of the menu; OCR reads "Ctrl" as "Ctri" now and then.
 # read_menu THRESHOLD: the submenu's text; at 60% a greyed-out entry is left out, at 85% read.
 read_menu() {
-  convert "$shots/01-learn-menu.png" -crop 430x360+300+75 +repage -colorspace gray -normalize \
+  convert "$shots/01-learn-menu.png" -crop 430x490+300+75 +repage -colorspace gray -normalize \
     -threshold "$1" -resize 300% "$work/menu.png"
   tesseract "$work/menu.png" - --psm 6 -l eng 2>/dev/null | sed 's/Ctr[a-z]*+/Ctrl+/g'
 }
@@ -75,7 +75,8 @@ read_menu 60% >"$work/menu.txt"
 for entry in "Pause.*Ctrl\+Alt\+Space" "Replay .*Ctrl\+Alt\+R" "Replay slowly.*Ctrl\+Alt\+S" \
   "Previous.*Ctrl\+Alt\+B" "Next.*Ctrl\+Alt\+N" "know this one.*Ctrl\+Alt\+K" \
   "Listen first" "Hide the translation" "Forget the sentences . know in this topic" \
-  "Progress" "Snooze" "Step aside for full-screen windows" "oice"; do
+  "Progress" "Snooze" "Step aside for full-screen windows" "Import sentences" \
+  "Add a sentence" "Decks" "Play from" "oice"; do
   check "the Learn submenu shows \"$entry\"" grep -qE "$entry" "$work/menu.txt"
 done
 check "while playing, \"Show the other language\" is greyed out" \

@@ -71,7 +71,7 @@ start_private_display 1024x768x24 || exit 1
 "$wine" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v French /f >/dev/null 2>&1
 "$wine" reg delete 'HKLM\SOFTWARE\Microsoft\Speech\Voices\Tokens\DorvaneTestDesktop' /f >/dev/null 2>&1
 "$wine" reg delete 'HKCU\SOFTWARE\Microsoft\Speech_OneCore' /f >/dev/null 2>&1
-rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Dorvane
+rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Dorvane "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Dorvane
 
 reg_value() { "$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v {$1=""; $2=""; sub(/^  /, ""); print}'; }
 menu_shown() { shot "$1" && [ "$(mean_brightness "$1" 60x40+780+30)" -gt 150 ]; }
@@ -161,6 +161,22 @@ check "the settings are under HKCU\\Software\\Vesk\\French" \
   [ "$(reg_value 'HKCU\Software\Vesk\French' guagen)" != "" ]
 check "the learning marks under HKCU\\Software\\Vesk\\Learning" \
   "$wine" reg query 'HKCU\Software\Vesk\Learning'
+
+# --- The learner's own sentences: imported and added from the command line, played ---------
+printf 'Fran\xe7ais;Anglais\r\nBon app\xe9tit !;Enjoy your meal!\r\n"Il fait froid; couvre-toi";"It is cold; wrap up"\r\n' \
+  >"$work/repas.csv" # as French Excel saves it: Windows-1252, semicolons, CR LF
+summary="$("$wine" "$folder/dorvane.exe" --import "Z:$work/repas.csv" --deck Repas 2>&1 | tr -d '\r')"
+check "dorvane.exe --import makes a deck, with no copy running ($summary)" grep -q "2 added" <<<"$summary"
+"$wine" "$folder/dorvane.exe" --add "Il neige." "It is snowing." >/dev/null 2>&1
+added=("$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Dorvane/decks/"My sentences.tsv")
+check "--add writes \"My sentences\" in the user's roaming application data" test -f "${added[0]}"
+"$wine" "$folder/dorvane.exe" --play-deck Repas >/dev/null 2>&1
+start_windows_program "$work/decks.log"
+check "with the deck chosen, the bar appears" wait_until 20 viewable "$BAR"
+check "and plays the deck's first sentence" wait_until 20 shows_text 08b-deck "Bon app"
+/usr/lib/wine/wineserver -k 2>/dev/null
+pid=""
+"$wine" "$folder/dorvane.exe" --play-deck "" >/dev/null 2>&1
 
 # --- SAPI itself, as the zip has it: two French voices Wine has no engine for ---------------
 # One token in each of SAPI's two lists, the OneCore one the user's own. (Qt's SAPI plugin, which

@@ -132,7 +132,7 @@ QString field(const QStringList& row, int column) {
 
 } // namespace
 
-DeckReadResult readDeckText(const QByteArray& bytes, const QString& fileName,
+DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
                             const std::function<bool(int percent)>& progress) {
     if (bytes.size() > DeckLimits::kMaxFileBytes)
         return refused(QStringLiteral("%1 is over %2 MB, the most an import takes.")
@@ -140,6 +140,7 @@ DeckReadResult readDeckText(const QByteArray& bytes, const QString& fileName,
                                 QString::number(DeckLimits::kMaxFileBytes / (1024 * 1024))),
                        fileName);
     const DecodedDeckText decoded = decodeDeckBytes(bytes);
+    bytes = QByteArray();
     if (decoded.binary)
         return refused(QStringLiteral("%1 is not a text file."), fileName);
     if (!hasText(decoded.text))
@@ -202,8 +203,10 @@ DeckReadResult readDeckText(const QByteArray& bytes, const QString& fileName,
                 ++table.folded;
                 continue;
             }
+            fields[2] = QString(); // the translation's own id plays no part: not kept
         }
-        table.rows.push_back(fields);
+        table.rows.push_back(std::move(fields));
+        fields = QStringList();
         table.rowLines.push_back(records.recordLine());
     }
     if (table.rows.empty())

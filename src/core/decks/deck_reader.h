@@ -24,17 +24,17 @@ struct DeckTable {
     QChar separator;
     // "UTF-8", "UTF-16" or "Windows-1252" (a file that is not valid UTF-8).
     QString encoding;
-    QStringList columnNames; // from #columns: or a header row; empty when the file has none
+    QStringList columnNames;       // from #columns: or a header row; empty when the file has none
     std::vector<QStringList> rows; // every field cleaned: NFC, blanks collapsed, no controls
     std::vector<int> rowLines;     // the 1-based line each row starts on
     int guidColumn = -1;           // 0-based; -1 when none
     // The guess of which column is the sentence to learn and which its translation.
     int sentenceColumn = 0;
     int translationColumn = 1;
-    QString deckName; // from #deck:, empty when none
-    int folded = 0;   // Tatoeba: further translations of a sentence already kept
-    int skippedCount = 0;                // records of fewer than two fields
-    std::vector<SkippedRecord> skipped;  // the first five of them
+    QString deckName;                   // from #deck:, empty when none
+    int folded = 0;                     // Tatoeba: further translations of a sentence already kept
+    int skippedCount = 0;               // records of fewer than two fields
+    std::vector<SkippedRecord> skipped; // the first five of them
 };
 
 struct DeckReadResult {
@@ -49,9 +49,10 @@ inline constexpr int kMaxTextLength = 500;
 inline constexpr int kSkippedShown = 5;
 } // namespace DeckLimits
 
-// progress(percent) is called now and then from the thread reading; returning false stops the
-// reading (the result then has no table and no error).
-DeckReadResult readDeckText(const QByteArray& bytes, const QString& fileName,
+// The bytes are let go once decoded: handed over (std::move), a big file is not held twice.
+// progress(percent) is called now and then from the thread reading; returning false stops
+// the reading (the result then has no table and no error).
+DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
                             const std::function<bool(int percent)>& progress = {});
 
 // The sentences of the chosen columns, keyed; records with an empty sentence or translation,

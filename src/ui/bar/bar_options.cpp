@@ -7,12 +7,12 @@
 
 BarOptions::BarOptions(CaptionBar& bar, SettingsStore& store, QObject* parent)
     : QObject(parent), m_bar(bar), m_store(store),
-      m_reserve(new QAction(tr("Keep the top &strip for the bar"), this)) {
+      m_reserve(new QAction(tr("Keep the top strip for the &bar"), this)) {
     m_bar.setRememberedMonitor(monitorFromText(readBarText(store, BarKeys::kMonitor)));
-    m_menus << choiceMenu(tr("Bar &width"), BarKeys::kWidth,
+    m_menus << choiceMenu(tr("Bar wi&dth"), BarKeys::kWidth,
                           {tr("&Normal"), tr("W&ide"), tr("W&hole width")},
                           [this](int choice) { m_bar.setWidthChoice(choice); });
-    m_menus << choiceMenu(tr("&Text size"), BarKeys::kTextSize,
+    m_menus << choiceMenu(tr("Te&xt size"), BarKeys::kTextSize,
                           {tr("&Normal"), tr("&Large"), tr("La&rger")},
                           [this](int choice) { m_bar.setTextSize(choice); });
 

@@ -13,14 +13,14 @@
 
 DeckActions::DeckActions(DeckLibrary& library, MessageDialog& messages, QObject* parent)
     : QObject(parent), m_library(library), m_messages(messages),
-      m_playFrom(new QMenu(tr("Play &from"))), m_playGroup(new QActionGroup(this)) {
+      m_playFrom(new QMenu(tr("Pla&y from"))), m_playGroup(new QActionGroup(this)) {
     m_playFrom->setObjectName(QStringLiteral("playFromMenu"));
     m_playGroup->setExclusive(true);
-    connect(add("importSentences", tr("&Import sentences...")), &QAction::triggered, this,
+    connect(add("importSentences", tr("I&mport sentences...")), &QAction::triggered, this,
             &DeckActions::chooseFileToImport);
-    connect(add("addSentence", tr("&Add a sentence...")), &QAction::triggered, this,
+    connect(add("addSentence", tr("Add a s&entence...")), &QAction::triggered, this,
             &DeckActions::showAddSentence);
-    connect(add("manageDecks", tr("&Decks...")), &QAction::triggered, this,
+    connect(add("manageDecks", tr("De&cks...")), &QAction::triggered, this,
             &DeckActions::showDecks);
     connect(&library, &DeckLibrary::decksChanged, this, &DeckActions::fillPlayFrom);
     fillPlayFrom();

@@ -42,7 +42,7 @@ void readDeckFile(QPromise<DeckReadResult>& promise, const QString& path) {
         bytes += chunk;
         promise.setProgressValue(int(std::min<qint64>(10, bytes.size() * 10 / size)));
     }
-    DeckReadResult result = readDeckText(bytes, name, [&promise](int percent) {
+    DeckReadResult result = readDeckText(std::move(bytes), name, [&promise](int percent) {
         promise.setProgressValue(10 + std::clamp(percent, 0, 100) * 9 / 10);
         return !promise.isCanceled();
     });

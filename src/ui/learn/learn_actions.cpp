@@ -112,12 +112,12 @@ void LearnActions::addTo(QMenu& menu) {
         else
             menu.addSeparator();
     }
-    if (m_decks)
-        m_decks->addTo(menu);
     if (!m_entries.isEmpty()) {
         menu.addSeparator();
         menu.addActions(m_entries);
     }
+    if (m_decks)
+        m_decks->addTo(menu);
     if (m_voiceMenu)
         menu.addMenu(m_voiceMenu);
     m_menus << &menu;

@@ -28,8 +28,8 @@ public:
 
     // Pause/Resume, Replay, Replay slowly, Previous, Next, Show the other language, I know this
     // one, Listen first, Hide the translation, Forget..., Progress..., then, once added, Snooze
-    // (or Wake up) and Step aside, the decks' entries and, once set, the Voice submenu; in that
-    // order.
+    // (or Wake up) and Step aside, the entries added (how the bar sits), the decks' entries and,
+    // once set, the Voice submenu; in that order.
     void addTo(QMenu& menu);
     // The learner's decks' entries, after the modes; without them there are none.
     void setDeckActions(DeckActions* decks);
