@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_message_dialog.h"
+#include "platform/record_folder.h"
 #include "platform/single_instance.h"
 #include "platform/speech_engine_choice.h"
 #include "platform/window_system.h"
@@ -168,7 +169,8 @@ int main(int argc, char* argv[]) {
     DesktopShell shell;
     std::unique_ptr<AutoStart> autoStart = makeAutoStart();
     DeckFolder decks;
-    Platform platform{store, windows, messages, characters, shell, *autoStart, decks};
+    RecordFolder records;
+    Platform platform{store, windows, messages, characters, shell, *autoStart, decks, records};
     ClockSeededRandom random;
     SettingsRecord settings; // filled from the store by start()
 

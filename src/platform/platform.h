@@ -5,6 +5,7 @@ class CharacterLoader;
 class AutoStart;
 class DeckStorage;
 class MessageDialog;
+class RecordFiles;
 class SettingsStore;
 class Shell;
 class WindowSystem;
@@ -16,5 +17,6 @@ struct Platform {
     CharacterLoader& characters; // loads the speaking character
     Shell& shell;
     AutoStart& autoStart;
-    DeckStorage& decks; // the folder of the learner's own decks
+    DeckStorage& decks;   // the folder of the learner's own decks
+    RecordFiles& records; // the review schedule, its log, the minutes played
 };

@@ -46,7 +46,7 @@ TEST_F(StartUp, aCharacterThatCannotLoadOrABarSavedOnAWiderScreenDoesNotStopStar
     struct Broken : FakeCharacterLoader {
         CharacterResult load(const QString&) override { return {"no pictures"}; }
     } broken;
-    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart, decks};
+    Platform withoutPeedy{store, windows, messages, broken, shell, autoStart, decks, records};
     store.seed("xxx", "1");
     store.seed("left", "30000");
     Application program(withoutPeedy, settings, random, playback);

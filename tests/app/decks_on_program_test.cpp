@@ -32,8 +32,9 @@ protected:
     void startAndRead() {
         QSignalSpy loaded(&program.decks(), &DeckLibrary::loaded);
         program.start();
-        if (loaded.isEmpty()) // start-up may turn the event loop, and read them meanwhile
+        if (loaded.isEmpty()) { // start-up may turn the event loop, and read them meanwhile
             ASSERT_TRUE(loaded.wait(5000));
+        }
     }
     void pastTheWelcome() {
         while (!program.bar().chrome().welcomeOver())

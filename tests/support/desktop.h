@@ -15,6 +15,7 @@
 #include "fakes/fake_character.h"
 #include "fakes/fake_deck_storage.h"
 #include "fakes/fake_message_dialog.h"
+#include "fakes/fake_record_files.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/scripted_random.h"
@@ -49,7 +50,8 @@ struct FakePlatform {
     QuietShell shell;
     FakeAutoStart autoStart;
     FakeDeckStorage decks;
-    Platform platform{store, windows, messages, characters, shell, autoStart, decks};
+    FakeRecordFiles records;
+    Platform platform{store, windows, messages, characters, shell, autoStart, decks, records};
     ScriptedRandom random;
     PlaybackState playback;
     SettingsRecord settings = settingsAfterFirstRun();
