@@ -13,6 +13,7 @@ Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
 Q_LOGGING_CATEGORY(lcInstance, "dorvane.instance")
 Q_LOGGING_CATEGORY(lcSpeech, "dorvane.speech")
 Q_LOGGING_CATEGORY(lcDecks, "dorvane.decks")
+Q_LOGGING_CATEGORY(lcReview, "dorvane.review")
 
 namespace {
 
@@ -48,11 +49,12 @@ QByteArray toWrite(const QByteArray& line) {
         ++written.repeats;
         if (now - written.writtenAt < kCountIntervalMs)
             return {};
-        const QString times = written.repeats == 1 ? QStringLiteral("time") : QStringLiteral("times");
-        const QByteArray count = line.chopped(1) +
-                                 QStringLiteral(" \u2026 repeated %1 %2\n")
-                                     .arg(QLocale(QLocale::English).toString(written.repeats), times)
-                                     .toLocal8Bit();
+        const QString times =
+            written.repeats == 1 ? QStringLiteral("time") : QStringLiteral("times");
+        const QByteArray count =
+            line.chopped(1) + QStringLiteral(" \u2026 repeated %1 %2\n")
+                                  .arg(QLocale(QLocale::English).toString(written.repeats), times)
+                                  .toLocal8Bit();
         written.writtenAt = now;
         written.repeats = 0;
         return count;

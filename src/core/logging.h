@@ -10,6 +10,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcDesktop)  // tray, desktop keys, windows, the chara
 Q_DECLARE_LOGGING_CATEGORY(lcInstance) // the single running copy
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)   // the speech engine and its voice
 Q_DECLARE_LOGGING_CATEGORY(lcDecks)    // the learner's own decks: their files and imports
+Q_DECLARE_LOGGING_CATEGORY(lcReview)   // the review schedule, its log and its settings
 
 // Writes every message straight to standard error as "<area>: <message>", whatever the session
 // does with Qt's default output (which may go to the system journal instead). A line that comes

@@ -46,6 +46,8 @@ public:
     // One step back; nothing when there is none to go back to.
     std::optional<Sentence> previous();
 
+    // The key of a sentence of the deck playing, by its id; empty for any other id.
+    QString keyOf(int id) const;
     // The marks of a sentence shown by this order (its id).
     void markKnown(int id);
     void shown(int id);
@@ -62,7 +64,6 @@ signals:
 private:
     std::optional<Sentence> sentenceAt(int index, bool inSequence);
     int firstUnknownFrom(int index, int step) const;
-    QString keyOf(int id) const;
     void maybeSave();
 
     DeckLibrary& m_library;

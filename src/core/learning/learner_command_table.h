@@ -20,6 +20,7 @@ enum class LearnerCommand {
     Replay,
     ReplaySlowly,
     Known,
+    Hard,
     OtherLanguage,
     Progress,
     Snooze,

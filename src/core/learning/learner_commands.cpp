@@ -108,6 +108,7 @@ void LearnerCommands::readAgain(LearnerCommand command,
                                 CharacterResult (SpeakingCharacter::*speak)(const QString&)) {
     if (!mayAct(command))
         return;
+    emit sentenceJudged(command);
     silence();
     SpeakingCharacter* character = m_cycle.character();
     if (!character)
@@ -163,8 +164,17 @@ void LearnerCommands::showOtherLanguage() {
 void LearnerCommands::knowThisOne() {
     if (!m_learning || !mayAct(LearnerCommand::Known) || m_state.frenchId() == 0)
         return;
+    emit sentenceJudged(LearnerCommand::Known);
     m_learning->markCurrentKnown();
     emit acted(tr("Marked as known"));
+}
+
+void LearnerCommands::thisOneIsHard() {
+    if (!mayAct(LearnerCommand::Hard) || m_state.frenchId() == 0)
+        return;
+    emit sentenceJudged(LearnerCommand::Hard);
+    m_cycle.selectNextSentence();
+    moved();
 }
 
 void LearnerCommands::requestProgress() {

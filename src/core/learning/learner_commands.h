@@ -50,6 +50,9 @@ public:
     void showOtherLanguage();
     // Marks the sentence on the bar known and moves on, as Next does and when Next would.
     void knowThisOne();
+    // The sentence on the bar is to come back soon (sentenceJudged), and the bar moves on as it
+    // does for I know this one.
+    void thisOneIsHard();
     // The progress window is asked for (progressRequested).
     void requestProgress();
     // The program is to end as its Exit entry ends it (exitRequested).
@@ -60,6 +63,9 @@ public:
 
 signals:
     void pausedChanged(bool paused);
+    // What the learner made of the sentence on the bar (Replay, Replay slowly, I know this one,
+    // This one is hard), said before the command acts on it.
+    void sentenceJudged(LearnerCommand command);
     // A command could not act now; the reason is one short line for the learner.
     void notNow(const QString& reason);
     // A command did something the bar does not show by itself; one short line says what.

@@ -11,6 +11,13 @@ PlayOrder::PlayOrder(SentenceSelector& selector, const DialogueTable& table,
     : QObject(parent), m_selector(selector), m_table(table), m_settings(settings), m_onBar(onBar) {}
 
 bool PlayOrder::next() {
+    // A sentence due for review plays first; the order stays where it was, to go on after it.
+    if (m_due) {
+        if (const auto due = m_due->takeDue()) {
+            showing(due->id, due->french, due->english);
+            return m_settings.playsInSequence();
+        }
+    }
     if (m_decks && m_decks->playing()) {
         if (const auto sentence = m_decks->next()) {
             showing(sentence->id, sentence->text, sentence->translation);

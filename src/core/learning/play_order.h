@@ -3,6 +3,7 @@
 // draws.
 #pragma once
 
+#include "core/learning/due_sentences.h"
 #include "core/learning/play_history.h"
 #include "core/playback/playback_state.h"
 #include "core/playback/sentence_order.h"
@@ -35,6 +36,8 @@ public:
 
     // While it plays a deck, the sentences come from it.
     void setDecks(DeckPlayOrder* decks) { m_decks = decks; }
+    // What is due plays before the order's next sentence; none: the order alone.
+    void setDueSentences(DueSentences* due) { m_due = due; }
 
 signals:
     void sentenceChanged(const QString& topicName, const QString& french, int frenchId,
@@ -49,4 +52,5 @@ private:
     PlaybackState& m_onBar;
     PlayHistory m_history;
     DeckPlayOrder* m_decks = nullptr;
+    DueSentences* m_due = nullptr;
 };

@@ -122,6 +122,7 @@ void PlayCycle::onPlayCycleTick() {
     ++m_cycleTick;
     if (m_cyclesPlayed >= m_settings.playsPerSentence) {
         m_cyclesPlayed = 0;
+        emit sentencePlayedThrough();
         selectNextSentence();
     }
     const bool frenchFirst = m_settings.frenchComesFirst();

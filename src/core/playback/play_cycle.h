@@ -104,6 +104,8 @@ public:
 signals:
     // A line of the current sentence has come to rest on the bar, readable.
     void lineAtRest(BarLine line);
+    // The sentence on the bar has played all its repeats; the next one comes right after.
+    void sentencePlayedThrough();
 
 private:
     void startAfterWelcome();

@@ -93,3 +93,11 @@ namespace VoiceKeys {
 inline constexpr const char* kSection = "Voice";
 inline constexpr const char* kName = "name";
 } // namespace VoiceKeys
+
+// [Review]: spaced review of the sentences the learner found hard. Absent, review is off and the
+// default weights are used.
+namespace ReviewKeys {
+inline constexpr const char* kSection = "Review";
+inline constexpr const char* kEnabled = "enabled"; // "1": sentences due play before the others
+inline constexpr const char* kWeights = "weights"; // 21 comma-separated numbers (19 or 17 upgraded)
+} // namespace ReviewKeys
