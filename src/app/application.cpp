@@ -34,6 +34,7 @@
 #include "ui/tray/tray_icon.h"
 #include "ui/widgets/twips.h"
 
+#include <QDateTime>
 #include <QEvent>
 #include <QMenu>
 #include <QScreen>
@@ -59,6 +60,9 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
       m_learning(platform.store, settings, [this] { return m_sinceStart.elapsed(); }),
       m_selector(DialogueTable::builtIn(), settings, random, platform.messages),
       m_order(m_selector, DialogueTable::builtIn(), settings, playback),
+      m_reviewSchedule(platform.records),
+      m_review(m_reviewSchedule, platform.store, m_deckOrder, DialogueTable::builtIn(),
+               [] { return QDateTime::currentMSecsSinceEpoch(); }),
       m_bar(std::make_unique<CaptionBar>(platform.windows, settings, playback.gate())),
       m_cycle(*m_bar, playback, m_order, m_bar->chrome(), settings),
       m_barMenu(std::make_unique<BarMenu>()),
@@ -121,6 +125,7 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
         &m_order, &PlayOrder::sentenceChanged, &m_learning,
         [this](const QString&, const QString&, int frenchId) { m_learning.selected(frenchId); });
     connect(&m_cycle, &PlayCycle::lineAtRest, &m_learning, &LearningModes::currentShown);
+    wireReview();
     connect(m_learner.get(), &LearnerCommands::notNow, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::acted, m_bar.get(), &CaptionBar::showNotice);
     connect(m_learner.get(), &LearnerCommands::progressRequested, this, &Application::showProgress);
@@ -131,6 +136,7 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
     learnMenu->setObjectName(QStringLiteral("learnMenu"));
     m_learn->setDeckActions(m_deckActions.get());
     m_learn->addBarAway(m_snooze, m_stepAside);
+    m_learn->addReview(m_review);
     m_learn->addTo(*learnMenu);
     m_barMenu->addLearnMenu(learnMenu);
     connect(m_bar.get(), &CaptionBar::menuRequested, m_barMenu.get(), &BarMenu::popUpLeftOf);
@@ -151,6 +157,19 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
     connect(&m_stepAside, &StepAside::holdChanged, &m_away,
             [this](bool holding) { m_away.hold(BarAway::Reason::FullScreen, holding); });
     connect(&m_away, &BarAway::awayChanged, this, &Application::showBarAway);
+}
+
+// The sentence on the bar is graded by what the learner does with it, and while review is on
+// what is due plays before the order's next.
+void Application::wireReview() {
+    m_order.setDueSentences(&m_review);
+    connect(&m_order, &PlayOrder::sentenceChanged, &m_review,
+            [this](const QString&, const QString&, int frenchId) { m_review.showing(frenchId); });
+    connect(m_learner.get(), &LearnerCommands::sentenceJudged, &m_review,
+            &ReviewCoordinator::judged);
+    connect(&m_cycle, &PlayCycle::sentencePlayedThrough, &m_review,
+            &ReviewCoordinator::playedThrough);
+    connect(&m_review, &ReviewCoordinator::told, m_bar.get(), &CaptionBar::showNotice);
 }
 
 void Application::startOnDesktop(DesktopCharacterLoader& characters) {
@@ -198,6 +217,7 @@ void Application::start() {
     // A position saved on a wider screen would leave the bar, and its menu, out of reach.
     bar.clampLeft();
     m_learning.load();
+    m_review.load();
     // The decks are read while the splash shows; a deck chosen to play gives the first
     // sentence once it is in, long before the welcome ends.
     const QString playing =

@@ -12,6 +12,8 @@
 #include "core/playback/sentence_selector.h"
 #include "core/playback/snooze.h"
 #include "core/playback/step_aside.h"
+#include "core/review/review_coordinator.h"
+#include "core/review/review_schedule.h"
 #include "ui/dialogs/progress_window.h"
 #include "ui/dialogs/splash_window.h"
 
@@ -115,6 +117,11 @@ public:
     BarMenu& barMenu() { return *m_barMenu; }
     SplashWindow* splash() const { return m_splash; }
 
+    // The sentences in review: their grades, what is due first while review is on. The outlook
+    // is the Progress window's, on the learner's local calendar.
+    ReviewCoordinator& review() { return m_review; }
+    ReviewOutlook reviewOutlook() const { return m_review.outlook(); }
+
     // Listen first, known and seen sentences; and their window, opened or brought up.
     LearningModes& learning() { return m_learning; }
 
@@ -132,6 +139,7 @@ protected:
 
 private:
     void loadCharacter();
+    void wireReview();
     void keepCharacterPlaces(CharacterWindow& window);
     void bringBarForward();
     void tellLearner(const QString& text);
@@ -155,6 +163,8 @@ private:
     LearningModes m_learning;
     SentenceSelector m_selector;
     PlayOrder m_order;
+    ReviewSchedule m_reviewSchedule;
+    ReviewCoordinator m_review;
     std::unique_ptr<CaptionBar> m_bar;
     PlayCycle m_cycle;
     std::unique_ptr<BarMenu> m_barMenu;

@@ -5,6 +5,7 @@
 #include "core/playback/snooze.h"
 #include "core/playback/step_aside.h"
 #include "core/ports/message_dialog.h"
+#include "core/review/review_coordinator.h"
 #include "core/settings/product.h"
 #include "ui/decks/deck_actions.h"
 #include "ui/learn/voice_menu.h"
@@ -22,6 +23,7 @@ LearnActions::LearnActions(LearnerCommands& commands, LearningModes& modes, Mess
         addCommand(id);
     m_actions << nullptr;
     addCommand(LearnerCommand::Known);
+    addCommand(LearnerCommand::Hard);
     QAction* listen = add("listenFirst", tr("&Listen first"));
     listen->setCheckable(true);
     connect(listen, &QAction::toggled, &modes, &LearningModes::setListenFirst);
@@ -68,6 +70,29 @@ void LearnActions::addBarAway(Snooze& snooze, StepAside& stepAside) {
     aside->setChecked(stepAside.enabled());
     connect(aside, &QAction::toggled, &stepAside, &StepAside::setEnabled);
     connect(&stepAside, &StepAside::enabledChanged, aside, &QAction::setChecked);
+}
+
+void LearnActions::addReview(ReviewCoordinator& review) {
+    m_review = &review;
+    auto* entry = new QAction(this);
+    entry->setObjectName(QStringLiteral("reviewDue"));
+    entry->setCheckable(true);
+    m_actions.insert(m_actions.indexOf(action(LearnerCommand::Hard)) + 1, entry);
+    followReview();
+    connect(entry, &QAction::toggled, &review, &ReviewCoordinator::setEnabled);
+    connect(&review, &ReviewCoordinator::changed, this, &LearnActions::followReview);
+}
+
+// The count is the one of what plays now: the deck playing, or the built-in sentences.
+void LearnActions::followReview() {
+    if (!m_review)
+        return;
+    QAction* entry = action("reviewDue");
+    const int due = m_review->dueCount();
+    entry->setText(due > 0 ? tr("Review what is due: &jump the queue (%1)").arg(due)
+                           : tr("Review what is due: &jump the queue"));
+    if (entry->isChecked() != m_review->enabled())
+        entry->setChecked(m_review->enabled());
 }
 
 // Only one of the two shows: there is nothing to wake from, or nothing more to snooze.
@@ -165,6 +190,7 @@ void LearnActions::refresh() {
             action(name)->setChecked(on);
     followPause(m_commands.paused());
     action("forgetTopic")->setEnabled(m_modes.knownInChosenTopic() > 0);
+    followReview();
 }
 
 // Marks cannot come back once forgotten: the learner says yes to the exact loss first.

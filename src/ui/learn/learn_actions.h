@@ -14,6 +14,7 @@ class LearningModes;
 class MessageDialog;
 class QAction;
 class QMenu;
+class ReviewCoordinator;
 class Snooze;
 class StepAside;
 class VoiceChoice;
@@ -27,9 +28,9 @@ public:
     ~LearnActions() override;
 
     // Pause/Resume, Replay, Replay slowly, Previous, Next, Show the other language, I know this
-    // one, Listen first, Hide the translation, Forget..., Progress..., then, once added, Snooze
-    // (or Wake up) and Step aside, the entries added (how the bar sits), the decks' entries and,
-    // once set, the Voice submenu; in that order.
+    // one, This one is hard, (once added) Review what is due, Listen first, Hide the translation,
+    // Forget..., Progress..., then, once added, Snooze (or Wake up) and Step aside, the entries
+    // added (how the bar sits), the decks' entries and, once set, the Voice submenu; in that order.
     void addTo(QMenu& menu);
     // The learner's decks' entries, after the modes; without them there are none.
     void setDeckActions(DeckActions* decks);
@@ -39,6 +40,9 @@ public:
     // after Progress...; made before addTo().
     void addBarAway(Snooze& snooze, StepAside& stepAside);
     QMenu* snoozeMenu() const { return m_snoozeMenu; }
+    // The switch that plays what is due first, with how many are due now, after This one is
+    // hard; made before addTo().
+    void addReview(ReviewCoordinator& review);
     // Entries of other parts of the program (how the bar sits), after a separator, in every
     // menu these actions are in and will be.
     void addEntries(const QList<QAction*>& entries);
@@ -53,6 +57,7 @@ private:
     void followSnooze(bool snoozed);
     void forgetChosenTopic();
     void refresh();
+    void followReview();
 
     LearnerCommands& m_commands;
     LearningModes& m_modes;
@@ -62,5 +67,6 @@ private:
     VoiceMenu* m_voiceMenu = nullptr;
     DeckActions* m_decks = nullptr;
     QMenu* m_snoozeMenu = nullptr;
+    ReviewCoordinator* m_review = nullptr;
     QList<QAction*> m_entries;
 };

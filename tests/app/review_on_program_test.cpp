@@ -1,0 +1,70 @@
+// Review in the whole program: the schedule read at start, what is due first, the Learn menu's
+// switch and count, This one is hard, and a sentence in review heard through.
+#include "core/review/review_schedule.h"
+#include "support/desktop.h"
+#include "ui/learn/learn_actions.h"
+
+#include <QAction>
+#include <QRegularExpression>
+#include <QToolTip>
+
+namespace {
+
+class ReviewOnProgram : public ApplicationOnFakes {
+protected:
+    void SetUp() override {
+        settings = SettingsRecord{};
+        for (auto [key, value] : {std::pair{"xxx", "1"}, {"rd", "1"}, {"guage", "1"}})
+            store.seed(key, value);
+        store.values["Vesk/Review/enabled"] = "1";
+        records.files[ReviewSchedule::kFileName] =
+            R"({"cards": [{"sentence": 10105, "state": "learning", "step": 0, "stability": 0.2,
+                "difficulty": 6, "last_review": 1000, "due": 61000, "lapses": 0}]})";
+    }
+    void pastTheWelcome() {
+        while (!program.bar().chrome().welcomeOver())
+            program.bar().chrome().onWelcomeTick();
+    }
+    QString log() const { return QString::fromUtf8(records.files[ReviewSchedule::kLogFileName]); }
+    QAction* entry() { return program.learnActions().action("reviewDue"); }
+};
+
+TEST_F(ReviewOnProgram, whatIsDueComesFirstAndHardSendsItBackForAMinute) {
+    program.start();
+    EXPECT_EQ(playback.frenchId(), 10105) << "due, before the sequence's 10101";
+    EXPECT_TRUE(entry()->isChecked());
+    EXPECT_EQ(entry()->text(), "Review what is due: &jump the queue (1)");
+    pastTheWelcome();
+    program.learnActions().action(LearnerCommand::Hard)->trigger();
+    EXPECT_EQ(QToolTip::text(), "Back in 1 minute");
+    EXPECT_EQ(playback.frenchId(), 10101) << "moved on, the sequence where it was";
+    EXPECT_TRUE(
+        QRegularExpression("^card_id,[a-z_,]+\n10105,\\d{13},1,1,\\d+\n$").match(log()).hasMatch())
+        << qPrintable(log());
+    EXPECT_EQ(entry()->text(), "Review what is due: &jump the queue");
+    entry()->trigger();
+    EXPECT_EQ(store.values["Vesk/Review/enabled"], "0");
+}
+
+TEST_F(ReviewOnProgram, aSentenceInReviewHeardThroughIsGoodAndOneNeverMarkedStaysOut) {
+    store.values["Vesk/Review/enabled"] = "0";
+    store.seed("guagen", "10105");
+    program.start();
+    pastTheWelcome();
+    PlayCycle& cycle = program.cycle();
+    for (const int id : {10105, 10106}) {
+        ASSERT_EQ(playback.frenchId(), id);
+        for (int tick = 0; tick < 10000 && playback.frenchId() == id; ++tick) {
+            cycle.onPlayCycleTick();
+            if (cycle.frenchSlideTimer().isEnabled())
+                cycle.onFrenchSlideTick();
+            if (cycle.englishRiseTimer().isEnabled())
+                cycle.onEnglishRiseTick();
+        }
+    }
+    EXPECT_TRUE(QRegularExpression("\n10105,\\d{13},3,1,\\d+\n$").match(log()).hasMatch())
+        << qPrintable(log());
+    EXPECT_EQ(program.review().schedule().size(), 1) << "10106 heard through: not in review";
+}
+
+} // namespace
