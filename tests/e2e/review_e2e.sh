@@ -20,6 +20,7 @@ title() {
 # Topic 3 in sequence, once each, as short as the settings go: a sentence every 8 s or so.
 e2e_start_with '[French]\nxxx=1\nrd=1\nguage=3\nguagen=10301\nn=1\nctime=3\netime=5\nleft=5680\n\n[Review]\nenabled=1\n' 5
 check "the first sentence is on the bar" wait_until 10 eval '[ -n "$(title)" ]'
+sleep 5 # the welcome is over: the commands act
 hard="$(title)"
 "$program" --hard
 check "--hard moves the bar on ($hard)" wait_until 3 eval '[ "$(title)" != "$hard" ]'
