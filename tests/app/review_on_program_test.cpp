@@ -1,5 +1,5 @@
 // Review in the whole program: the schedule read at start, what is due first, the Learn menu's
-// switch and count, This one is hard, and a sentence in review heard through.
+// switch and count, and This one is hard.
 #include "core/review/review_schedule.h"
 #include "support/desktop.h"
 #include "ui/learn/learn_actions.h"
@@ -44,27 +44,6 @@ TEST_F(ReviewOnProgram, whatIsDueComesFirstAndHardSendsItBackForAMinute) {
     EXPECT_EQ(entry()->text(), "Review what is due: &jump the queue");
     entry()->trigger();
     EXPECT_EQ(store.values["Vesk/Review/enabled"], "0");
-}
-
-TEST_F(ReviewOnProgram, aSentenceInReviewHeardThroughIsGoodAndOneNeverMarkedStaysOut) {
-    store.values["Vesk/Review/enabled"] = "0";
-    store.seed("guagen", "10105");
-    program.start();
-    pastTheWelcome();
-    PlayCycle& cycle = program.cycle();
-    for (const int id : {10105, 10106}) {
-        ASSERT_EQ(playback.frenchId(), id);
-        for (int tick = 0; tick < 10000 && playback.frenchId() == id; ++tick) {
-            cycle.onPlayCycleTick();
-            if (cycle.frenchSlideTimer().isEnabled())
-                cycle.onFrenchSlideTick();
-            if (cycle.englishRiseTimer().isEnabled())
-                cycle.onEnglishRiseTick();
-        }
-    }
-    EXPECT_TRUE(QRegularExpression("\n10105,\\d{13},3,1,\\d+\n$").match(log()).hasMatch())
-        << qPrintable(log());
-    EXPECT_EQ(program.review().schedule().size(), 1) << "10106 heard through: not in review";
 }
 
 } // namespace

@@ -67,7 +67,7 @@ shot 01-learn-menu
 # The submenu opens to the left of the menu; OCR reads "Ctrl" as "Ctri" now and then.
 # read_menu THRESHOLD: the submenu's text; at 60% a greyed-out entry is left out, at 85% read.
 read_menu() {
-  convert "$shots/01-learn-menu.png" -crop 430x490+300+75 +repage -colorspace gray -normalize \
+  convert "$shots/01-learn-menu.png" -crop 430x540+300+75 +repage -colorspace gray -normalize \
     -threshold "$1" -resize 300% "$work/menu.png"
   tesseract "$work/menu.png" - --psm 6 -l eng 2>/dev/null | sed 's/Ctr[a-z]*+/Ctrl+/g'
 }

@@ -213,9 +213,9 @@ xdotool mousemove 846 12
 check "the menu opens for the voices" wait_until 2 menu_shown 11-menu-for-voices
 xdotool mousemove 770 103; sleep 0.8
 xdotool mousemove 650 103; sleep 0.2
-xdotool mousemove 480 585; sleep 1 # below the bar's and the decks' entries
+xdotool mousemove 480 629; sleep 1 # below the bar's and the decks' entries
 shot 12-voice-submenu
-voices_listed="$(convert "$shots/12-voice-submenu.png" -crop 136x44+706+573 +repage -resize 300% \
+voices_listed="$(convert "$shots/12-voice-submenu.png" -crop 136x44+706+617 +repage -resize 300% \
   "$work/voices.png" && tesseract "$work/voices.png" - --psm 6 2>/dev/null | tr -s ' \n' ' ')"
 for voice in "Voix de bureau" "Voix OneCore"; do
   check "the Voice submenu lists \"$voice\" ($voices_listed)" grep -q "$voice" <<<"$voices_listed"
