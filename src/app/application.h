@@ -7,6 +7,7 @@
 #include "core/learning/deck_play_order.h"
 #include "core/learning/learning_modes.h"
 #include "core/learning/play_order.h"
+#include "core/learning/played_minutes.h"
 #include "core/playback/bar_away.h"
 #include "core/playback/play_cycle.h"
 #include "core/playback/sentence_selector.h"
@@ -126,6 +127,11 @@ public:
     void watchFullScreen(std::unique_ptr<FullScreenWatch> watch);
     void showProgress();
     ProgressWindow* progressWindow() const { return m_progress; }
+    // The minutes the bar played, kept in the learner's records, for the Progress window.
+    PlayedMinutes& playedMinutes() { return m_played; }
+    // What the review schedule holds, for the Progress window; until one is given, nothing is
+    // in review.
+    void setReviewOutlookSource(std::function<ReviewOutlook()> source);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -183,4 +189,6 @@ private:
     BarAway m_away;
     std::unique_ptr<FullScreenWatch> m_fullScreenWatch;
     bool m_characterAway = false; // Peedy was showing when the bar went away
+    PlayedMinutes m_played;
+    std::function<ReviewOutlook()> m_reviewOutlook = [] { return ReviewOutlook(); };
 };

@@ -7,6 +7,7 @@
 #include "core/ports/global_shortcuts.h"
 #include "platform/single_instance.h"
 #include "support/desktop.h"
+#include "ui/dialogs/listening_calendar.h"
 #include "ui/learn/learn_actions.h"
 
 #include <QApplication>
@@ -209,6 +210,17 @@ TEST_F(Learning, progressComesBackUnminimisedUntilEscClosesIt) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&window, &escape);
     EXPECT_FALSE(window.isVisible()) << "Esc closes it";
+}
+
+TEST_F(Learning, progressShowsTheMinutesOfEarlierRunsAndWhatTheScheduleHolds) {
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    records.files["played.csv"] = yesterday.toString(Qt::ISODate).toLatin1() + ",12.0\n";
+    program.start();
+    program.runCommand("progress");
+    const ListeningCalendar& calendar = *program.progressWindow()->calendar();
+    EXPECT_TRUE(calendar.toolTipAt(calendar.dayRect(yesterday).center()).startsWith("12 minutes"));
+    program.setReviewOutlookSource([] { return ReviewOutlook{{}, {{2, {6, 1}}}, {}}; });
+    EXPECT_EQ(program.progressWindow()->inReview(2)->text(), "6");
 }
 
 using LearnerCommandTable = ProgramEdges;

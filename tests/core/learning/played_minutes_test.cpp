@@ -8,78 +8,48 @@
 
 namespace {
 
-const QTimeZone kParis("Europe/Paris");
-
-QStringList g_told;
-
 class Played : public ::testing::Test {
 protected:
-    // Ticks every 100 ms for the seconds given, playing or not.
-    void run(int seconds, bool playing = true) {
-        for (int tick = 0; tick < seconds * 10; ++tick) {
-            now = now.addMSecs(100);
+    void run(int seconds, bool playing = true) { // a tick every 100 ms
+        for (int tick = 0; tick < seconds * 10; ++tick, now = now.addMSecs(100))
             played.onCycleTick(playing);
-        }
     }
-    QByteArray file() const { return records.files.value("played.csv"); }
+    int minutesOn(int day) const { return played.minutesPerDay().value(QDate(2026, 3, day)); }
 
     FakeRecordFiles records;
-    QDateTime now{QDate(2026, 3, 10), QTime(15, 0), kParis};
+    QByteArray& file = records.files["played.csv"];
+    QDateTime now{QDate(2026, 3, 10), QTime(23, 55), QTimeZone("Europe/Paris")};
     PlayedMinutes played{records, [this] { return now; }};
 };
 
-TEST_F(Played, onlyTicksThatFollowAPlayingTickCount) {
-    run(5 * 60);
-    run(10 * 60, false);     // paused: the ticks go on, nothing plays
-    now = now.addSecs(3600); // snoozed, away, a dialog open: no ticks at all
-    run(5 * 60);
-    EXPECT_EQ(played.minutesPerDay().value(QDate(2026, 3, 10)), 10);
+TEST_F(Played, onlyPlayingTicksCloseTogetherCount) {
+    run(10 * 60);             // through midnight
+    run(10 * 60, false);      // paused: the ticks go on, nothing plays
+    now = now.addSecs(-3600); // the clock put back
+    run(60);
+    now = now.addSecs(7200); // snoozed, away, a dialog open, asleep: no ticks at all
+    run(60);
+    EXPECT_EQ(minutesOn(10), 6);
+    EXPECT_EQ(minutesOn(11), 6);
 }
 
-TEST_F(Played, aClockPutBackOrForwardAddsNothing) {
-    run(60);
-    now = now.addSecs(-3600);
-    run(60);
-    now = now.addSecs(7200);
-    run(60);
-    EXPECT_EQ(played.minutesPerDay().value(QDate(2026, 3, 10)), 3);
-}
-
-TEST_F(Played, theMinutesBeforeMidnightAreTheDayBefores) {
-    now = QDateTime(QDate(2026, 3, 10), QTime(23, 57), kParis);
-    run(6 * 60);
-    const QMap<QDate, int> days = played.minutesPerDay();
-    EXPECT_EQ(days.value(QDate(2026, 3, 10)), 3);
-    EXPECT_EQ(days.value(QDate(2026, 3, 11)), 3);
-}
-
-TEST_F(Played, theFileIsWrittenAfterEachMinutePlayed) {
+TEST_F(Played, theFileIsWrittenAfterEachMinutePlayedAndAtExit) {
+    file = "2024-12-01,20.0\n2026-03-09,12.0\n2026-03-10,2.5\n";
+    played.load();
+    EXPECT_EQ(minutesOn(10), 3);
     run(59);
-    EXPECT_EQ(file(), QByteArray()) << "not yet a minute";
+    EXPECT_EQ(file, "2024-12-01,20.0\n2026-03-09,12.0\n2026-03-10,2.5\n") << "not yet a minute";
     run(2);
-    EXPECT_EQ(file(), "2026-03-10,1.0\n");
-}
-
-TEST_F(Played, aRestartGoesOnFromTheDaysInTheFile) {
-    records.files["played.csv"] = "2026-03-09,12.0\n2026-03-10,2.5\n";
-    played.load();
-    EXPECT_EQ(played.minutesPerDay(),
-              (QMap<QDate, int>{{QDate(2026, 3, 9), 12}, {QDate(2026, 3, 10), 3}}));
+    EXPECT_EQ(file, "2026-03-09,12.0\n2026-03-10,3.5\n") << "and no days older than 400";
     run(30);
-    played.save(); // at exit
-    EXPECT_EQ(file(), "2026-03-09,12.0\n2026-03-10,3.0\n");
+    played.save();
+    EXPECT_EQ(file, "2026-03-09,12.0\n2026-03-10,4.0\n");
 }
 
-TEST_F(Played, daysOlderThanTheCalendarNeedsAreDropped) {
-    records.files["played.csv"] = "2024-12-01,20.0\n2026-03-01,20.0\n";
-    played.load();
-    run(70);
-    EXPECT_EQ(file(), "2026-03-01,20.0\n2026-03-10,1.0\n");
-}
+QStringList g_told;
 
 TEST_F(Played, aDamagedFileIsSetAsideSaidOnceAndTheCountStartsAfresh) {
-    records.files["played.csv"] = "2026-03-09,12.0\n2026-03-10;twelve\n";
-    g_told.clear();
+    file = "2026-03-09,12.0\n2026-03-10;twelve\n";
     const QtMessageHandler previous = qInstallMessageHandler(
         [](QtMsgType, const QMessageLogContext&, const QString& line) { g_told << line; });
     played.load();
