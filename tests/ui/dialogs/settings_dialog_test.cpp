@@ -153,8 +153,7 @@ TEST(SettingsDialogLayout, valuesOverCaptionsTabInTheControlsOrderNoCaptionCutOf
     EXPECT_EQ(dialog.topicButtons()[21]->nextInFocusChain(), dialog.topicButtons()[1]);
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         if ((!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control)) ||
-            control == static_cast<QWidget*>(
-                           dialog.okButton())) // a push button's face fills it, caption or not
+            control == static_cast<QWidget*>(dialog.okButton())) // a push button's face fills it, caption or not
             continue;
         // Given room, a caption cut off with the fonts of this machine shows ink past the old
         // right edge.
