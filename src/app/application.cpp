@@ -71,7 +71,7 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
       m_learn(std::make_unique<LearnActions>(*m_learner, m_learning, platform.messages)),
       m_deckActions(std::make_unique<DeckActions>(m_deckLibrary, platform.messages)),
       m_snooze(platform.store), m_stepAside(platform.store, [this] { return barMonitor(); }),
-      m_away(m_cycle, m_bar->chrome()) {
+      m_away(m_cycle, m_bar->chrome()), m_played(platform.records) {
     m_sinceStart.start();
     // Two copies never both save: one whose lock was taken over leaves the store alone.
     std::function<bool()> maySave;
@@ -157,6 +157,11 @@ Application::Application(Platform& platform, SettingsRecord& settings, RandomSou
     connect(&m_stepAside, &StepAside::holdChanged, &m_away,
             [this](bool holding) { m_away.hold(BarAway::Reason::FullScreen, holding); });
     connect(&m_away, &BarAway::awayChanged, this, &Application::showBarAway);
+    // The minutes the bar plays: the cycle's ticks while sentences play, not paused nor away.
+    connect(&m_cycle.playCycleTimer(), &Timer::tick, &m_played,
+            [this] { m_played.onCycleTick(!m_playback.paused() && !m_cycle.isAway()); });
+    connect(m_commands, &MenuCommands::aboutToExit, &m_played, &PlayedMinutes::save,
+            Qt::DirectConnection);
 }
 
 // The sentence on the bar is graded by what the learner does with it, and while review is on
@@ -199,8 +204,13 @@ Application::~Application() {
 }
 
 void Application::showProgress() {
-    if (!m_progress)
+    if (!m_progress) {
         m_progress = new ProgressWindow(m_learning, &m_deckLibrary);
+        m_progress->setPlayedMinutes(&m_played);
+        m_progress->setReviewOutlookSource([this] { return m_review.outlook(); });
+        // An open window follows the grades as they are given.
+        connect(&m_review, &ReviewCoordinator::changed, m_progress, &ProgressWindow::refresh);
+    }
     // Minimised earlier, it comes back at its normal size.
     m_progress->setWindowState(m_progress->windowState() & ~Qt::WindowMinimized);
     m_progress->show();
@@ -218,6 +228,7 @@ void Application::start() {
     bar.clampLeft();
     m_learning.load();
     m_review.load();
+    m_played.load();
     // The decks are read while the splash shows; a deck chosen to play gives the first
     // sentence once it is in, long before the welcome ends.
     const QString playing =

@@ -7,6 +7,7 @@
 #include "core/learning/deck_play_order.h"
 #include "core/learning/learning_modes.h"
 #include "core/learning/play_order.h"
+#include "core/learning/played_minutes.h"
 #include "core/playback/bar_away.h"
 #include "core/playback/play_cycle.h"
 #include "core/playback/sentence_selector.h"
@@ -133,6 +134,8 @@ public:
     void watchFullScreen(std::unique_ptr<FullScreenWatch> watch);
     void showProgress();
     ProgressWindow* progressWindow() const { return m_progress; }
+    // The minutes the bar played, kept in the learner's records, for the Progress window.
+    PlayedMinutes& playedMinutes() { return m_played; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -193,4 +196,5 @@ private:
     BarAway m_away;
     std::unique_ptr<FullScreenWatch> m_fullScreenWatch;
     bool m_characterAway = false; // Peedy was showing when the bar went away
+    PlayedMinutes m_played;
 };

@@ -7,6 +7,7 @@
 #include "core/ports/global_shortcuts.h"
 #include "platform/single_instance.h"
 #include "support/desktop.h"
+#include "ui/dialogs/listening_calendar.h"
 #include "ui/learn/learn_actions.h"
 
 #include <QApplication>
@@ -209,6 +210,20 @@ TEST_F(Learning, progressComesBackUnminimisedUntilEscClosesIt) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&window, &escape);
     EXPECT_FALSE(window.isVisible()) << "Esc closes it";
+}
+
+TEST_F(Learning, progressShowsTheMinutesOfEarlierRunsAndWhatTheScheduleHolds) {
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    records.files["played.csv"] = yesterday.toString(Qt::ISODate).toLatin1() + ",12.0\n";
+    records.files["review.json"] = R"({"cards": [{"sentence": 10205, "state": "review",
+        "step": 0, "stability": 3, "difficulty": 6, "last_review": 1000, "due": 61000,
+        "lapses": 0}]})";
+    program.start();
+    program.runCommand("progress");
+    const ListeningCalendar& calendar = *program.progressWindow()->calendar();
+    EXPECT_TRUE(calendar.toolTipAt(calendar.dayRect(yesterday).center()).startsWith("12 minutes"));
+    EXPECT_EQ(program.progressWindow()->inReview(2)->text(), "1");
+    EXPECT_EQ(program.progressWindow()->dueToday(2)->text(), "1") << "long overdue";
 }
 
 using LearnerCommandTable = ProgramEdges;

@@ -47,7 +47,7 @@ LearnActions::~LearnActions() {
 
 void LearnActions::addBarAway(Snooze& snooze, StepAside& stepAside) {
     m_actions << nullptr;
-    m_snoozeMenu = new QMenu(tr("&Snooze"));
+    m_snoozeMenu = new QMenu(tr("Snoo&ze"));
     m_snoozeMenu->menuAction()->setObjectName(QStringLiteral("snooze"));
     const std::pair<const char*, int> spans[] = {{"snooze15", 15}, {"snooze60", 60}};
     const QString captions[] = {tr("&15 minutes"), tr("&1 hour")};
@@ -89,8 +89,8 @@ void LearnActions::followReview() {
         return;
     QAction* entry = action("reviewDue");
     const int due = m_review->dueCount();
-    entry->setText(due > 0 ? tr("Review what is due: &jump the queue (%1)").arg(due)
-                           : tr("Review what is due: &jump the queue"));
+    // No letter of "This one is hard" is free in the menu; its key is Ctrl+Alt+H.
+    entry->setText(tr("Review what i&s due (%1)").arg(due));
     if (entry->isChecked() != m_review->enabled())
         entry->setChecked(m_review->enabled());
 }
