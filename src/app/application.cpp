@@ -190,6 +190,9 @@ void Application::startOnDesktop(DesktopCharacterLoader& characters) {
     // What the tray's Voice submenu offers and changes.
     if (PeedyCharacter* peedy = characters.peedy()) {
         m_voiceChoice = std::make_unique<PeedyVoiceChoice>(*peedy, m_platform.store);
+        // A deck may be in any language a voice reads.
+        connect(m_voiceChoice.get(), &VoiceChoice::voicesChanged, m_deckActions.get(),
+                [this] { m_deckActions->setLanguages(m_voiceChoice->languages()); });
         keepCharacterPlaces(peedy->window());
     }
     m_endRequests->watchProcessExit();

@@ -60,7 +60,9 @@ public:
         connect(m_speech, &QTextToSpeech::stateChanged, this, &SpeechWorker::stateChanged);
         connect(m_speech, &QTextToSpeech::errorOccurred, this,
                 [this](QTextToSpeech::ErrorReason, const QString& why) { breakDown(why); });
-        const QList<InstalledVoice> installed = listFrenchVoices();
+        m_voices.clear();
+        emit languagesKnown(spokenLanguages(m_speech->availableLocales()));
+        const QList<InstalledVoice> installed = listVoices(QLocale::French);
         const std::optional<VoicePick> pick = pickVoice(installed, m_preferred);
         if (!pick) {
             announce(false, noFrenchVoiceProblem());
@@ -73,14 +75,14 @@ public:
         watchDaemon();
         qCWarning(lcSpeech).noquote()
             << speechReadyLine(m_speech->engine(), *pick, clock.elapsed());
+        speakIn(m_locale.language()); // a deck in another language may be playing
         announce(true, QString());
     }
 
     Q_INVOKABLE void setLocale(const QLocale& locale) {
         m_locale = locale;
-        // French is read with the voice picked on purpose; any other language gets Qt's choice.
-        if (m_up && locale.language() != QLocale::French)
-            m_speech->setLocale(locale);
+        if (m_up && daemonAlive())
+            speakIn(locale.language());
     }
 
     Q_INVOKABLE void setVoice(const QString& name) {
@@ -134,17 +136,16 @@ private:
                                    : new QTextToSpeech(this);
     }
 
-    QList<InstalledVoice> listFrenchVoices() {
+    QList<InstalledVoice> listVoices(QLocale::Language language) {
         QList<InstalledVoice> installed;
-        m_voices.clear();
         // The engine lists the voices of one locale at a time.
         for (const QLocale& locale : m_speech->availableLocales()) {
-            if (locale.language() != QLocale::French)
+            if (locale.language() != language)
                 continue;
             m_speech->setLocale(locale);
             for (const QVoice& voice : m_speech->availableVoices()) {
                 const QLocale where =
-                    voice.locale().language() == QLocale::French ? voice.locale() : locale;
+                    voice.locale().language() == language ? voice.locale() : locale;
                 installed << InstalledVoice{voice.name(), where};
                 if (!m_voices.contains(voice.name()))
                     m_voices.insert(voice.name(), {voice, where});
@@ -153,7 +154,15 @@ private:
         return installed;
     }
 
+    // The learner's French voice: read with at once unless a deck in another language plays.
     void use(const VoicePick& pick) {
+        m_frenchPick = pick;
+        if (m_locale.language() == QLocale::French || !m_up)
+            apply(pick);
+        emit voicesKnown(m_selectable, pick.name);
+    }
+
+    void apply(const VoicePick& pick) {
         m_pick = pick;
         const auto& [voice, locale] = m_voices.value(pick.name);
         m_speech->setLocale(locale); // setVoice only takes a voice of the current locale
@@ -161,7 +170,26 @@ private:
         m_speech->setVolume(pick.tuning.volume);
         m_speech->setRate(pick.tuning.rate);
         m_rate = pick.tuning.rate;
-        emit voicesKnown(m_selectable, pick.name);
+    }
+
+    // French is read with the learner's voice; another language with its own best voice, named
+    // on stderr, or with the French voice where none reads it.
+    void speakIn(QLocale::Language language) {
+        if (language == QLocale::French) {
+            if (m_pick.name != m_frenchPick.name)
+                apply(m_frenchPick);
+            return;
+        }
+        const std::optional<VoicePick> pick = pickVoiceFor(listVoices(language), language);
+        if (!pick) {
+            apply(m_frenchPick); // listing moved the engine's locale
+            qCWarning(lcSpeech).noquote()
+                << QStringLiteral("no voice reads %1: the French voice reads the deck")
+                       .arg(QLocale::languageToString(language));
+            return;
+        }
+        apply(*pick);
+        qCWarning(lcSpeech).noquote() << otherLanguageVoiceLine(*pick, language);
     }
 
     // Changing a setting only when it changes: libspeechd crashes on a setting sent to a
@@ -271,15 +299,16 @@ private:
     QString m_daemonSocket;
     std::shared_ptr<std::atomic<quint64>> m_newest;
     std::shared_ptr<std::atomic<bool>> m_bringingUp;
-    QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the French voices by name
+    QHash<QString, std::pair<QVoice, QLocale>> m_voices; // the voices listed so far, by name
     QStringList m_selectable;
-    VoicePick m_pick;
+    VoicePick m_pick;             // the voice reading now
+    VoicePick m_frenchPick;       // the learner's French voice
     bool m_up = false;            // brought up, with a French voice, and not broken since
     bool m_daemonLeaving = false; // its connection closed, though it may still take new ones
     double m_rate = 0.0;          // as last set: asking a dead daemon is no safer than telling it
     bool m_speaking = false;
     bool m_heardStart = false;
-    qint64 m_ownDaemon = 0;      // the daemon this program started, while it serves the engine
+    qint64 m_ownDaemon = 0;       // the daemon this program started, while it serves the engine
     bool m_replaceDaemon = false; // readings were not begun, and none has been since
 };
 

@@ -23,6 +23,7 @@ void ThreadedSpeechEngine::start() {
         connect(m_worker, &SpeechThreadWorker::availabilityKnown, this,
                 &SpeechEngine::availabilityKnown);
         connect(m_worker, &SpeechThreadWorker::voicesKnown, this, &SpeechEngine::voicesKnown);
+        connect(m_worker, &SpeechThreadWorker::languagesKnown, this, &SpeechEngine::languagesKnown);
         connect(m_worker, &SpeechThreadWorker::failed, this, &SpeechEngine::failed);
         connect(m_worker, &SpeechThreadWorker::finished, this, &SpeechEngine::finished);
         m_thread->start(QThread::LowPriority);

@@ -21,6 +21,7 @@ public:
 signals:
     void availabilityKnown(bool ok, const QString& problem);
     void voicesKnown(const QStringList& voices, const QString& inUse);
+    void languagesKnown(const QStringList& languages);
     void failed(const QString& problem);
     void finished();
 };

@@ -68,5 +68,14 @@ check "and the bar plays it at once" wait_until 12 eval 'shows_text 08-cafe "vou
 "$program" --add "Il fait beau aujourd'hui." "The weather is nice today."; status=$?
 check "--add puts a sentence into \"My sentences\"" \
   eval '[ "$status" = 0 ] && grep -q "^Il fait beau" "$decks/My sentences.tsv"'
+
+# A deck in German is read by a German voice, named on stderr.
+printf 'sentence\ttranslation\tkey\nGuten Morgen\tGood morning\t1\n' >"$decks/Deutsch.tsv"
+printf 'name=Deutsch\nlanguage=de\n' >"$decks/Deutsch.deck"
+"$program" --add "Wie geht es dir?" "How are you?" --deck Deutsch # the running copy reads it
+sleep 1
+"$program" --play-deck Deutsch
+check "a German deck is read by a German voice, named on stderr" \
+  wait_until 10 grep -qE '^speech: (voice ".*" for German|no voice reads German)' "$work/again.log"
 exit_through_menu
 e2e_finish

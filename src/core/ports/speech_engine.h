@@ -30,6 +30,8 @@ signals:
     void availabilityKnown(bool ok, const QString& problem);
     // The French voices to choose from, best first, and the one in use.
     void voicesKnown(const QStringList& voices, const QString& inUse);
+    // The languages some voice reads, as BCP 47 names ("fr", "de"): those a deck may be in.
+    void languagesKnown(const QStringList& languages);
     // The engine stopped working (its daemon died, say), told as soon as that is noticed rather
     // than when the next sentence is due; it stays silent until started again.
     void failed(const QString& problem);

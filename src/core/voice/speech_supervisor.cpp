@@ -19,6 +19,11 @@ SpeechSupervisor::SpeechSupervisor(std::unique_ptr<SpeechEngine> engine, QObject
                 m_voiceInUse = inUse;
                 emit voicesChanged();
             });
+    connect(m_engine.get(), &SpeechEngine::languagesKnown, this,
+            [this](const QStringList& languages) {
+                m_languages = languages;
+                emit voicesChanged();
+            });
     connect(m_engine.get(), &SpeechEngine::finished, this, [this] {
         m_toldFailure.clear(); // the engine works again: its next fault is news
         emit finished();

@@ -37,6 +37,8 @@ public:
     // The French voices to choose from and the one in use, once the engine is up.
     QStringList voices() const { return m_voices; }
     QString voiceInUse() const { return m_voiceInUse; }
+    // The languages some installed voice reads, as BCP 47 names, once the engine is up.
+    QStringList languages() const { return m_languages; }
     void setVoice(const QString& name);
 
     // Milliseconds from any fixed point; tests set their own clock.
@@ -71,6 +73,7 @@ private:
     QString m_toldFailure; // the engine's last fault, told; cleared by a sentence read through
     QStringList m_voices;
     QString m_voiceInUse;
+    QStringList m_languages;
     std::function<qint64()> m_now;
     RestartBackoff m_backoff{[this] { return m_now(); }};
 };

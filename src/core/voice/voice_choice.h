@@ -15,6 +15,8 @@ public:
     // Empty until the speech engine is up.
     virtual QStringList voices() const = 0;
     virtual QString currentVoice() const = 0;
+    // The languages some installed voice reads (BCP 47 names): those a deck can be heard in.
+    virtual QStringList languages() const = 0;
     // Switches at once, reads the sentence on the bar with the new voice, and remembers it.
     virtual void chooseVoice(const QString& name) = 0;
 

@@ -28,8 +28,9 @@ const Preference kPreferences[] = {
     {Preference::AnyFrench, "", {1.0, 0.0, {}}},
 };
 
-bool isFrench(const InstalledVoice& voice) {
-    return voice.locale.language() == QLocale::French;
+// Where a language is at home: France for French, Germany for German.
+QLocale::Territory homeOf(QLocale::Language language) {
+    return QLocale(language).territory();
 }
 
 bool isVariant(const QString& name) {
@@ -48,12 +49,12 @@ bool matchesName(const Preference& preference, const QString& name) {
     }
 }
 
+// The named voices are French ones; the last two rules hold for any language.
 bool matches(const Preference& preference, const InstalledVoice& voice) {
-    if (!isFrench(voice))
-        return false;
     switch (preference.match) {
     case Preference::FranceWithoutVariant:
-        return voice.locale.territory() == QLocale::France && !isVariant(voice.name);
+        return voice.locale.territory() == homeOf(voice.locale.language()) &&
+               !isVariant(voice.name);
     case Preference::AnyFrench:
         return true;
     default:
@@ -68,13 +69,19 @@ int rankOf(const InstalledVoice& voice) {
     return int(found - std::begin(kPreferences));
 }
 
-QList<InstalledVoice> frenchBestFirst(const QList<InstalledVoice>& installed) {
-    QList<InstalledVoice> french;
-    std::copy_if(installed.begin(), installed.end(), std::back_inserter(french), isFrench);
+QList<InstalledVoice> bestFirst(const QList<InstalledVoice>& installed,
+                                QLocale::Language language) {
+    QList<InstalledVoice> spoken;
+    std::copy_if(installed.begin(), installed.end(), std::back_inserter(spoken),
+                 [language](const InstalledVoice& v) { return v.locale.language() == language; });
     std::stable_sort(
-        french.begin(), french.end(),
+        spoken.begin(), spoken.end(),
         [](const InstalledVoice& a, const InstalledVoice& b) { return rankOf(a) < rankOf(b); });
-    return french;
+    return spoken;
+}
+
+QList<InstalledVoice> frenchBestFirst(const QList<InstalledVoice>& installed) {
+    return bestFirst(installed, QLocale::French);
 }
 
 } // namespace
@@ -90,6 +97,31 @@ std::optional<VoicePick> pickVoice(const QList<InstalledVoice>& installed,
                     [&](const InstalledVoice& v) { return v.name == storedChoice; }))
         name = storedChoice;
     return VoicePick{name, tuningFor(name)};
+}
+
+std::optional<VoicePick> pickVoiceFor(const QList<InstalledVoice>& installed,
+                                      QLocale::Language language) {
+    const QList<InstalledVoice> spoken = bestFirst(installed, language);
+    if (spoken.isEmpty())
+        return std::nullopt;
+    return VoicePick{spoken.front().name, tuningFor(spoken.front().name)};
+}
+
+QStringList spokenLanguages(const QList<QLocale>& locales) {
+    QStringList languages;
+    for (const QLocale& locale : locales) {
+        const QString code = QLocale::languageToCode(locale.language());
+        if (locale.language() != QLocale::C && !languages.contains(code))
+            languages << code;
+    }
+    return languages;
+}
+
+QString otherLanguageVoiceLine(const VoicePick& pick, QLocale::Language language) {
+    const QString family =
+        pick.tuning.family.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(pick.tuning.family);
+    return QStringLiteral("voice \"%1\"%2 for %3")
+        .arg(pick.name, family, QLocale::languageToString(language));
 }
 
 QStringList selectableVoices(const QList<InstalledVoice>& installed) {

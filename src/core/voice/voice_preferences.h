@@ -29,6 +29,17 @@ struct VoicePick {
 std::optional<VoicePick> pickVoice(const QList<InstalledVoice>& installed,
                                    const QString& storedChoice);
 
+// A deck in another language is read by the best voice of that language, by the same rules: one
+// of its home country that is not a variant first. Nothing when no voice speaks it.
+std::optional<VoicePick> pickVoiceFor(const QList<InstalledVoice>& installed,
+                                      QLocale::Language language);
+
+// The languages the engine's locales speak, as BCP 47 names ("fr", "de"), each once.
+QStringList spokenLanguages(const QList<QLocale>& locales);
+
+// The line told when a deck in another language begins, naming its voice.
+QString otherLanguageVoiceLine(const VoicePick& pick, QLocale::Language language);
+
 // The French voices a learner may choose from, best first; espeak-ng's hundreds of
 // "+variant" entries are left out.
 QStringList selectableVoices(const QList<InstalledVoice>& installed);

@@ -95,10 +95,11 @@ private:
 class SapiWorker : public SpeechThreadWorker {
     Q_OBJECT
 public:
-    SapiWorker(QString voice, std::shared_ptr<std::atomic<quint64>> newest,
+    SapiWorker(QLocale locale, QString voice, std::shared_ptr<std::atomic<quint64>> newest,
                std::shared_ptr<std::atomic<bool>> bringingUp)
         : m_preferred(std::move(voice)), m_newest(std::move(newest)),
           m_bringingUp(std::move(bringingUp)) {
+        m_language = locale.language();
         m_beginWatch->setSingleShot(true);
         connect(m_beginWatch, &QTimer::timeout, this, [this] {
             if (m_up && m_speaking && !m_heardStart)
@@ -132,6 +133,11 @@ public:
         for (const SapiVoice& voice : listed)
             m_ids.insert(voice.token.name, voice.token.id);
         const QList<InstalledVoice> installed = installedVoices(listed);
+        m_installed = installed;
+        QList<QLocale> locales;
+        for (const InstalledVoice& voice : installed)
+            locales << voice.locale;
+        emit languagesKnown(spokenLanguages(locales));
         m_selectable = selectableVoices(installed);
         const std::optional<VoicePick> pick = pickVoice(installed, m_preferred);
         if (!pick) {
@@ -162,15 +168,22 @@ public:
         m_up = true;
         qCWarning(lcSpeech).noquote()
             << speechReadyLine(QStringLiteral("windows-sapi"), m_pick, clock.elapsed());
+        speakIn(m_language); // a deck in another language may be playing
         announce(true, QString());
+    }
+
+    Q_INVOKABLE void setLocale(const QLocale& locale) {
+        m_language = locale.language();
+        if (m_up)
+            speakIn(m_language);
     }
 
     Q_INVOKABLE void setVoice(const QString& name) {
         m_preferred = name;
-        if (!m_up || name == m_pick.name)
+        if (!m_up || name == m_frenchName)
             return;
         if (!m_ids.contains(name) || !canMake(name) || !use(name))
-            emit voicesKnown(m_selectable, m_pick.name); // the menu goes back to the one in use
+            emit voicesKnown(m_selectable, m_frenchName); // the menu goes back to the one in use
     }
 
     Q_INVOKABLE void say(quint64 number, const QString& text, bool slowly) {
@@ -226,13 +239,41 @@ private:
         return false;
     }
 
+    // The learner's French voice: read with at once unless a deck in another language plays.
     bool use(const QString& name) {
+        if ((m_language == QLocale::French || !m_up) && !apply(name))
+            return false;
+        m_frenchName = name;
+        emit voicesKnown(m_selectable, name);
+        return true;
+    }
+
+    bool apply(const QString& name) {
         if (FAILED(m_voice->SetVoice(m_tokens->token(m_ids.value(name)))))
             return false;
         m_pick = {name, tuningFor(name)};
         m_voice->SetVolume(USHORT(qRound(m_pick.tuning.volume * 100)));
-        emit voicesKnown(m_selectable, name);
         return true;
+    }
+
+    // French is read with the learner's voice; another language with its own best voice, named
+    // on stderr, or with the French voice where none can read it.
+    void speakIn(QLocale::Language language) {
+        if (language == QLocale::French) {
+            if (m_pick.name != m_frenchName)
+                apply(m_frenchName);
+            return;
+        }
+        const std::optional<VoicePick> pick = pickVoiceFor(m_installed, language);
+        if (pick && canMake(pick->name) && apply(pick->name)) {
+            qCWarning(lcSpeech).noquote() << otherLanguageVoiceLine(m_pick, language);
+            return;
+        }
+        if (m_pick.name != m_frenchName)
+            apply(m_frenchName);
+        qCWarning(lcSpeech).noquote()
+            << QStringLiteral("no voice reads %1: the French voice reads the deck")
+                   .arg(QLocale::languageToString(language));
     }
 
     // Only the end of the reading begun last counts: one cut short by it ends with its own
@@ -283,6 +324,9 @@ private:
     std::shared_ptr<std::atomic<quint64>> m_newest;
     std::shared_ptr<std::atomic<bool>> m_bringingUp;
     QHash<QString, QString> m_ids; // the token of each voice by name
+    QList<InstalledVoice> m_installed;
+    QLocale::Language m_language = QLocale::French;
+    QString m_frenchName; // the learner's French voice; m_pick is the one reading now
     QStringList m_selectable;
     QSet<QString> m_toldUnusable;
     VoicePick m_pick;
@@ -295,7 +339,7 @@ private:
 SapiSpeechEngine::SapiSpeechEngine(QObject* parent) : ThreadedSpeechEngine(parent) {}
 
 SpeechThreadWorker* SapiSpeechEngine::makeWorker() {
-    return new SapiWorker(m_voice, m_newest, m_bringingUp);
+    return new SapiWorker(m_locale, m_voice, m_newest, m_bringingUp);
 }
 
 bool SapiSpeechEngine::available() {
@@ -308,8 +352,12 @@ bool SapiSpeechEngine::available() {
     return true;
 }
 
-// Only French is read, with the voice picked for it.
-void SapiSpeechEngine::setLocale(const QLocale&) {}
+void SapiSpeechEngine::setLocale(const QLocale& locale) {
+    m_locale = locale;
+    if (worker())
+        QMetaObject::invokeMethod(worker(), "setLocale", Qt::QueuedConnection,
+                                  Q_ARG(QLocale, locale));
+}
 
 // Our own SAPI engine where SAPI is there; Qt's, whose SAPI plugin lists fewer voices, where not.
 std::unique_ptr<SpeechEngine> makeSpeechEngine() {

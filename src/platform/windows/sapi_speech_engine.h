@@ -17,4 +17,6 @@ public:
 
 private:
     SpeechThreadWorker* makeWorker() override;
+
+    QLocale m_locale{QLocale::French, QLocale::France};
 };

@@ -41,6 +41,8 @@ public:
     // The French voices to choose from and the one in use, once the engine is up.
     QStringList voices() const { return m_speech.voices(); }
     QString voice() const { return m_speech.voiceInUse(); }
+    // The languages a deck can be read in.
+    QStringList languages() const { return m_speech.languages(); }
     // Switches the voice at once and reads the sentence on the bar with it.
     void chooseVoice(const QString& name);
     // The engine, kept working.

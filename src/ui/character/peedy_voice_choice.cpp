@@ -15,6 +15,10 @@ QString PeedyVoiceChoice::currentVoice() const {
     return m_peedy.voice();
 }
 
+QStringList PeedyVoiceChoice::languages() const {
+    return m_peedy.languages();
+}
+
 void PeedyVoiceChoice::chooseVoice(const QString& name) {
     if (!m_peedy.voices().contains(name) || name == m_peedy.voice())
         return;

@@ -12,6 +12,7 @@ public:
 
     QStringList voices() const override;
     QString currentVoice() const override;
+    QStringList languages() const override;
     void chooseVoice(const QString& name) override;
 
 private:

@@ -65,4 +65,25 @@ TEST(VoicePreferences, theMenuOffersTheFrenchVoicesBestFirstWithoutVariants) {
     EXPECT_DOUBLE_EQ(slowRate(-0.9), -1.0) << "within the engine's range";
 }
 
+TEST(VoicePreferences, aDeckInAnotherLanguageGetsThatLanguagesBestVoice) {
+    const QStringList german = {"German+Max@de_DE", "German (Switzerland)@de_CH", "German@de_DE",
+                                "Microsoft Hedda@de_DE"};
+    const auto pick = [](const QStringList& installed, QLocale::Language language) {
+        return pickVoiceFor(voices(installed), language).value_or(VoicePick{"none", {}}).name;
+    };
+    EXPECT_EQ(pick(kEspeak + german, QLocale::German), "German") << "at home, not a variant";
+    EXPECT_EQ(pick({german[1], german[0]}, QLocale::German), "German (Switzerland)");
+    EXPECT_EQ(pick(kEspeak, QLocale::English), "English (America)");
+    EXPECT_EQ(pick(kEspeak, QLocale::Spanish), "none");
+    EXPECT_EQ(pick(kEspeak + kMbrola, QLocale::French), "french-mbrola-4") << "as for the table";
+}
+
+TEST(VoicePreferences, theLanguagesSpokenAreNamedOnceEach) {
+    EXPECT_EQ(spokenLanguages(
+                  {QLocale("fr_FR"), QLocale("de_DE"), QLocale("fr_CA"), QLocale(QLocale::C)}),
+              QStringList({"fr", "de"}));
+    EXPECT_EQ(otherLanguageVoiceLine({"German", {1.0, 0.0, "espeak-ng"}}, QLocale::German),
+              "voice \"German\" (espeak-ng) for German");
+}
+
 } // namespace

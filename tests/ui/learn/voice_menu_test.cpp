@@ -10,6 +10,7 @@ namespace {
 struct FakeVoiceChoice : VoiceChoice {
     QStringList voices() const override { return installed; }
     QString currentVoice() const override { return current; }
+    QStringList languages() const override { return {"fr"}; }
     void chooseVoice(const QString& name) override { chosen << name; }
     QStringList installed, chosen;
     QString current;
