@@ -120,7 +120,9 @@ void ListeningCalendar::paintEvent(QPaintEvent*) {
         if (week > 0 && start.month() == start.addDays(-kDaysInWeek).month())
             continue;
         const QString month = locale().standaloneMonthName(start.month(), QLocale::ShortFormat);
-        const int left = labelWidth() + week * kPitch;
+        // A name over the last weeks ends at the right edge rather than being cut off there.
+        const int left =
+            std::min(labelWidth() + week * kPitch, width() - metrics.horizontalAdvance(month) - 1);
         if (left < clearFrom)
             continue;
         painter.drawText(QRect(left, 0, metrics.horizontalAdvance(month) + 1, metrics.height()),
