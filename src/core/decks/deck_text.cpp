@@ -53,11 +53,17 @@ QByteArray utf16ToUtf8(const QByteArray& bytes, QStringConverter::Encoding encod
     QStringDecoder decoder(encoding);
     QByteArray out;
     out.reserve(bytes.size() / 2);
+    QString held; // a first half of a pair that ended the piece before
     for (qsizetype at = 2; at < bytes.size(); at += kPiece) {
-        const QString piece = decoder.decode(
-            QByteArrayView(bytes).sliced(at).first(std::min(kPiece, bytes.size() - at)));
+        QString piece = held + decoder.decode(QByteArrayView(bytes).sliced(at).first(
+                                   std::min(kPiece, bytes.size() - at)));
         if (at == 2 && (binary = manyControls(piece.utf16(), piece.size())))
             return {};
+        held.clear();
+        if (!piece.isEmpty() && piece.back().isHighSurrogate() && at + kPiece < bytes.size()) {
+            held = piece.back();
+            piece.chop(1);
+        }
         out += piece.toUtf8();
     }
     return out;
