@@ -56,8 +56,9 @@ int importFile(const QString& path, const QString& deckName) {
     }
     DeckTable& table = *read.table;
     const DeckDraft draft = draftDeck(table, table.sentenceColumn, table.translationColumn);
-    // The draft shares the texts it keeps; the rest of the rows is let go before the writing.
-    std::vector<QStringList>().swap(table.rows);
+    // The draft has its own copy of what it keeps: the rows are let go before the writing.
+    table.rows = TabLines();
+    std::vector<int>().swap(table.rowLines);
     DeckInfo deck;
     deck.name = !deckName.isEmpty()         ? deckName
                 : !table.deckName.isEmpty() ? table.deckName

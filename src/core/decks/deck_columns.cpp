@@ -78,14 +78,15 @@ bool startsWithHeaderRow(const std::vector<QStringList>& rows) {
 }
 
 void guessSentenceColumns(DeckTable& table, const QList<int>& notText) {
-    const size_t sample = std::min<size_t>(table.rows.size(), 200);
+    std::vector<QStringList> sample;
+    for (size_t r = 0; r < std::min<size_t>(table.rows.size(), 200); ++r)
+        sample.push_back(table.rows[r]);
     int width = int(table.columnNames.size());
-    for (size_t r = 0; r < sample; ++r)
-        width = std::max(width, int(table.rows[r].size()));
+    for (const QStringList& row : sample)
+        width = std::max(width, int(row.size()));
     std::vector<int> score(width, 0);
     std::vector<int> textCells(width, 0);
-    for (size_t r = 0; r < sample; ++r) {
-        const QStringList& row = table.rows[r];
+    for (const QStringList& row : sample) {
         for (int c = 0; c < row.size(); ++c) {
             if (!notText.contains(c) && !row[c].isEmpty() && !isDigitsOnly(row[c])) {
                 ++textCells[c];

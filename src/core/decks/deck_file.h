@@ -3,10 +3,10 @@
 #pragma once
 
 #include "core/decks/deck.h"
+#include "core/decks/deck_sentences.h"
 
 #include <QByteArray>
 #include <QString>
-#include <vector>
 
 namespace DeckFile {
 
@@ -20,13 +20,14 @@ inline QString infoFileName(const QString& base) {
     return base + kInfoSuffix;
 }
 
-QByteArray sentencesText(const std::vector<DeckSentence>& sentences);
+// The sentences' own bytes, shared, not copied.
+QByteArray sentencesText(const DeckSentences& sentences);
 // The marks are written in the order of the sentences; marks of keys not among them are dropped.
 QByteArray infoText(const DeckInfo& info, const DeckProgress& progress,
-                    const std::vector<DeckSentence>& sentences);
+                    const DeckSentences& sentences);
 
 // Each returns what is wrong with the text, one short phrase, or nothing when it was read.
-QString parseSentences(const QByteArray& bytes, std::vector<DeckSentence>& sentences);
+QString parseSentences(const QByteArray& bytes, DeckSentences& sentences);
 QString parseInfo(const QByteArray& bytes, DeckInfo& info, DeckProgress& progress);
 
 } // namespace DeckFile

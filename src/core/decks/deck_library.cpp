@@ -4,6 +4,7 @@
 #include "core/decks/deck_merge.h"
 #include "core/decks/deck_names.h"
 #include "core/decks/deck_reader.h"
+#include "core/decks/line_key_index.h"
 #include "core/logging.h"
 #include "core/ports/deck_storage.h"
 
@@ -65,11 +66,10 @@ LoadedDeck readDeck(const DeckStorage& storage, const QString& base, FilePair fi
         return deck;
     // Marks of sentences edited out of the file by hand go with them.
     DeckProgress& progress = deck.progress;
-    QSet<QString> keys;
-    for (const DeckSentence& s : deck.sentences)
-        keys.insert(s.key);
-    progress.known.intersect(keys);
-    progress.seen.intersect(keys);
+    LineKeyIndex keys(deck.sentences.lines(), DeckSentences::kKeyColumn);
+    keys.insertAll();
+    for (QSet<QString>* marks : {&progress.known, &progress.seen})
+        marks->removeIf([&keys](const QString& key) { return !keys.contains(key); });
     if (!keys.contains(progress.nextKey))
         progress.nextKey.clear();
     damagedFile.clear();
@@ -83,11 +83,7 @@ bool sameName(const QString& a, const QString& b) {
 } // namespace
 
 int LoadedDeck::indexOf(const QString& key) const {
-    for (int i = 0; i < int(sentences.size()); ++i) {
-        if (sentences[i].key == key)
-            return i;
-    }
-    return -1;
+    return sentences.indexOf(key);
 }
 
 DeckLibrary::DeckLibrary(DeckStorage& storage, QObject* parent)
@@ -247,12 +243,12 @@ DeckLibrary::Outcome DeckLibrary::addSentence(const QString& deckName, const QSt
     if (existing) {
         deck = *existing;
         const int at = deck.indexOf(added.key);
-        if (at >= 0 && deck.sentences[at].translation == added.translation)
+        if (at >= 0 && deck.sentences[size_t(at)].translation == added.translation)
             return {QStringLiteral("\"%1\" is already in %2").arg(added.sentence, deck.info.name),
                     {}};
         // The same sentence with another translation: the learner corrects it.
         if (at >= 0) {
-            deck.sentences[at] = added;
+            deck.sentences.replace(size_t(at), added);
             counts.updated = 1;
         } else {
             deck.sentences.push_back(added);

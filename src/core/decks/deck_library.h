@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/decks/deck.h"
+#include "core/decks/deck_sentences.h"
 
 #include <QFuture>
 #include <QObject>
@@ -19,7 +20,7 @@ struct DeckDraft;
 struct LoadedDeck {
     QString fileBase; // the files' common name in the folder, safe on every system
     DeckInfo info;
-    std::vector<DeckSentence> sentences;
+    DeckSentences sentences;
     DeckProgress progress;
     QString damage; // why its files could not be read; empty when it plays
 

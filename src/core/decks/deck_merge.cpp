@@ -1,53 +1,42 @@
 #include "core/decks/deck_merge.h"
 
-#include <QHash>
-#include <QSet>
+#include "core/decks/line_key_index.h"
 
-namespace {
-
-QSet<QString> keptOnly(const QSet<QString>& marks, const QSet<QString>& keys) {
-    QSet<QString> kept;
-    for (const QString& key : marks) {
-        if (keys.contains(key))
-            kept.insert(key);
-    }
-    return kept;
-}
-
-} // namespace
-
-MergeCounts mergeSentences(LoadedDeck& deck, const std::vector<DeckSentence>& incoming) {
-    QHash<QString, int> oldIndex;
-    for (int i = 0; i < int(deck.sentences.size()); ++i)
-        oldIndex.insert(deck.sentences[i].key, i);
+MergeCounts mergeSentences(LoadedDeck& deck, const DeckSentences& incoming) {
+    constexpr int kKey = DeckSentences::kKeyColumn;
+    const TabLines& old = deck.sentences.lines();
+    const TabLines& fresh = incoming.lines();
+    LineKeyIndex oldIndex(old, kKey);
+    oldIndex.insertAll();
+    LineKeyIndex newKeys(fresh, kKey);
+    newKeys.insertAll();
 
     MergeCounts counts;
-    QSet<QString> newKeys;
-    for (const DeckSentence& s : incoming) {
-        newKeys.insert(s.key);
-        const auto old = oldIndex.constFind(s.key);
-        if (old == oldIndex.constEnd())
+    for (size_t i = 0; i < fresh.size(); ++i) {
+        const qsizetype at = oldIndex.find(fresh.field(i, kKey));
+        if (at < 0)
             ++counts.added;
-        else if (deck.sentences[*old] == s)
+        else if (old.line(size_t(at)) == fresh.line(i)) // the same key, sentence and translation
             ++counts.unchanged;
         else
             ++counts.updated;
     }
-    counts.removed = int(deck.sentences.size()) - counts.updated - counts.unchanged;
+    counts.removed = int(old.size()) - counts.updated - counts.unchanged;
 
     QString& next = deck.progress.nextKey;
     if (!next.isEmpty() && !newKeys.contains(next)) {
-        const int from = oldIndex.value(next, int(deck.sentences.size()));
+        const qsizetype found = oldIndex.find(next);
+        const size_t from = found < 0 ? old.size() : size_t(found);
         next.clear();
-        for (int i = from + 1; i < int(deck.sentences.size()); ++i) {
-            if (newKeys.contains(deck.sentences[i].key)) {
-                next = deck.sentences[i].key;
+        for (size_t i = from + 1; i < old.size(); ++i) {
+            if (newKeys.find(old.field(i, kKey)) >= 0) {
+                next = deck.sentences.key(i);
                 break;
             }
         }
     }
-    deck.progress.known = keptOnly(deck.progress.known, newKeys);
-    deck.progress.seen = keptOnly(deck.progress.seen, newKeys);
+    for (QSet<QString>* marks : {&deck.progress.known, &deck.progress.seen})
+        marks->removeIf([&newKeys](const QString& key) { return !newKeys.contains(key); });
     deck.sentences = incoming;
     return counts;
 }

@@ -5,8 +5,6 @@
 #include "core/decks/deck.h"
 #include "core/decks/deck_library.h"
 
-#include <vector>
-
 // Keys not in incoming are removed with their marks; the walk stays on its sentence when it is
 // still there, else moves on to the first later one (by the old order) that is.
-MergeCounts mergeSentences(LoadedDeck& deck, const std::vector<DeckSentence>& incoming);
+MergeCounts mergeSentences(LoadedDeck& deck, const DeckSentences& incoming);

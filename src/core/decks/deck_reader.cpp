@@ -3,8 +3,8 @@
 #include "core/decks/deck_columns.h"
 #include "core/decks/deck_text.h"
 #include "core/decks/delimited_text.h"
+#include "core/decks/line_key_index.h"
 
-#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -64,7 +64,7 @@ QChar separatorNamed(QStringView value) {
     return name.size() == 1 ? name[0] : QChar();
 }
 
-AnkiHeader readAnkiHeader(QStringView text) {
+AnkiHeader readAnkiHeader(QByteArrayView text) {
     AnkiHeader header;
     qsizetype at = 0;
     int line = 1;
@@ -73,7 +73,8 @@ AnkiHeader readAnkiHeader(QStringView text) {
         qsizetype end = at;
         while (end < n && text[end] != '\n' && text[end] != '\r')
             ++end;
-        const QStringView entry = text.mid(at + 1, end - at - 1);
+        const QString entryText = QString::fromUtf8(text.sliced(at + 1, end - at - 1));
+        const QStringView entry = entryText;
         const qsizetype colon = entry.indexOf(':');
         const QString key =
             entry.left(std::max<qsizetype>(colon, 0)).trimmed().toString().toLower();
@@ -108,7 +109,7 @@ AnkiHeader readAnkiHeader(QStringView text) {
 
 // Tatoeba's pairs: id, sentence, translation id, translation, split by raw tabs, in every one of
 // the first 50 lines.
-bool looksLikeTatoeba(QStringView text) {
+bool looksLikeTatoeba(QByteArrayView text) {
     DelimitedText records(text, '\t', false);
     QStringList fields;
     int lines = 0;
@@ -122,12 +123,43 @@ bool looksLikeTatoeba(QStringView text) {
     return lines > 0;
 }
 
-bool hasText(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+// Over UTF-8: a character other than a blank, as QChar::isSpace() tells.
+bool hasText(QByteArrayView text) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (byte != ' ' && (byte < '\t' || byte > '\r'))
+                return true;
+            ++i;
+            continue;
+        }
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+        const QString c = QString::fromUtf8(text.sliced(i, std::min(length, n - i)));
+        if (std::any_of(c.begin(), c.end(), [](QChar q) { return !q.isSpace(); }))
+            return true;
+        i += length;
+    }
+    return false;
 }
 
-QString field(const QStringList& row, int column) {
-    return column >= 0 && column < row.size() ? row[column] : QString();
+// The length in UTF-16 units, as QString::size() would tell, of valid UTF-8.
+qsizetype utf16Length(QByteArrayView text) {
+    qsizetype length = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        length += (byte & 0xC0) != 0x80 ? 1 : 0;
+        length += byte >= 0xF0 ? 1 : 0; // beyond the basic plane: a surrogate pair
+    }
+    return length;
+}
+
+// The first rows as lists, for the guesses that look at a few.
+std::vector<QStringList> firstRowsOf(const TabLines& rows, size_t count) {
+    std::vector<QStringList> first;
+    for (size_t r = 0; r < std::min(count, rows.size()); ++r)
+        first.push_back(rows[r]);
+    return first;
 }
 
 } // namespace
@@ -139,8 +171,7 @@ DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
                            .arg(QStringLiteral("%1"),
                                 QString::number(DeckLimits::kMaxFileBytes / (1024 * 1024))),
                        fileName);
-    const DecodedDeckText decoded = decodeDeckBytes(bytes);
-    bytes = QByteArray();
+    DecodedDeckText decoded = decodeDeckBytes(std::move(bytes));
     if (decoded.binary)
         return refused(QStringLiteral("%1 is not a text file."), fileName);
     if (!hasText(decoded.text))
@@ -148,7 +179,7 @@ DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
     const QString noPairs =
         QStringLiteral("%1 has no line of two fields, a sentence and its translation.");
 
-    const QStringView text = decoded.text;
+    const QByteArrayView text = decoded.text;
     DeckTable table;
     table.encoding = decoded.encoding;
     const AnkiHeader anki = readAnkiHeader(text);
@@ -175,7 +206,9 @@ DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
 
     const bool tatoeba = table.format == DeckFormat::TatoebaPairs;
     DelimitedText records(text, table.separator, quoting, start, firstLine);
-    QSet<QString> sentenceIds;
+    // Room for as many bytes as the text: only what is written to costs memory.
+    table.rows.reserve(text.size());
+    LineKeyIndex sentenceIds(table.rows, 0);
     QStringList fields;
     int recordCount = 0;
     while (records.next(fields)) {
@@ -195,20 +228,19 @@ DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
         }
         for (QString& f : fields)
             f = cleanDeckField(f, anki.html);
-        // Tatoeba lists a sentence once per translation: the first one is kept.
-        if (tatoeba) {
-            const qsizetype idsBefore = sentenceIds.size();
-            sentenceIds.insert(fields[0]);
-            if (sentenceIds.size() == idsBefore) {
-                ++table.folded;
-                continue;
-            }
+        if (tatoeba)
             fields[2] = QString(); // the translation's own id plays no part: not kept
+        table.rows.append(fields);
+        // Tatoeba lists a sentence once per translation: the first one is kept.
+        if (tatoeba && !sentenceIds.insert(table.rows.size() - 1)) {
+            table.rows.removeLast();
+            ++table.folded;
+            continue;
         }
-        table.rows.push_back(std::move(fields));
-        fields = QStringList();
         table.rowLines.push_back(records.recordLine());
     }
+    decoded = DecodedDeckText();
+    table.rows.squeeze();
     if (table.rows.empty())
         return refused(noPairs, fileName);
 
@@ -220,9 +252,10 @@ DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
             anki.columnsSeparator.isNull() ? table.separator : anki.columnsSeparator;
         for (const QString& name : anki.columns.split(separator))
             table.columnNames.append(cleanDeckField(name));
-    } else if (table.format == DeckFormat::Delimited && startsWithHeaderRow(table.rows)) {
-        table.columnNames = table.rows.front();
-        table.rows.erase(table.rows.begin());
+    } else if (table.format == DeckFormat::Delimited &&
+               startsWithHeaderRow(firstRowsOf(table.rows, 21))) {
+        table.columnNames = table.rows[0];
+        table.rows.removeFirst();
         table.rowLines.erase(table.rowLines.begin());
         if (table.rows.empty())
             return refused(noPairs, fileName);
@@ -243,35 +276,36 @@ DeckDraft draftDeck(const DeckTable& table, int sentenceColumn, int translationC
     draft.folded = table.folded;
     std::vector<SkippedRecord> skipped;
     int skippedHere = 0;
-    QSet<QString> keys;
-    draft.sentences.reserve(table.rows.size());
+    draft.sentences.reserve(table.rows.bytes().size());
+    LineKeyIndex keys(draft.sentences.lines(), DeckSentences::kKeyColumn);
+    keys.reserve(table.rows.size());
     const QString tooLong = QStringLiteral("over %1 characters").arg(DeckLimits::kMaxTextLength);
     for (size_t r = 0; r < table.rows.size(); ++r) {
-        const QStringList& row = table.rows[r];
         const int line = r < table.rowLines.size() ? table.rowLines[r] : 0;
         const auto skip = [&](const QString& why) { noteSkipped(skipped, skippedHere, line, why); };
-        DeckSentence sentence{QString(), field(row, sentenceColumn), field(row, translationColumn)};
+        const QByteArrayView sentence = table.rows.field(r, sentenceColumn);
+        const QByteArrayView translation = table.rows.field(r, translationColumn);
         if (sentenceColumn == translationColumn)
             skip(QStringLiteral("sentence and translation in one column"));
-        else if (sentence.sentence.isEmpty())
+        else if (sentence.isEmpty())
             skip(QStringLiteral("empty sentence"));
-        else if (sentence.translation.isEmpty())
+        else if (translation.isEmpty())
             skip(QStringLiteral("empty translation"));
-        else if (sentence.sentence.size() > DeckLimits::kMaxTextLength ||
-                 sentence.translation.size() > DeckLimits::kMaxTextLength)
+        else if (utf16Length(sentence) > DeckLimits::kMaxTextLength ||
+                 utf16Length(translation) > DeckLimits::kMaxTextLength)
             skip(tooLong);
         else {
-            sentence.key = field(row, table.guidColumn);
-            if (sentence.key.isEmpty())
-                sentence.key = sentence.sentence;
-            const qsizetype keysBefore = keys.size();
-            keys.insert(sentence.key);
-            if (keys.size() == keysBefore)
+            QByteArrayView key = table.rows.field(r, table.guidColumn);
+            if (key.isEmpty())
+                key = sentence;
+            draft.sentences.append(sentence, translation, key);
+            if (!keys.insert(draft.sentences.size() - 1)) {
+                draft.sentences.removeLast();
                 ++draft.folded;
-            else
-                draft.sentences.push_back(std::move(sentence));
+            }
         }
     }
+    draft.sentences.squeeze();
     draft.skippedCount = table.skippedCount + skippedHere;
     draft.skipped = table.skipped;
     draft.skipped.insert(draft.skipped.end(), skipped.begin(), skipped.end());

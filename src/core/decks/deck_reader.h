@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/decks/deck.h"
+#include "core/decks/deck_sentences.h"
+#include "core/decks/tab_lines.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,10 +26,12 @@ struct DeckTable {
     QChar separator;
     // "UTF-8", "UTF-16" or "Windows-1252" (a file that is not valid UTF-8).
     QString encoding;
-    QStringList columnNames;       // from #columns: or a header row; empty when the file has none
-    std::vector<QStringList> rows; // every field cleaned: NFC, blanks collapsed, no controls
-    std::vector<int> rowLines;     // the 1-based line each row starts on
-    int guidColumn = -1;           // 0-based; -1 when none
+    QStringList columnNames; // from #columns: or a header row; empty when the file has none
+    // Every field cleaned: NFC, blanks collapsed, no controls (so no tab nor line break). Kept
+    // as lines of UTF-8, not as a list of strings per record: a big file costs about its size.
+    TabLines rows;
+    std::vector<int> rowLines; // the 1-based line each row starts on
+    int guidColumn = -1;       // 0-based; -1 when none
     // The guess of which column is the sentence to learn and which its translation.
     int sentenceColumn = 0;
     int translationColumn = 1;
@@ -49,7 +53,7 @@ inline constexpr int kMaxTextLength = 500;
 inline constexpr int kSkippedShown = 5;
 } // namespace DeckLimits
 
-// The bytes are let go once decoded: handed over (std::move), a big file is not held twice.
+// The bytes are let go once read: handed over (std::move), a big file is not held twice.
 // progress(percent) is called now and then from the thread reading; returning false stops
 // the reading (the result then has no table and no error).
 DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
@@ -58,7 +62,7 @@ DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
 // The sentences of the chosen columns, keyed; records with an empty sentence or translation,
 // a text over the length limit, or a key already taken are left out and counted.
 struct DeckDraft {
-    std::vector<DeckSentence> sentences;
+    DeckSentences sentences;
     int skippedCount = 0;               // the table's own skipped records included
     std::vector<SkippedRecord> skipped; // the first five, by line
     int folded = 0;                     // the table's, plus sentences met twice

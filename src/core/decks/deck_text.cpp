@@ -46,9 +46,36 @@ template <typename Char> bool manyControls(const Char* data, qsizetype size) {
     return controls > 2 && controls * 100 > sample;
 }
 
-QString decodeUtf16(const QByteArray& bytes, QStringConverter::Encoding encoding) {
+constexpr qsizetype kPiece = 1 << 21; // bytes converted at a time
+
+// binary: the first piece looks like no text (the pieces after are not looked at).
+QByteArray utf16ToUtf8(const QByteArray& bytes, QStringConverter::Encoding encoding, bool& binary) {
     QStringDecoder decoder(encoding);
-    return decoder.decode(QByteArrayView(bytes.constData() + 2, bytes.size() - 2));
+    QByteArray out;
+    out.reserve(bytes.size() / 2);
+    QString held; // a first half of a pair that ended the piece before
+    for (qsizetype at = 2; at < bytes.size(); at += kPiece) {
+        QString piece = held + decoder.decode(QByteArrayView(bytes).sliced(at).first(
+                                   std::min(kPiece, bytes.size() - at)));
+        if (at == 2 && (binary = manyControls(piece.utf16(), piece.size())))
+            return {};
+        held.clear();
+        if (!piece.isEmpty() && piece.back().isHighSurrogate() && at + kPiece < bytes.size()) {
+            held = piece.back();
+            piece.chop(1);
+        }
+        out += piece.toUtf8();
+    }
+    return out;
+}
+
+QByteArray windows1252ToUtf8(const QByteArray& bytes) {
+    QByteArray out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (qsizetype at = 0; at < bytes.size(); at += kPiece)
+        out +=
+            fromWindows1252(bytes.constData() + at, std::min(kPiece, bytes.size() - at)).toUtf8();
+    return out;
 }
 
 QString removeSounds(QString text) {
@@ -148,16 +175,16 @@ bool isCleanAscii(const QString& text) {
 
 } // namespace
 
-DecodedDeckText decodeDeckBytes(const QByteArray& bytes) {
+DecodedDeckText decodeDeckBytes(QByteArray bytes) {
     DecodedDeckText decoded;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
     if (size >= 2 &&
         ((data[0] == 0xFF && data[1] == 0xFE) || (data[0] == 0xFE && data[1] == 0xFF))) {
-        decoded.text = decodeUtf16(bytes, data[0] == 0xFF ? QStringConverter::Utf16LE
-                                                          : QStringConverter::Utf16BE);
+        decoded.text = utf16ToUtf8(
+            bytes, data[0] == 0xFF ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+            decoded.binary);
         decoded.encoding = QStringLiteral("UTF-16");
-        decoded.binary = manyControls(decoded.text.utf16(), decoded.text.size());
         return decoded;
     }
     if (manyControls(bytes.constData(), size) || bytes.contains('\0')) {
@@ -165,12 +192,13 @@ DecodedDeckText decodeDeckBytes(const QByteArray& bytes) {
         return decoded;
     }
     const bool bom = size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF;
-    QStringDecoder utf8(QStringConverter::Utf8);
-    decoded.text =
-        utf8.decode(QByteArrayView(bytes.constData() + (bom ? 3 : 0), size - (bom ? 3 : 0)));
-    decoded.encoding = QStringLiteral("UTF-8");
-    if (utf8.hasError()) {
-        decoded.text = fromWindows1252(bytes.constData(), size);
+    if (QByteArrayView(bytes).sliced(bom ? 3 : 0).isValidUtf8()) {
+        if (bom)
+            bytes.remove(0, 3); // in place when the bytes were handed over
+        decoded.text = std::move(bytes);
+        decoded.encoding = QStringLiteral("UTF-8");
+    } else {
+        decoded.text = windows1252ToUtf8(bytes);
         decoded.encoding = QStringLiteral("Windows-1252");
     }
     return decoded;

@@ -1,4 +1,4 @@
-// The text of a file a learner brings: its bytes decoded, and how French a piece of it looks.
+// The text of a file a learner brings: its bytes as UTF-8, and how French a piece of it looks.
 // (Cleaning one field, cleanDeckField(), is declared with the readers.)
 #pragma once
 
@@ -7,14 +7,16 @@
 #include <QStringView>
 
 struct DecodedDeckText {
-    QString text;
+    QByteArray text;     // UTF-8, without a byte-order mark
     QString encoding;    // "UTF-8", "UTF-16" or "Windows-1252"
     bool binary = false; // NUL bytes or many control bytes: not text at all
 };
 
 // UTF-16 (LE or BE) by its byte-order mark; else UTF-8 when the bytes are valid UTF-8, with a
-// mark or without; else Windows-1252, which French spreadsheets write.
-DecodedDeckText decodeDeckBytes(const QByteArray& bytes);
+// mark or without; else Windows-1252, which French spreadsheets write. UTF-8 bytes handed over
+// (std::move) are the text itself, not a copy; the others are converted a piece at a time, so
+// a big file is never held as UTF-16 whole.
+DecodedDeckText decodeDeckBytes(QByteArray bytes);
 
 // A sentence id or a row number, not text: digits only, at least one.
 bool isDigitsOnly(QStringView text);

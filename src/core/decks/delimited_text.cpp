@@ -2,19 +2,26 @@
 
 #include <QHash>
 
-DelimitedText::DelimitedText(QStringView text, QChar separator, bool quoting, qsizetype start,
+DelimitedText::DelimitedText(QByteArrayView text, QChar separator, bool quoting, qsizetype start,
                              int firstLine)
-    : m_text(text), m_separator(separator), m_quoting(quoting), m_position(start),
+    : m_text(text), m_separator(QString(separator).toUtf8()), m_quoting(quoting), m_position(start),
       m_line(firstLine) {}
 
 bool DelimitedText::isBlank(const QStringList& fields) {
     return fields.size() == 1 && fields.front().trimmed().isEmpty();
 }
 
+bool DelimitedText::isSeparatorAt(qsizetype at) const {
+    return m_text[at] == m_separator[0] &&
+           (m_separator.size() == 1 || m_text.sliced(at).startsWith(m_separator));
+}
+
 qsizetype DelimitedText::unquotedEnd(qsizetype from) const {
-    const QChar* d = m_text.data();
+    const char* d = m_text.data();
     const qsizetype n = m_text.size();
-    while (from < n && d[from] != m_separator && d[from] != '\n' && d[from] != '\r')
+    const char first = m_separator[0];
+    while (from < n && d[from] != '\n' && d[from] != '\r' &&
+           (d[from] != first || !isSeparatorAt(from)))
         ++from;
     return from;
 }
@@ -26,10 +33,10 @@ qsizetype DelimitedText::lineEndLength(qsizetype at) const {
 // A field opening with a quote, up to its closing quote; what follows that quote before the
 // separator is kept, as spreadsheets do. False, with nothing read, when the quote never closes.
 bool DelimitedText::readQuoted(QStringList& fields) {
-    const QChar* d = m_text.data();
+    const char* d = m_text.data();
     const qsizetype n = m_text.size();
     const int line = m_line;
-    QString field;
+    QByteArray field;
     qsizetype chunk = m_position + 1;
     for (qsizetype i = chunk; i < n; ++i) {
         if (d[i] == '\n' || d[i] == '\r') {
@@ -47,7 +54,7 @@ bool DelimitedText::readQuoted(QStringList& fields) {
         }
         const qsizetype end = unquotedEnd(i + 1);
         field.append(d + i + 1, end - i - 1);
-        fields.append(field);
+        fields.append(QString::fromUtf8(field));
         m_position = end;
         return true;
     }
@@ -71,11 +78,11 @@ bool DelimitedText::next(QStringList& fields) {
         }
         if (!read) {
             const qsizetype end = unquotedEnd(m_position);
-            fields.append(m_text.mid(m_position, end - m_position).toString());
+            fields.append(QString::fromUtf8(m_text.sliced(m_position, end - m_position)));
             m_position = end;
         }
-        if (m_position < n && m_text[m_position] == m_separator) {
-            ++m_position;
+        if (m_position < n && isSeparatorAt(m_position)) {
+            m_position += m_separator.size();
             continue;
         }
         if (m_position < n) {
@@ -86,7 +93,7 @@ bool DelimitedText::next(QStringList& fields) {
     }
 }
 
-QChar sniffSeparator(QStringView text, qsizetype start) {
+QChar sniffSeparator(QByteArrayView text, qsizetype start) {
     constexpr int kSample = 50;
     QChar best;
     double bestConsistency = 0;

@@ -74,7 +74,8 @@ DeckTable firstRows(const DeckTable& table, int count) {
     head.columnNames = table.columnNames;
     head.guidColumn = table.guidColumn;
     const int n = std::min<int>(count, int(table.rows.size()));
-    head.rows.assign(table.rows.begin(), table.rows.begin() + n);
+    for (int r = 0; r < n; ++r)
+        head.rows.append(table.rows[size_t(r)]);
     head.rowLines.assign(table.rowLines.begin(),
                          table.rowLines.begin() + std::min<int>(n, int(table.rowLines.size())));
     return head;

@@ -23,9 +23,10 @@ namespace {
 constexpr int kNameRole = Qt::UserRole; // the deck's name as stored, to rename from
 
 int knownCount(const LoadedDeck& deck) {
-    return int(
-        std::count_if(deck.sentences.begin(), deck.sentences.end(),
-                      [&](const DeckSentence& s) { return deck.progress.known.contains(s.key); }));
+    int count = 0;
+    for (size_t i = 0; i < deck.sentences.size() && !deck.progress.known.isEmpty(); ++i)
+        count += deck.progress.known.contains(deck.sentences.key(i)) ? 1 : 0;
+    return count;
 }
 
 } // namespace

@@ -196,9 +196,7 @@ void ImportDialog::onReadingFinished() {
 
 void ImportDialog::showChoices(const QString& deckName) {
     const DeckTable& table = *m_table;
-    int columnCount = std::max(2, int(table.columnNames.size()));
-    for (const QStringList& row : table.rows)
-        columnCount = std::max(columnCount, int(row.size()));
+    const int columnCount = std::max({2, int(table.columnNames.size()), table.rows.widestLine()});
     const QSignalBlocker blockSentence(m_sentenceColumn);
     const QSignalBlocker blockTranslation(m_translationColumn);
     for (QComboBox* box : {m_sentenceColumn, m_translationColumn}) {

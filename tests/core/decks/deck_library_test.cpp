@@ -11,7 +11,7 @@
 
 namespace {
 
-DeckDraft draftOf(std::vector<DeckSentence> sentences) {
+DeckDraft draftOf(DeckSentences sentences) {
     DeckDraft draft;
     draft.sentences = std::move(sentences);
     return draft;
@@ -24,13 +24,13 @@ DeckInfo infoNamed(const QString& name) {
     return info;
 }
 
-const std::vector<DeckSentence> kCafe = {{"k1", "Un café, s'il vous plaît.", "A coffee, please."},
-                                         {"k2", "L'addition !", "The bill!"},
-                                         {"k3", "C'est délicieux.", "It's delicious."}};
+const DeckSentences kCafe = {{"k1", "Un café, s'il vous plaît.", "A coffee, please."},
+                             {"k2", "L'addition !", "The bill!"},
+                             {"k3", "C'est délicieux.", "It's delicious."}};
 
 TEST(DeckFile, sentencesAndMarksReadBackAsWritten) {
-    const std::vector<DeckSentence> odd = {{"a\tb", "with\ttab", "line\nbreak"}};
-    std::vector<DeckSentence> read;
+    const DeckSentences odd = {{"a\tb", "with\ttab", "line\nbreak"}};
+    DeckSentences read;
     EXPECT_EQ(DeckFile::parseSentences(DeckFile::sentencesText(kCafe), read), QString());
     EXPECT_EQ(read, kCafe);
     ASSERT_EQ(DeckFile::parseSentences(DeckFile::sentencesText(odd), read), QString());
@@ -52,7 +52,7 @@ TEST(DeckFile, sentencesAndMarksReadBackAsWritten) {
 }
 
 TEST(DeckFile, damageIsNamedInAShortPhrase) {
-    std::vector<DeckSentence> read;
+    DeckSentences read;
     DeckInfo info;
     DeckProgress progress;
     EXPECT_EQ(DeckFile::parseSentences("sentence\ttranslation\tkey\na\tb\tk\nonly\ttwo\n", read),

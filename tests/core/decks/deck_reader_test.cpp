@@ -178,7 +178,8 @@ TEST(DeckField, cleaningComposesCollapsesBlanksAndDropsControls) {
 
 DeckTable tableOf(const std::vector<QStringList>& rows) {
     DeckTable table;
-    table.rows = rows;
+    for (const QStringList& row : rows)
+        table.rows.append(row);
     for (size_t i = 0; i < rows.size(); ++i)
         table.rowLines.push_back(int(i) + 2);
     return table;
@@ -223,7 +224,8 @@ TEST(DeckSummary, namesEveryPartWithThousandsSeparators) {
     table.folded = 12;
     table.encoding = QStringLiteral("Windows-1252");
     DeckDraft draft;
-    draft.sentences.resize(1200);
+    for (int i = 0; i < 1200; ++i)
+        draft.sentences.push_back({});
     draft.skippedCount = 1004;
     draft.skipped = {{3, QStringLiteral("empty translation")}};
     draft.folded = 12;
