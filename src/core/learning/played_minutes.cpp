@@ -2,6 +2,7 @@
 
 #include "core/logging.h"
 #include "core/ports/record_files.h"
+#include "core/unreadable_record.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -52,15 +53,10 @@ void PlayedMinutes::load() {
         emit changed();
         return;
     }
-    const QString path = m_records.pathOf(QLatin1String(kFileName));
-    const QString aside = m_records.setAside(QLatin1String(kFileName));
-    qCWarning(lcLearning).noquote()
-        << QStringLiteral("the minutes played in %1 cannot be read (line %2 is not a date and "
-                          "its minutes): %3; the count starts afresh")
-               .arg(path)
-               .arg(badLine)
-               .arg(aside.isEmpty() ? QStringLiteral("it could not be set aside either")
-                                    : QStringLiteral("it is kept as %1").arg(aside));
+    qCWarning(lcLearning).noquote() << setAsideUnreadable(
+        m_records, QLatin1String(kFileName), QStringLiteral("the minutes played in"),
+        QStringLiteral("line %1 is not a date and its minutes").arg(badLine),
+        QStringLiteral("the count starts afresh"));
 }
 
 void PlayedMinutes::onCycleTick(bool playing) {
@@ -101,14 +97,13 @@ void PlayedMinutes::save() {
         bytes += day.key().toString(Qt::ISODate).toLatin1() + ',' +
                  QByteArray::number(double(day.value()) / kMinuteMs, 'f', 1) + '\n';
     const QString failure = m_records.write(QLatin1String(kFileName), bytes);
-    if (!failure.isEmpty()) {
-        // Tried again after the next minute played; the diagnostics keep repeats to a count.
-        qCWarning(lcLearning).noquote() << "the minutes played are not saved: " + failure;
-        m_unsavedMs = 0;
-        return;
-    }
     m_unsavedMs = 0;
-    m_unsaved = false;
+    // A failed write is tried again after the next minute played; the diagnostics keep repeats
+    // to a count.
+    if (!failure.isEmpty())
+        qCWarning(lcLearning).noquote() << "the minutes played are not saved: " + failure;
+    else
+        m_unsaved = false;
 }
 
 QMap<QDate, int> PlayedMinutes::minutesPerDay() const {

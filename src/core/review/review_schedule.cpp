@@ -3,6 +3,7 @@
 #include "core/lessons/sentence_id.h"
 #include "core/logging.h"
 #include "core/ports/record_files.h"
+#include "core/unreadable_record.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -136,15 +137,9 @@ void ReviewSchedule::load() {
         m_cards = cards;
         return;
     }
-    const QString aside = m_files.setAside(kFileName);
-    qCWarning(lcReview).noquote()
-        << (aside.isEmpty()
-                ? QStringLiteral("the review schedule %1 cannot be read (%2) nor renamed: review "
-                                 "starts again empty, and the next grade replaces it")
-                      .arg(m_files.pathOf(kFileName), whyNot)
-                : QStringLiteral("the review schedule %1 cannot be read (%2): it is kept as %3 "
-                                 "and review starts again empty")
-                      .arg(m_files.pathOf(kFileName), whyNot, aside));
+    qCWarning(lcReview).noquote() << setAsideUnreadable(
+        m_files, kFileName, QStringLiteral("the review schedule"), whyNot,
+        QStringLiteral("review starts again empty"));
 }
 
 const ReviewCard* ReviewSchedule::card(const ReviewKey& key) const {

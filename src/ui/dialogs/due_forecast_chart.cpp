@@ -1,8 +1,8 @@
 #include "ui/dialogs/due_forecast_chart.h"
 
-#include <QHelpEvent>
+#include "ui/widgets/point_tool_tip.h"
+
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -127,13 +127,6 @@ QString DueForecastChart::toolTipAt(const QPoint& point) const {
 }
 
 bool DueForecastChart::event(QEvent* event) {
-    if (event->type() != QEvent::ToolTip)
-        return QWidget::event(event);
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = toolTipAt(help->pos());
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help->globalPos(), text, this);
-    return true;
+    return showPointToolTip(*this, event, [this](QPoint at) { return toolTipAt(at); }) ||
+           QWidget::event(event);
 }
