@@ -58,11 +58,13 @@ check "the import dialog shows its preview" wait_until 5 preview_shown
 # Read from the dialog alone: on the whole screen, tesseract takes the black desktop and the
 # bar for the page and drops the table's left column.
 preview_read() {
-  import -window "$(window_id "Import sentences")" "$shots/06-preview-dialog.png" &&
-    convert "$shots/06-preview-dialog.png" -resize 200% "$work/preview.png" &&
+  local at size
+  read -r at size <<<"$(geometry "Import sentences")"
+  shot 06-preview &&
+    convert "$shots/06-preview.png" -crop "$size+${at/,/+}" +repage -resize 200% "$work/preview.png" &&
     tesseract "$work/preview.png" - -l fra+eng 2>/dev/null | grep -q "voudrais un caf"
 }
-sleep 1; shot 06-preview
+sleep 1
 check "the preview reads the file's first sentence" wait_until 5 preview_read
 xdotool key Return; sleep 1 # Import, then the summary's OK
 shot 07-summary
