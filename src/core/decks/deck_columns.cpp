@@ -78,9 +78,7 @@ bool startsWithHeaderRow(const std::vector<QStringList>& rows) {
 }
 
 void guessSentenceColumns(DeckTable& table, const QList<int>& notText) {
-    std::vector<QStringList> sample;
-    for (size_t r = 0; r < std::min<size_t>(table.rows.size(), 200); ++r)
-        sample.push_back(table.rows[r]);
+    const std::vector<QStringList> sample = table.rows.firstLines(200);
     int width = int(table.columnNames.size());
     for (const QStringList& row : sample)
         width = std::max(width, int(row.size()));

@@ -154,14 +154,6 @@ qsizetype utf16Length(QByteArrayView text) {
     return length;
 }
 
-// The first rows as lists, for the guesses that look at a few.
-std::vector<QStringList> firstRowsOf(const TabLines& rows, size_t count) {
-    std::vector<QStringList> first;
-    for (size_t r = 0; r < std::min(count, rows.size()); ++r)
-        first.push_back(rows[r]);
-    return first;
-}
-
 } // namespace
 
 DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
@@ -253,7 +245,7 @@ DeckReadResult readDeckText(QByteArray bytes, const QString& fileName,
         for (const QString& name : anki.columns.split(separator))
             table.columnNames.append(cleanDeckField(name));
     } else if (table.format == DeckFormat::Delimited &&
-               startsWithHeaderRow(firstRowsOf(table.rows, 21))) {
+               startsWithHeaderRow(table.rows.firstLines(21))) {
         table.columnNames = table.rows[0];
         table.rows.removeFirst();
         table.rowLines.erase(table.rowLines.begin());

@@ -51,6 +51,13 @@ QStringList TabLines::fields(size_t i) const {
     }
 }
 
+std::vector<QStringList> TabLines::firstLines(size_t count) const {
+    std::vector<QStringList> first;
+    for (size_t i = 0; i < std::min(count, size()); ++i)
+        first.push_back(fields(i));
+    return first;
+}
+
 void TabLines::startLine() {
     m_starts.push_back(quint32(m_bytes.size()));
 }

@@ -22,6 +22,8 @@ public:
     QByteArrayView field(size_t i, int column) const;
     QStringList fields(size_t i) const;
     QStringList operator[](size_t i) const { return fields(i); }
+    // The first count lines (or all there are) as lists, for the guesses that look at a few.
+    std::vector<QStringList> firstLines(size_t count) const;
 
     // A tab or line break inside a field becomes a blank, or the line would read back otherwise.
     void append(const QStringList& fields);
